@@ -1,0 +1,244 @@
+#include "app/globjectwindow.h"
+
+#include "view/glbox.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QRadioButton>
+#include <QSpacerItem>
+#include <QSpinBox>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QVBoxLayout>
+
+#include <initializer_list>
+
+namespace {
+constexpr int kViewFrameLineWidth = 3;
+constexpr int kSpacerSide = 5;
+
+// Qt 6 has no row and column boxes: a plain widget whose layout places its
+// children in creation order stands in for them.
+template <typename Layout, typename Widget = QWidget>
+Widget *makeBox(QWidget *parent, const char *name)
+{
+    auto *box = new Widget(parent);
+    box->setObjectName(QLatin1String(name));
+    auto *layout = new Layout(box);
+    layout->setContentsMargins(0, 0, 0, 0);
+    return box;
+}
+
+template <typename W>
+W *addTo(QWidget *box, W *widget)
+{
+    box->layout()->addWidget(widget);
+    return widget;
+}
+
+void explain(QWidget *widget, const QString &text)
+{
+    widget->setToolTip(text);
+    widget->setAccessibleName(text);
+}
+
+QSpinBox *makeSpinBox(QWidget *parent, const char *name, int minimum, int maximum)
+{
+    auto *box = new QSpinBox(parent);
+    box->setObjectName(QLatin1String(name));
+    box->setRange(minimum, maximum);
+    box->setSingleStep(1);
+    box->setValue(minimum); // a new spin box starts at its minimum
+    // Take a typed number at Enter or on leaving the box, not digit by
+    // digit: typing "12" must not pass through a network of size 1.
+    box->setKeyboardTracking(false);
+    return box;
+}
+
+struct ModeGroup
+{
+    const char *name;
+    const char *title;
+    const char *help;
+    std::initializer_list<std::pair<const char *, const char *>> buttons; // object name, text
+    void (GLBox::*slot)(int);
+};
+
+struct PlaneGroup
+{
+    const char *prefix;
+    const char *title;
+    const char *label;
+    const char *relation;
+    const char *offsetName;
+    void (GLBox::*hilite)(bool);
+    void (GLBox::*plane)(bool);
+    void (GLBox::*opaque)(bool);
+    void (GLBox::*offset)(int);
+};
+} // namespace
+
+GLObjectWindow::GLObjectWindow(QWidget *parent, const char *name)
+    : QMainWindow(parent, Qt::Window)
+{
+    if (name)
+        setObjectName(QLatin1String(name));
+    QMenuBar *bar = menuBar();
+    QStatusBar *status = statusBar();
+
+    auto *hbox = makeBox<QHBoxLayout>(this, "hbox");
+    setCentralWidget(hbox);
+
+    // Qt 6 menu bars have no separator mode; the "&File" menu is the same.
+    auto *file = new QMenu(QStringLiteral("&File"), bar);
+    QAction *aboutItem = file->addAction(QStringLiteral("About"));
+    connect(aboutItem, &QAction::triggered, this, &GLObjectWindow::about);
+    QAction *exitItem = file->addAction(QStringLiteral("Exit"));
+    exitItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    connect(exitItem, &QAction::triggered, qApp, &QCoreApplication::quit);
+    bar->addMenu(file);
+
+    auto *column = addTo(hbox, makeBox<QVBoxLayout>(hbox, "vbox"));
+    auto *frame = addTo(hbox, makeBox<QVBoxLayout, QFrame>(hbox, "f"));
+    frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    frame->setLineWidth(kViewFrameLineWidth);
+
+    auto *view = addTo(frame, new GLBox(frame, "glbox"));
+    connect(view, &GLBox::report, status, [status](const QString &text) { status->showMessage(text); });
+
+    buildControlPanel(column, view);
+}
+
+GLObjectWindow::~GLObjectWindow() = default;
+
+bool GLObjectWindow::event(QEvent *event)
+{
+    // Qt 6 menus send an empty status tip whenever the pointer is over an
+    // item without one, which would wipe the angle text from the status bar.
+    if (event->type() == QEvent::StatusTip && static_cast<QStatusTipEvent *>(event)->tip().isEmpty())
+        return true;
+    return QMainWindow::event(event);
+}
+
+void GLObjectWindow::buildControlPanel(QWidget *column, GLBox *view)
+{
+    QSpinBox *grid = addTo(column, makeSpinBox(column, "grid", kMinNetworkSize, kMaxNetworkSize));
+    explain(grid, tr("Network size N: N by N terminals on the top face, N by N by N switches"));
+    connect(grid, &QSpinBox::valueChanged, view, &GLBox::setSize);
+    connect(grid, &QSpinBox::valueChanged, this, &GLObjectWindow::setSize);
+
+    const ModeGroup modes[] = {
+        {"routing", "Route", "How a marked terminal's route is drawn: its own path or the whole wires it uses",
+         {{"routing_path", "path"}, {"routing_wire", "wire"}}, &GLBox::setRouteMode},
+        {"wires", "Wires", "Which wires are drawn dashed: none, those every terminal's route uses, or all",
+         {{"wires_off", "off"}, {"wires_used", "used"}, {"wires_all", "all"}}, &GLBox::setWiresMode},
+        {"switches", "Switches", "How switches are drawn: filled, as frames, or only where highlighted",
+         {{"switches_fill", "fill"}, {"switches_frame", "frame"}, {"switches_off", "off"}},
+         &GLBox::setSwitchesMode},
+    };
+    QButtonGroup *modeButtons[3] = {};
+    int m = 0;
+    for (const ModeGroup &mode : modes) {
+        auto *box = addTo(column, makeBox<QVBoxLayout, QGroupBox>(column, mode.name));
+        box->setTitle(QLatin1String(mode.title));
+        box->setToolTip(tr(mode.help));
+        auto *buttons = new QButtonGroup(box);
+        buttons->setExclusive(true);
+        int id = 0;
+        for (const auto &[buttonName, text] : mode.buttons) {
+            auto *button = addTo(box, new QRadioButton(QLatin1String(text), box));
+            button->setObjectName(QLatin1String(buttonName));
+            explain(button, tr("%1: %2").arg(QLatin1String(mode.title), QLatin1String(text)));
+            buttons->addButton(button, id++);
+        }
+        connect(buttons, &QButtonGroup::idClicked, view, mode.slot);
+        modeButtons[m++] = buttons;
+    }
+
+    const PlaneGroup planes[] = {
+        {"ik", "i = k1 + c1", "c1:", "i = k + c1", "c1", &GLBox::setIKHilite, &GLBox::setIKPlane,
+         &GLBox::setIKOpaque, &GLBox::setIKOffset},
+        {"ji", "j = i + c2", "c2:", "j = i + c2", "c2", &GLBox::setJIHilite, &GLBox::setJIPlane,
+         &GLBox::setJIOpaque, &GLBox::setJIOffset},
+        {"kj", "k2 = j + c3", "c3:", "k = j + c3", "c3", &GLBox::setKJHilite, &GLBox::setKJPlane,
+         &GLBox::setKJOpaque, &GLBox::setKJOffset},
+    };
+    QSpinBox **spins[] = {&ikSpin, &jiSpin, &kjSpin};
+    QCheckBox *checks[3][3] = {};
+    int p = 0;
+    for (const PlaneGroup &plane : planes) {
+        const QString prefix = QLatin1String(plane.prefix);
+        const QString relation = QLatin1String(plane.relation);
+        auto *group = addTo(column, makeBox<QVBoxLayout, QGroupBox>(column, plane.prefix));
+        group->setTitle(QLatin1String(plane.title));
+        group->setToolTip(tr("The family of switches with %1").arg(relation));
+        const char *texts[] = {"hilite", "plane", "opaque"};
+        const QString help[] = {tr("Highlight the switches with %1").arg(relation),
+                                tr("Draw the plane %1").arg(relation),
+                                tr("Draw the plane %1 solid instead of dotted").arg(relation)};
+        for (int c = 0; c < 3; ++c) {
+            auto *check = addTo(group, new QCheckBox(QLatin1String(texts[c]), group));
+            check->setObjectName(prefix + QLatin1Char('_') + QLatin1String(texts[c]));
+            explain(check, help[c]);
+            checks[p][c] = check;
+        }
+        auto *row = addTo(group, makeBox<QHBoxLayout>(group, (prefix + QStringLiteral("_hbox")).toLatin1()));
+        auto *label = addTo(row, new QLabel(QLatin1String(plane.label), row));
+        label->setObjectName(prefix + QStringLiteral("_lab"));
+        QSpinBox *spin = addTo(row, makeSpinBox(row, (prefix + QStringLiteral("_spin")).toLatin1(),
+                                                -kMaxNetworkSize, kMaxNetworkSize));
+        explain(spin, tr("The offset %1 of the planes %2").arg(QLatin1String(plane.offsetName), relation));
+        label->setBuddy(spin);
+        *spins[p] = spin;
+
+        connect(checks[p][0], &QCheckBox::toggled, view, plane.hilite);
+        connect(checks[p][1], &QCheckBox::toggled, view, plane.plane);
+        connect(checks[p][2], &QCheckBox::toggled, view, plane.opaque);
+        connect(spin, &QSpinBox::valueChanged, view, plane.offset);
+        ++p;
+    }
+
+    auto *blank = addTo(column, makeBox<QVBoxLayout>(column, "blank"));
+    blank->layout()->addItem(
+        new QSpacerItem(kSpacerSide, kSpacerSide, QSizePolicy::Fixed, QSizePolicy::MinimumExpanding));
+    column->setSizePolicy(QSizePolicy(QSizePolicy::Fixed, QSizePolicy::Minimum));
+
+    // One consistent start: the panel shows what the view holds.
+    grid->setValue(kDefaultNetworkSize);
+    void (GLBox::*modeSlots[])(int) = {&GLBox::setRouteMode, &GLBox::setWiresMode, &GLBox::setSwitchesMode};
+    for (int g = 0; g < 3; ++g) {
+        modeButtons[g]->button(0)->setChecked(true);
+        (view->*modeSlots[g])(0);
+    }
+    for (int f = 0; f < 3; ++f) {
+        for (QCheckBox *check : checks[f])
+            check->setChecked(false);
+        (*spins[f])->setValue(0);
+    }
+}
+
+void GLObjectWindow::setSize(int n)
+{
+    for (QSpinBox *spin : {ikSpin, jiSpin, kjSpin})
+        spin->setMaximum(n);
+    for (QSpinBox *spin : {ikSpin, jiSpin, kjSpin})
+        spin->setMinimum(-n);
+}
+
+void GLObjectWindow::about()
+{
+    QMessageBox::about(this, tr("About..."),
+                       tr("Illustrates Tervain's Transpose Switch<br>Intended to illustrate the structure<br>"
+                          "and behavior of the switch network.<br><br>Written By Orvel Stane<br>"
+                          "ostane@transpose-switch.invalid"
+                          "<br><br>First draft: 12 hours<br>Added Features: 8 hours<br>"
+                          "Minor Adjustments: 0.5 hours<br>Total: 20.5 Hours"));
+}

@@ -1,0 +1,134 @@
+#include "view/geometry.h"
+
+#include <cmath>
+#include <cstdio>
+
+Colour colourFromBits(int bits, float level)
+{
+    return {(bits & 1) ? level : 0.0f, (bits & 2) ? level : 0.0f, (bits & 4) ? level : 0.0f};
+}
+
+CellGeometry::CellGeometry(int size)
+    : n(size)
+    , h(static_cast<float>(2.0 / (2 * size)))
+    , t(static_cast<float>(1.0 / (3 * size)))
+{
+}
+
+const std::array<Vec3, 24> kUnitCube{{
+    {1, 1, -1}, {1, -1, -1}, {-1, -1, -1}, {-1, 1, -1},  // z = -1
+    {-1, 1, 1}, {-1, -1, 1}, {1, -1, 1}, {1, 1, 1},      // z = +1
+    {-1, 1, -1}, {-1, -1, -1}, {-1, -1, 1}, {-1, 1, 1},  // x = -1
+    {1, 1, 1}, {1, -1, 1}, {1, -1, -1}, {1, 1, -1},      // x = +1
+    {1, -1, 1}, {-1, -1, 1}, {-1, -1, -1}, {1, -1, -1},  // y = -1
+    {1, 1, -1}, {-1, 1, -1}, {-1, 1, 1}, {1, 1, 1},      // y = +1
+}};
+
+Colour planeColour(PlaneFamily family)
+{
+    switch (family) {
+    case PlaneFamily::IK: return {1.0f, 0.6f, 0.6f};
+    case PlaneFamily::JI: return {0.6f, 1.0f, 0.6f};
+    case PlaneFamily::KJ: return {0.6f, 0.6f, 1.0f};
+    }
+    return palette::white;
+}
+
+namespace {
+std::array<std::uint8_t, 128> makeStipple(std::uint8_t evenRows, std::uint8_t oddRows)
+{
+    std::array<std::uint8_t, 128> bits{};
+    for (int row = 0; row < 32; ++row)
+        for (int byte = 0; byte < 4; ++byte)
+            bits[row * 4 + byte] = (row % 2 == 0) ? evenRows : oddRows;
+    return bits;
+}
+} // namespace
+
+const std::array<std::uint8_t, 128> &planeStipple(PlaneFamily family)
+{
+    // Pairwise disjoint quarters, so overlapping stippled planes all show.
+    static const auto ik = makeStipple(0x55, 0x00);
+    static const auto ji = makeStipple(0x00, 0x55);
+    static const auto kj = makeStipple(0xAA, 0x00);
+    switch (family) {
+    case PlaneFamily::IK: return ik;
+    case PlaneFamily::JI: return ji;
+    case PlaneFamily::KJ: break;
+    }
+    return kj;
+}
+
+bool planeQuad(PlaneFamily family, int offset, const CellGeometry &g, std::array<Vec3, 4> &q)
+{
+    if (offset <= -g.n || offset >= g.n)
+        return false;
+    const float cell = 2.0f * g.h;
+    const float A = offset < 0 ? static_cast<float>(offset) * -cell : 0.0f;
+    const float B = offset > 0 ? static_cast<float>(offset) * cell : 0.0f;
+    switch (family) {
+    case PlaneFamily::IK:
+        q = {{{B - 1, 1 - A, -1}, {B - 1, 1 - A, 1}, {1 - A, B - 1, 1}, {1 - A, B - 1, -1}}};
+        break;
+    case PlaneFamily::JI:
+        q = {{{A - 1, 1, B - 1}, {1 - B, 1, 1 - A}, {1 - B, -1, 1 - A}, {A - 1, -1, B - 1}}};
+        break;
+    case PlaneFamily::KJ:
+        q = {{{-1, 1 - B, A - 1}, {1, 1 - B, A - 1}, {1, A - 1, 1 - B}, {-1, A - 1, 1 - B}}};
+        break;
+    }
+    return true;
+}
+
+const std::array<AxisStrip, 3> kAxisMarker{{
+    {{1, 0, 0}, {-1, 1, -1}, {1, 0.8f, 0.8f},
+     {{{1, 1, -1}, {0.9f, 0.95f, -1}, {0.9f, 1, -1}, {0.9f, 1, -0.95f}, {1, 1, -1}}}},
+    {{0, 1, 0}, {-1, 1, -1}, {0.8f, 1, 0.8f},
+     {{{-1, 1, 1}, {-0.95f, 1, 0.9f}, {-1, 1, 0.9f}, {-1, 0.95f, 0.9f}, {-1, 1, 1}}}},
+    {{0, 0, 1}, {-1, 1, -1}, {0.8f, 0.8f, 1},
+     {{{-1, -1, -1}, {-0.95f, -0.9f, -1}, {-1, -0.9f, -1}, {-1, -0.9f, -0.95f}, {-1, -1, -1}}}},
+}};
+
+Segment networkWire(WireKind kind, int a, int b, const CellGeometry &g)
+{
+    const float s = g.sideOffset();
+    switch (kind) {
+    case WireKind::Down:
+        return {{g.x(a) + s, 1, g.z(b)}, {g.x(a) + s, g.lowest(), g.z(b)}};
+    case WireKind::Up:
+        return {{g.x(a) - s, 1, g.z(b)}, {g.x(a) - s, g.lowest(), g.z(b)}};
+    case WireKind::AlongX:
+        return {{g.first(), g.y(a), g.z(b)}, {g.last(), g.y(a), g.z(b)}};
+    case WireKind::AlongZ:
+        break;
+    }
+    return {{g.x(a), g.y(b), g.first()}, {g.x(a), g.y(b), g.last()}};
+}
+
+float dragAngle(float pressAngle, int pixels)
+{
+    return static_cast<float>(pressAngle + kDegreesPerPixel * pixels);
+}
+
+float normaliseAngle(float degrees)
+{
+    if (!std::isfinite(degrees))
+        return 0.0f;
+    // Far from the range, repeated steps of 360 would stop changing the
+    // float; fmod is exact, so it lands where those steps would have.
+    if (degrees < -720.0f || degrees >= 1080.0f)
+        degrees = static_cast<float>(std::fmod(static_cast<double>(degrees), 360.0));
+    while (degrees < 0.0f)
+        degrees += 360.0f;
+    while (degrees >= 360.0f)
+        degrees -= 360.0f;
+    return degrees;
+}
+
+std::string angleText(float rotX, float rotY)
+{
+    char text[64];
+    std::snprintf(text, sizeof text, "Angle(%05.1f,%05.1f)", static_cast<double>(rotX),
+                  static_cast<double>(rotY));
+    return text;
+}

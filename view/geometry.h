@@ -1,0 +1,96 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+// Model-space geometry of the scene: the cube from -1 to +1, cell centres,
+// the unit box, the planes, the axis marker and the network's wires.
+
+struct Vec3
+{
+    float x, y, z;
+};
+
+struct Colour
+{
+    float r, g, b;
+    bool operator==(const Colour &o) const { return r == o.r && g == o.g && b == o.b; }
+    bool operator!=(const Colour &o) const { return !(*this == o); }
+};
+
+namespace palette {
+constexpr Colour white{1.0f, 1.0f, 1.0f};
+constexpr Colour switchGrey{0.3f, 0.3f, 0.3f};
+constexpr Colour terminalGrey{0.7f, 0.7f, 0.7f};
+constexpr Colour deadEndGrey{0.2f, 0.2f, 0.2f};
+constexpr Colour wireOverlay{0.7f, 0.7f, 0.0f};
+constexpr float highlight = 0.8f;
+constexpr float selected = 1.0f; // per colour bit of a user's selection
+constexpr float derived = 0.5f;  // per colour bit of a mark or a route's end
+} // namespace palette
+
+// Each set colour bit (1 red, 2 green, 4 blue) gives level in its channel.
+Colour colourFromBits(int bits, float level);
+
+// Cell centres of a network of size n, as the drawing computes them.
+struct CellGeometry
+{
+    explicit CellGeometry(int n);
+    int n;
+    float h; // half cell, 1/n
+    float t; // box scale, 1/(3n)
+    float sideOffset() const { return t / 3.0f; }
+    float x(int i) const { return centre(i); }
+    float z(int j) const { return centre(j); }
+    float y(int k) const { return static_cast<float>(1.0 - (2.0 * k + 1.0) * h); }
+    float lowest() const { return y(n - 1); }
+    float first() const { return centre(0); }
+    float last() const { return centre(n - 1); }
+    float switchHalfSize() const { return t / 1.5f; }
+
+private:
+    float centre(int i) const { return static_cast<float>((2.0 * i + 1.0) * h - 1.0); }
+};
+
+// The box from -1 to +1: six faces of four vertices, counter-clockwise seen
+// from outside.
+extern const std::array<Vec3, 24> kUnitCube;
+
+enum class PlaneFamily { IK, JI, KJ };
+constexpr std::array<PlaneFamily, 3> kPlaneFamilies{PlaneFamily::IK, PlaneFamily::JI, PlaneFamily::KJ};
+
+Colour planeColour(PlaneFamily family);
+// 32x32 polygon stipple, bottom row first, most significant bit leftmost.
+const std::array<std::uint8_t, 128> &planeStipple(PlaneFamily family);
+// The plane's quad inside the cube; false when the offset puts it outside
+// (|offset| >= n), when nothing is drawn.
+bool planeQuad(PlaneFamily family, int offset, const CellGeometry &g, std::array<Vec3, 4> &corners);
+
+// One strip of the axis marker: a saturated start vertex, then pale vertices.
+struct AxisStrip
+{
+    Colour first;
+    Vec3 start;
+    Colour then;
+    std::array<Vec3, 5> rest;
+};
+extern const std::array<AxisStrip, 3> kAxisMarker;
+constexpr float kAxisMarkerScale = 1.1f;
+
+enum class WireKind { Down, Up, AlongX, AlongZ };
+struct Segment
+{
+    Vec3 from, to;
+};
+// Down/Up: wire of terminal (a, b); AlongX: level a in row b; AlongZ: column a in level b.
+Segment networkWire(WireKind kind, int a, int b, const CellGeometry &g);
+
+// Rotation of a drag: 5 pixels make one degree, measured from the press.
+constexpr double kDegreesPerPixel = 0.2;
+float dragAngle(float pressAngle, int pixels);
+// Brings an angle into [0, 360) as repeated adding or subtracting of 360
+// would, but in bounded time for any float; NaN and infinities become 0.
+float normaliseAngle(float degrees);
+
+std::string angleText(float rotX, float rotY);

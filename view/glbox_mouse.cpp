@@ -1,0 +1,119 @@
+// GLBox: turning the model by dragging, and picking by GL selection.
+
+#include "view/glbox.h"
+
+#include <QMouseEvent>
+
+#include <GL/gl.h>
+#include <GL/glu.h>
+
+#include <array>
+#include <cstdint>
+#include <cstdlib>
+
+namespace {
+int colourBitForButton(Qt::MouseButton button)
+{
+    switch (button) {
+    case Qt::LeftButton: return RedBit;
+    case Qt::MiddleButton: return GreenBit;
+    case Qt::RightButton: return BlueBit;
+    default: return 0;
+    }
+}
+
+QPoint eventPoint(const QMouseEvent *event)
+{
+    return event->position().toPoint();
+}
+} // namespace
+
+void GLBox::mousePressEvent(QMouseEvent *event)
+{
+    const QPoint p = eventPoint(event);
+    pressX = p.x();
+    pressY = p.y();
+    pressRotX = rotX;
+    pressRotY = rotY;
+}
+
+void GLBox::mouseMoveEvent(QMouseEvent *event)
+{
+    const QPoint p = eventPoint(event);
+    // Measured from the press, not the last move: returning to the press
+    // point restores the press angles. update() collapses a burst of moves
+    // into one frame showing the last of them.
+    rotY = normaliseAngle(dragAngle(pressRotY, static_cast<long long>(pressX) - p.x()));
+    rotX = normaliseAngle(dragAngle(pressRotX, static_cast<long long>(p.y()) - pressY));
+    updateGL();
+}
+
+void GLBox::mouseReleaseEvent(QMouseEvent *event)
+{
+    const int bit = colourBitForButton(event->button());
+    if (!bit)
+        return;
+    const QPoint p = eventPoint(event);
+    if (std::llabs(static_cast<long long>(pressX) - p.x()) > kClickSlopPixels)
+        return;
+    if (std::llabs(static_cast<long long>(pressY) - p.y()) > kClickSlopPixels)
+        return;
+    applyPick(pickAt(pressX, pressY), bit);
+}
+
+PickResult GLBox::pickAt(int x, int y)
+{
+    // Outside paintGL the widget's context is not current by itself.
+    makeCurrent();
+    std::array<GLuint, kSelectBufferSize> buffer{};
+    glSelectBuffer(kSelectBufferSize, buffer.data());
+    glRenderMode(GL_SELECT);
+    glInitNames();
+    glPushName(kUnnamed);
+    GLint viewport[4];
+    glGetIntegerv(GL_VIEWPORT, viewport);
+
+    // Mouse positions are logical pixels, the viewport device pixels.
+    const double ratio = devicePixelRatioF();
+    glMatrixMode(GL_PROJECTION);
+    glPushMatrix();
+    glLoadIdentity();
+    gluPickMatrix(x * ratio, viewH - y * ratio, kPickWindowPixels * ratio, kPickWindowPixels * ratio, viewport);
+    applyProjection(aspectRatio());
+    glMatrixMode(GL_MODELVIEW);
+
+    selectionPass = true;
+    paintGL();
+    selectionPass = false;
+
+    glMatrixMode(GL_PROJECTION);
+    glPopMatrix();
+    glMatrixMode(GL_MODELVIEW);
+    glPopName();
+    const GLint hits = glRenderMode(GL_RENDER);
+    doneCurrent();
+    static_assert(sizeof(GLuint) == sizeof(std::uint32_t), "selection records are 32-bit");
+    return walkHits(buffer.data(), buffer.size(), hits);
+}
+
+void GLBox::applyPick(const PickResult &result, int colourBit)
+{
+    switch (result.kind) {
+    case PickResult::Miss:
+        clearSelections(0);
+        break;
+    case PickResult::Hit: {
+        const PickedBox box = decodePickName(result.name, net.size());
+        if (box.kind == PickedBox::Terminal)
+            net.toggleTerminal(box.i, box.j, colourBit);
+        else if (box.kind == PickedBox::Switch)
+            net.toggleSwitch(box.i, box.j, box.k, colourBit);
+        recomputeMarks();
+        break;
+    }
+    case PickResult::Overflowed:
+        // Something was hit but its record did not fit: keep the user's marks.
+        break;
+    }
+    updateGL();
+}

@@ -1,0 +1,56 @@
+#include "view/lattice.h"
+
+namespace {
+void frameStyle(int bits, LatticeBox &box)
+{
+    box.hasFrame = true;
+    box.frameWidth = bits ? kThickLine : kThinLine;
+    box.frameColour = bits ? colourFromBits(bits, palette::selected) : palette::white;
+}
+} // namespace
+
+void buildLattice(const SwitchNetwork &net, const DisplayOptions &options, std::vector<LatticeBox> &boxes)
+{
+    const int n = net.size();
+    const CellGeometry g(n);
+    const float half = g.switchHalfSize();
+    for (int i = 0; i < n; ++i) {
+        for (int j = 0; j < n; ++j) {
+            for (int k = 0; k < n; ++k) {
+                Colour fill = palette::switchGrey;
+                bool filled = options.switchesMode == SwitchesFill;
+                if (options.ik.hilite && onPlane(i, k, net.c1())) {
+                    fill.r = palette::highlight;
+                    filled = true;
+                }
+                if (options.ji.hilite && onPlane(j, i, net.c2())) {
+                    fill.g = palette::highlight;
+                    filled = true;
+                }
+                if (options.kj.hilite && onPlane(k, j, net.c3())) {
+                    fill.b = palette::highlight;
+                    filled = true;
+                }
+                if (options.switchesMode >= SwitchesOff && !filled)
+                    continue;
+                LatticeBox box{};
+                box.name = switchPickName(i, j, k, n);
+                box.centre = {g.x(i), g.y(k), g.z(j)};
+                box.halfSize = {half, half, half};
+                frameStyle(net.switchSelection(i, j, k), box);
+                box.hasFill = filled;
+                box.fillColour = fill;
+                boxes.push_back(box);
+            }
+            LatticeBox terminal{};
+            terminal.name = terminalPickName(i, j, n);
+            terminal.centre = {g.x(i), 1.0f, g.z(j)};
+            terminal.halfSize = {g.t, g.t / 3.0f, g.t};
+            frameStyle(net.terminalSelection(i, j), terminal);
+            const int mark = net.terminalMark(i, j);
+            terminal.hasFill = true;
+            terminal.fillColour = mark ? colourFromBits(mark, palette::derived) : palette::terminalGrey;
+            boxes.push_back(terminal);
+        }
+    }
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "view/displayoptions.h"
+#include "view/geometry.h"
+#include "view/network.h"
+#include "view/picking.h"
+
+#include <vector>
+
+// One box of the lattice as the scene shows it: where, under which pick name,
+// and with which frame and fill. Both the display pass and the selection pass
+// draw from the same list, so they cannot disagree about what is there.
+struct LatticeBox
+{
+    PickName name;
+    Vec3 centre;
+    Vec3 halfSize;
+    bool hasFrame;
+    float frameWidth;
+    Colour frameColour;
+    bool hasFill;
+    Colour fillColour;
+};
+
+constexpr float kThinLine = 1.0f;
+constexpr float kThickLine = 3.0f;
+
+// Appends the boxes in drawing order: for each column (i, j), its switches
+// from the top level down, then its terminal box. Boxes the switches mode
+// hides are left out.
+void buildLattice(const SwitchNetwork &net, const DisplayOptions &options, std::vector<LatticeBox> &boxes);

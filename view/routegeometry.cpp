@@ -1,0 +1,111 @@
+#include "view/routegeometry.h"
+
+#include "view/displayoptions.h"
+
+Colour mixColour(Colour start, Colour end, double w)
+{
+    auto mix = [w](float a, float b) { return static_cast<float>(a * (1.0 - w) + b * w); };
+    return {mix(start.r, end.r), mix(start.g, end.g), mix(start.b, end.b)};
+}
+
+namespace {
+struct Coords
+{
+    int n;
+    float h;
+    double centreExact(int t) const { return (2.0 * t + 1.0) * h - 1.0; }
+    float centre(int t) const { return static_cast<float>(centreExact(t)); }
+    float level(int t) const { return static_cast<float>(1.0 - (2.0 * t + 1.0) * h); }
+    float bottom() const { return static_cast<float>(1.0 - (2.0 * n - 1.0) * h); }
+    float wireStart() const { return static_cast<float>(h - 1.0); }
+    float wireEnd() const { return static_cast<float>((2.0 * n - 1.0) * h - 1.0); }
+};
+
+void buildWires(const Coords &c, const RouteTrace &r, int i0, int j0, float s, Colour start, Colour end,
+                RoutePrimitive &p)
+{
+    p.kind = RoutePrimitive::Lines;
+    auto segment = [&](double w, Vec3 a, Vec3 b) {
+        const Colour colour = mixColour(start, end, w);
+        p.add(colour, a);
+        p.add(colour, b);
+    };
+    const float xDown = static_cast<float>(c.centreExact(i0) + s);
+    segment(0.0, {xDown, 1, c.centre(j0)}, {xDown, c.bottom(), c.centre(j0)});
+    if (r.k < 0)
+        return;
+    const float y = c.level(r.k);
+    segment(1.0 / 3.0, {c.wireStart(), y, c.centre(j0)}, {c.wireEnd(), y, c.centre(j0)});
+    if (r.i1 < 0)
+        return;
+    segment(2.0 / 3.0, {c.centre(r.i1), y, c.wireStart()}, {c.centre(r.i1), y, c.wireEnd()});
+    if (r.j1 < 0)
+        return;
+    const float xUp = static_cast<float>(c.centreExact(r.i1) - s);
+    segment(1.0, {xUp, 1, c.centre(r.j1)}, {xUp, c.bottom(), c.centre(r.j1)});
+}
+
+void buildPath(const Coords &c, const RouteTrace &r, int i0, int j0, float s, Colour start, Colour end,
+               RouteDrawing &d)
+{
+    const int steps = 2 + (i0 != r.i1 ? 1 : 0) + (j0 != r.j1 ? 1 : 0);
+    auto step = [&](int m) { return mixColour(start, end, static_cast<double>(m) / steps); };
+    const Colour grey = palette::deadEndGrey;
+    RoutePrimitive &p = d.primitive[0];
+    RoutePrimitive &second = d.primitive[1];
+    d.count = 1;
+
+    const float xDown = static_cast<float>(c.centreExact(i0) + s);
+    const float z0 = c.centre(j0);
+    p.add(step(0), {xDown, 1, z0});
+    if (r.k < 0) {
+        p.add(grey, {xDown, -1, z0});
+        return;
+    }
+    int m = 1;
+    const float y = c.level(r.k);
+    const Vec3 turn{xDown, y, z0};
+    p.add(step(m), turn);
+    if (r.i1 < 0) {
+        p.add(grey, {-1, y, z0});
+        second.add(step(m), turn);
+        second.add(grey, {1, y, z0});
+        d.count = 2;
+        return;
+    }
+    if (i0 != r.i1)
+        ++m;
+    const float x1 = c.centre(r.i1);
+    const Vec3 xRunEnd{x1, y, z0};
+    p.add(step(m), xRunEnd);
+    if (r.j1 < 0) {
+        p.add(grey, {x1, y, -1});
+        second.add(step(m), xRunEnd);
+        second.add(grey, {x1, y, 1});
+        d.count = 2;
+        return;
+    }
+    if (j0 != r.j1)
+        ++m;
+    const float z1 = c.centre(r.j1);
+    const float xUp = static_cast<float>(c.centreExact(r.i1) - s);
+    p.add(step(m), {x1, y, z1});
+    p.add(step(m), {xUp, y, z1});
+    p.add(step(steps), {xUp, 1, z1});
+}
+} // namespace
+
+RouteDrawing buildRoute(const SwitchNetwork &net, int routeMode, int i0, int j0, float h, float s,
+                        Colour start, Colour end)
+{
+    const Coords coords{net.size(), h};
+    const RouteTrace r = net.trace(i0, j0);
+    RouteDrawing d;
+    if (routeMode != RoutePath) {
+        d.count = 1;
+        buildWires(coords, r, i0, j0, s, start, end, d.primitive[0]);
+    } else {
+        buildPath(coords, r, i0, j0, s, start, end, d);
+    }
+    return d;
+}

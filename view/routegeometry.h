@@ -1,0 +1,37 @@
+#pragma once
+
+#include "view/geometry.h"
+#include "view/network.h"
+
+#include <array>
+
+// The lines that show one terminal's route: in path style a strip through
+// its corners fading step by step from the start colour to the end colour
+// (dead ends in grey, out to the cube's faces); in wire style the whole
+// network wires its legs lie on, each a third further along the colours.
+struct RoutePrimitive
+{
+    enum Kind { Lines, LineStrip } kind = LineStrip;
+    int count = 0;
+    std::array<Vec3, 8> vertex{};
+    std::array<Colour, 8> colour{};
+
+    void add(Colour c, Vec3 v)
+    {
+        colour[count] = c;
+        vertex[count] = v;
+        ++count;
+    }
+};
+
+struct RouteDrawing
+{
+    int count = 0; // primitives in use: one, or two at a path's dead end
+    std::array<RoutePrimitive, 2> primitive;
+};
+
+RouteDrawing buildRoute(const SwitchNetwork &net, int routeMode, int i0, int j0, float h, float s,
+                        Colour start, Colour end);
+
+// start*(1-w) + end*w, worked in double.
+Colour mixColour(Colour start, Colour end, double w);
