@@ -109,6 +109,5 @@ private:
     float pressRotY = 0.0f;
 
     LatticeDrawing latticeDrawing = LatticeDrawing::Batched;
-    bool selectionPass = false;
     std::vector<LatticeBox> lattice; // reused every frame
 };

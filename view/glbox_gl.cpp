@@ -120,7 +120,10 @@ void GLBox::drawLattice()
 {
     lattice.clear();
     buildLattice(net, options, lattice);
-    if (selectionPass || latticeDrawing == LatticeDrawing::PerBox)
+    // Selection and feedback passes need every box under its own name.
+    GLint renderMode = GL_RENDER;
+    glGetIntegerv(GL_RENDER_MODE, &renderMode);
+    if (renderMode != GL_RENDER || latticeDrawing == LatticeDrawing::PerBox)
         drawLatticePerBox(lattice);
     else
         drawLatticeBatched(lattice);

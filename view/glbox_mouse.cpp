@@ -82,9 +82,7 @@ PickResult GLBox::pickAt(int x, int y)
     applyProjection(aspectRatio());
     glMatrixMode(GL_MODELVIEW);
 
-    selectionPass = true;
     paintGL();
-    selectionPass = false;
 
     glMatrixMode(GL_PROJECTION);
     glPopMatrix();

@@ -1,0 +1,80 @@
+#pragma once
+// Helpers for tests that look at what the view drew: a shown view, the
+// projection of model points to widget pixels worked out independently
+// from the camera, and pixel comparisons with the software renderer's
+// rounding tolerance.
+
+#include "view/glbox.h"
+
+#include <QImage>
+#include <QMatrix4x4>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include <cmath>
+#include <memory>
+
+constexpr int kViewSide = 800;
+constexpr int kColourTolerance = 2; // of 255
+
+inline std::unique_ptr<GLBox> shownView(int side = kViewSide)
+{
+    auto view = std::make_unique<GLBox>(nullptr, "glbox");
+    view->resize(side, side);
+    view->show();
+    if (!QTest::qWaitForWindowExposed(view.get()))
+        qFatal("the view was never exposed");
+    QCoreApplication::processEvents();
+    return view;
+}
+
+inline QMatrix4x4 sceneMatrix(const GLBox &view)
+{
+    QMatrix4x4 m;
+    m.perspective(20.0f, float(view.width()) / float(view.height()), 7.5f, 12.5f);
+    m.lookAt({0, 0, 10}, {0, 0, 0}, {0, 1, 0});
+    m.rotate(view.rotationX(), 1, 0, 0);
+    m.rotate(-view.rotationY(), 0, 1, 0);
+    m.scale(1, 1, -1);
+    return m;
+}
+
+// Widget (logical) pixel position of a model point.
+inline QPointF project(const GLBox &view, const QVector3D &model)
+{
+    const QVector3D ndc = sceneMatrix(view).map(model);
+    return {(ndc.x() + 1.0) / 2.0 * view.width(), (1.0 - ndc.y()) / 2.0 * view.height()};
+}
+
+inline QColor pixelAt(const QImage &frame, const QPointF &logical)
+{
+    const qreal ratio = frame.devicePixelRatio();
+    return frame.pixelColor(int(std::floor(logical.x() * ratio)), int(std::floor(logical.y() * ratio)));
+}
+
+inline bool sameColour(const QColor &c, float r, float g, float b)
+{
+    auto close = [](int have, float want) { return std::abs(have - want * 255.0f) <= kColourTolerance + 0.5f; };
+    return close(c.red(), r) && close(c.green(), g) && close(c.blue(), b);
+}
+
+inline QString describe(const QColor &c)
+{
+    return QStringLiteral("(%1, %2, %3)").arg(c.red()).arg(c.green()).arg(c.blue());
+}
+
+#define QCOMPARE_COLOUR(colour, r, g, b)                                                                       \
+    QVERIFY2(sameColour((colour), (r), (g), (b)),                                                              \
+             qPrintable(describe(colour) + QStringLiteral(" expected %1 %2 %3").arg(r).arg(g).arg(b)))
+
+// Counts how many device pixels of a square around a model point have a colour.
+inline int countPixels(const QImage &frame, const QPointF &centre, int halfSide, float r, float g, float b)
+{
+    const qreal ratio = frame.devicePixelRatio();
+    const int cx = int(centre.x() * ratio), cy = int(centre.y() * ratio);
+    int count = 0;
+    for (int y = cy - halfSide; y < cy + halfSide; ++y)
+        for (int x = cx - halfSide; x < cx + halfSide; ++x)
+            count += sameColour(frame.pixelColor(x, y), r, g, b) ? 1 : 0;
+    return count;
+}
