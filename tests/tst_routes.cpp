@@ -1,4 +1,351 @@
-#include <QtTest>
-class T : public QObject { Q_OBJECT };
-QTEST_MAIN(T)
+// Routes and wire overlays as GL receives them: captured in feedback mode
+// with identity matrices, so window coordinates map straight back to model
+// coordinates. Plus a look at real pixels: marked routes solid, wires dashed.
+#include "scenecamera.h"
+
+#include <GL/gl.h>
+
+#include <functional>
+#include <vector>
+
+namespace {
+struct FeedbackVertex
+{
+    QVector3D position;
+    QVector3D colour;
+};
+
+struct Polyline
+{
+    std::vector<FeedbackVertex> vertices;
+};
+
+// Mesa marks where a strip starts only while line stipple is off, so the
+// overlays, which are stippled, are compared segment by segment.
+size_t segmentCount(const std::vector<Polyline> &lines)
+{
+    size_t count = 0;
+    for (const Polyline &l : lines)
+        count += l.vertices.size() - 1;
+    return count;
+}
+
+constexpr float kPosTolerance = 1e-4f;
+constexpr float kFeedbackColourTolerance = 1e-3f;
+
+bool near(const QVector3D &a, const QVector3D &b, float tolerance)
+{
+    return (a - b).length() <= tolerance;
+}
+
+QString text(const QVector3D &v)
+{
+    return QStringLiteral("(%1, %2, %3)").arg(v.x()).arg(v.y()).arg(v.z());
+}
+
+#define QCOMPARE_VEC(actual, expected, tolerance)                                                              \
+    QVERIFY2(near((actual), (expected), (tolerance)),                                                          \
+             qPrintable(text(actual) + QStringLiteral(" != ") + text(expected)))
+
+QVector3D red(double r) { return {float(r), 0, 0}; }
+} // namespace
+
+class TestRoutes : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<GLBox> view;
+
+    // Lines drawn by fn, joined into the strips GL was given: every segment
+    // that continues the previous one without a stipple reset extends it.
+    std::vector<Polyline> capture(const std::function<void()> &fn, bool joinStrips = true)
+    {
+        view->makeCurrent();
+        const int side = view->viewportWidth();
+        glViewport(0, 0, side, side);
+        glMatrixMode(GL_PROJECTION);
+        glPushMatrix();
+        glLoadIdentity();
+        glMatrixMode(GL_MODELVIEW);
+        glPushMatrix();
+        glLoadIdentity();
+        std::vector<GLfloat> buffer(1 << 16);
+        glFeedbackBuffer(GLsizei(buffer.size()), GL_3D_COLOR, buffer.data());
+        glRenderMode(GL_FEEDBACK);
+        fn();
+        const GLint used = glRenderMode(GL_RENDER);
+        glPopMatrix();
+        glMatrixMode(GL_PROJECTION);
+        glPopMatrix();
+        glMatrixMode(GL_MODELVIEW);
+        view->doneCurrent();
+
+        auto vertexAt = [&](int at) {
+            const float x = buffer[at] / side * 2 - 1, y = buffer[at + 1] / side * 2 - 1, z = buffer[at + 2] * 2 - 1;
+            return FeedbackVertex{{x, y, z}, {buffer[at + 3], buffer[at + 4], buffer[at + 5]}};
+        };
+        std::vector<Polyline> lines;
+        for (int at = 0; at < used;) {
+            const GLfloat token = buffer[at++];
+            if (token != GL_LINE_TOKEN && token != GL_LINE_RESET_TOKEN) {
+                qWarning("unexpected feedback token %f", double(token));
+                return {};
+            }
+            const FeedbackVertex a = vertexAt(at), b = vertexAt(at + 7);
+            at += 14;
+            // GL_LINES segments come without reset tokens: a segment extends
+            // a strip only where it starts at the strip's end.
+            const bool continues = joinStrips && token == GL_LINE_TOKEN && !lines.empty() &&
+                                   lines.back().vertices.back().position == a.position;
+            if (!continues)
+                lines.push_back({{a}});
+            lines.back().vertices.push_back(b);
+        }
+        return lines;
+    }
+
+    std::vector<Polyline> route(int i0, int j0, QVector3D start, QVector3D end)
+    {
+        const CellGeometry g(view->network().size());
+        return capture([&] {
+            view->drawRoute(i0, j0, g.h, g.sideOffset(), start.x(), start.y(), start.z(), end.x(), end.y(), end.z());
+        });
+    }
+
+    void expectStrip(const Polyline &line, const std::vector<QVector3D> &points, const std::vector<QVector3D> &colours)
+    {
+        QCOMPARE(line.vertices.size(), points.size());
+        for (size_t v = 0; v < points.size(); ++v) {
+            QCOMPARE_VEC(line.vertices[v].position, points[v], kPosTolerance);
+            QCOMPARE_VEC(line.vertices[v].colour, colours[v], kFeedbackColourTolerance);
+        }
+    }
+
+private slots:
+    void init() { view = shownView(); }
+    void cleanup() { view.reset(); }
+
+    void pathThroughItsCorners()
+    {
+        const float s = 1.0f / 36;
+        const auto lines = route(1, 3, {1, 0, 0}, {0.5f, 0, 0});
+        QCOMPARE(lines.size(), size_t(1));
+        expectStrip(lines[0],
+                    {{-0.25f + s, 1, 0.75f}, {-0.25f + s, 0.25f, 0.75f}, {0.75f, 0.25f, 0.75f},
+                     {0.75f, 0.25f, -0.25f}, {0.75f - s, 0.25f, -0.25f}, {0.75f - s, 1, -0.25f}},
+                    {red(1), red(0.875), red(0.75), red(0.625), red(0.625), red(0.5)});
+    }
+
+    void routeToItselfIsAU()
+    {
+        const float s = 1.0f / 36;
+        const auto lines = route(2, 2, {0, 1, 0}, {0, 0.5f, 0});
+        QCOMPARE(lines.size(), size_t(1));
+        const auto &v = lines[0].vertices;
+        QCOMPARE(v.size(), size_t(6));
+        QCOMPARE_VEC(v[1].colour, QVector3D(0, 0.75f, 0), kFeedbackColourTolerance); // halfway with n = 2
+        QCOMPARE_VEC(v[2].position, v[3].position, kPosTolerance);
+        QCOMPARE_VEC(v[5].colour, QVector3D(0, 0.5f, 0), kFeedbackColourTolerance);
+        QCOMPARE(v[0].position.x() - v[5].position.x(), 2 * s);
+        QCOMPARE_VEC(v[0].position, QVector3D(0.25f + s, 1, 0.25f), kPosTolerance);
+    }
+
+    void deadEnds_data()
+    {
+        QTest::addColumn<int>("c1");
+        QTest::addColumn<int>("c2");
+        QTest::addColumn<int>("c3");
+        QTest::addColumn<int>("i0");
+        QTest::addColumn<int>("j0");
+        QTest::addColumn<int>("wires"); // wire style: whole wires drawn
+        QTest::newRow("at IK") << 2 << 0 << 0 << 1 << 0 << 1;
+        QTest::newRow("at JI") << 0 << 1 << 0 << 2 << 0 << 2;
+        QTest::newRow("at KJ") << 0 << 0 << -1 << 3 << 1 << 3;
+    }
+
+    void deadEnds()
+    {
+        QFETCH(int, c1);
+        QFETCH(int, c2);
+        QFETCH(int, c3);
+        QFETCH(int, i0);
+        QFETCH(int, j0);
+        QFETCH(int, wires);
+        view->setIKOffset(c1);
+        view->setJIOffset(c2);
+        view->setKJOffset(c3);
+        const CellGeometry g(4);
+        const float s = g.sideOffset();
+        const QVector3D start(0, 0, 1), end(0, 0, 0.5f), grey(0.2f, 0.2f, 0.2f);
+        const QVector3D P0(g.x(i0) + s, 1, g.z(j0));
+        auto lines = route(i0, j0, start, end);
+        if (wires == 1) {
+            QCOMPARE(lines.size(), size_t(1));
+            expectStrip(lines[0], {P0, {P0.x(), -1, P0.z()}}, {start, grey});
+        } else {
+            // n = 4: the step after the turn is a quarter of the way.
+            const QVector3D C1(0, 0, 0.875f);
+            int k = -1, i1 = -1;
+            view->traceRoute(i0, j0, &k, &i1);
+            const QVector3D P1(P0.x(), g.y(k), P0.z());
+            QCOMPARE(lines.size(), size_t(2));
+            if (wires == 2) {
+                expectStrip(lines[0], {P0, P1, {-1, g.y(k), P0.z()}}, {start, C1, grey});
+                expectStrip(lines[1], {P1, {1, g.y(k), P0.z()}}, {C1, grey});
+            } else {
+                const QVector3D P2(g.x(i1), g.y(k), P0.z());
+                const QVector3D C2(0, 0, 0.75f);
+                expectStrip(lines[0], {P0, P1, P2, {P2.x(), P2.y(), -1}}, {start, C1, C2, grey});
+                expectStrip(lines[1], {P2, {P2.x(), P2.y(), 1}}, {C2, grey});
+            }
+        }
+        view->setRouteMode(RouteWire);
+        lines = route(i0, j0, start, end);
+        int segments = 0;
+        for (const Polyline &l : lines)
+            segments += int(l.vertices.size()) - 1;
+        QCOMPARE(segments, wires);
+        QCOMPARE_VEC(lines[0].vertices[0].position, P0, kPosTolerance);
+        QCOMPARE_VEC(lines[0].vertices[1].position, QVector3D(P0.x(), g.lowest(), P0.z()), kPosTolerance);
+    }
+
+    void wireStyleColoursInThirds()
+    {
+        view->setRouteMode(RouteWire);
+        const auto lines = route(1, 3, {1, 0, 0}, {0.5f, 0, 0});
+        QCOMPARE(lines.size(), size_t(4));
+        const double expected[] = {1.0, 5.0 / 6.0, 2.0 / 3.0, 0.5};
+        for (int w = 0; w < 4; ++w) {
+            QCOMPARE_VEC(lines[w].vertices[0].colour, red(expected[w]), kFeedbackColourTolerance);
+            QCOMPARE_VEC(lines[w].vertices[1].colour, red(expected[w]), kFeedbackColourTolerance);
+        }
+        // The whole x wire of level 1 in row 3, and the whole z wire of column 3.
+        QCOMPARE_VEC(lines[1].vertices[0].position, QVector3D(-0.75f, 0.25f, 0.75f), kPosTolerance);
+        QCOMPARE_VEC(lines[1].vertices[1].position, QVector3D(0.75f, 0.25f, 0.75f), kPosTolerance);
+        QCOMPARE_VEC(lines[2].vertices[0].position, QVector3D(0.75f, 0.25f, -0.75f), kPosTolerance);
+        QCOMPARE_VEC(lines[3].vertices[0].position, QVector3D(0.75f - 1.0f / 36, 1, -0.25f), kPosTolerance);
+    }
+
+    void singleTerminalNetwork()
+    {
+        view->setSize(1);
+        const float s = 1.0f / 9;
+        const QVector3D c(1, 1, 1);
+        const auto lines = route(0, 0, c, c);
+        QCOMPARE(lines.size(), size_t(1));
+        expectStrip(lines[0], {{s, 1, 0}, {s, 0, 0}, {0, 0, 0}, {0, 0, 0}, {-s, 0, 0}, {-s, 1, 0}},
+                    {c, c, c, c, c, c});
+    }
+
+    void allWires_data()
+    {
+        QTest::addColumn<int>("n");
+        QTest::newRow("N=1") << 1;
+        QTest::newRow("N=4") << 4;
+        QTest::newRow("N=15") << 15;
+    }
+
+    void allWires()
+    {
+        QFETCH(int, n);
+        view->setSize(n);
+        view->setWiresMode(WiresAll);
+        const auto lines = capture([&] { view->drawWireOverlay(); }, false);
+        QCOMPARE(int(lines.size()) * 2, 8 * n * n);
+        for (const Polyline &l : lines)
+            QCOMPARE_VEC(l.vertices[0].colour, QVector3D(0.7f, 0.7f, 0), kFeedbackColourTolerance);
+        if (n == 1) {
+            const float s = 1.0f / 9;
+            QCOMPARE_VEC(lines[0].vertices[0].position, QVector3D(s, 1, 0), kPosTolerance);
+            QCOMPARE_VEC(lines[0].vertices[1].position, QVector3D(s, 0, 0), kPosTolerance);
+            QCOMPARE_VEC(lines[1].vertices[0].position, QVector3D(-s, 1, 0), kPosTolerance);
+            QCOMPARE_VEC(lines[2].vertices[0].position, lines[2].vertices[1].position, kPosTolerance);
+        }
+        if (n == 4) {
+            const float s = 1.0f / 36;
+            QCOMPARE_VEC(lines[0].vertices[0].position, QVector3D(-0.75f + s, 1, -0.75f), kPosTolerance);
+            QCOMPARE_VEC(lines[0].vertices[1].position, QVector3D(-0.75f + s, -0.75f, -0.75f), kPosTolerance);
+            // The x wire of level 3 in row 0 is the third segment of (a, b) = (3, 0).
+            const Polyline &xWire = lines[(3 * n + 0) * 4 + 2];
+            QCOMPARE_VEC(xWire.vertices[0].position, QVector3D(-0.75f, -0.75f, -0.75f), kPosTolerance);
+            QCOMPARE_VEC(xWire.vertices[1].position, QVector3D(0.75f, -0.75f, -0.75f), kPosTolerance);
+        }
+    }
+
+    void usedWiresDrawEveryRoute()
+    {
+        view->setWiresMode(WiresUsed);
+        const auto lines = capture([&] { view->drawWireOverlay(); });
+        QCOMPARE(segmentCount(lines), size_t(16 * 5)); // every terminal's route, none selected
+        for (const Polyline &l : lines)
+            for (const FeedbackVertex &v : l.vertices)
+                QCOMPARE_VEC(v.colour, QVector3D(0.7f, 0.7f, 0), kFeedbackColourTolerance);
+        view->setRouteMode(RouteWire);
+        QCOMPARE(segmentCount(capture([&] { view->drawWireOverlay(); })), size_t(16 * 4));
+    }
+
+    void stippleOnlyAroundAnOverlay()
+    {
+        auto stippleAfter = [&](int mode) {
+            view->setWiresMode(mode);
+            view->makeCurrent();
+            glEnable(GL_LINE_STIPPLE); // a mode that draws nothing must not touch it
+            view->doneCurrent();
+            const auto lines = capture([&] { view->drawWireOverlay(); });
+            view->makeCurrent();
+            const bool on = glIsEnabled(GL_LINE_STIPPLE);
+            glDisable(GL_LINE_STIPPLE);
+            view->doneCurrent();
+            return std::make_pair(on, lines.size());
+        };
+        QCOMPARE(stippleAfter(WiresOff), std::make_pair(true, size_t(0)));
+        QCOMPARE(stippleAfter(7), std::make_pair(false, size_t(0)));
+        QCOMPARE(stippleAfter(WiresAll).first, false);
+    }
+
+    void markedRoutesSolidAndWiresDashed()
+    {
+        if (view->devicePixelRatio() != 1)
+            QSKIP("line widths are device pixels");
+        view->setRotation(60, 0);
+        QCoreApplication::processEvents();
+        const CellGeometry g(4);
+        QTest::mouseClick(view.get(), Qt::LeftButton, {}, project(*view, {g.x(1), 1, g.z(3)}).toPoint());
+        QCOMPARE(view->network().terminalSelection(1, 3), int(RedBit));
+        view->setRotation(0, 0);
+        view->setSwitchesMode(SwitchesOff);
+        QImage image = view->grabFramebuffer();
+
+        // The x run of (1, 3) at level 1, between columns 2 and 3: solid, 3 pixels thick.
+        const QPointF from = project(*view, {g.x(2) + 0.05f, g.y(1), g.z(3)});
+        const QPointF to = project(*view, {g.x(3) - 0.05f, g.y(1), g.z(3)});
+        int lit = 0, total = 0;
+        for (int x = int(from.x()); x <= int(to.x()); ++x, ++total) {
+            int thick = 0;
+            for (int y = int(from.y()) - 5; y <= int(from.y()) + 5; ++y)
+                thick += image.pixelColor(x, y).red() > 100 && image.pixelColor(x, y).green() < 60 ? 1 : 0;
+            lit += thick == 3 ? 1 : 0;
+        }
+        QVERIFY2(lit == total, qPrintable(QStringLiteral("%1 of %2").arg(lit).arg(total)));
+
+        // The x wire of level 2 in row 0 (the front): dashes of 4 pixels.
+        view->setWiresMode(WiresAll);
+        image = view->grabFramebuffer();
+        const QPointF a = project(*view, {g.x(1) + 0.05f, g.y(2), g.z(0)});
+        const QPointF b = project(*view, {g.x(2) - 0.05f, g.y(2), g.z(0)});
+        int yellow = 0, dark = 0;
+        for (int x = int(a.x()); x <= int(b.x()); ++x) {
+            bool on = false;
+            for (int dy = -1; dy <= 1; ++dy) {
+                const QColor c = image.pixelColor(x, int(a.y()) + dy);
+                on = on || (c.red() > 150 && c.green() > 150 && c.blue() < 40);
+            }
+            (on ? yellow : dark) += 1;
+        }
+        QVERIFY2(yellow > 0 && dark > 0 && std::abs(yellow - dark) <= 8,
+                 qPrintable(QStringLiteral("%1 lit, %2 dark").arg(yellow).arg(dark)));
+    }
+};
+
+QTEST_MAIN(TestRoutes)
 #include "tst_routes.moc"
