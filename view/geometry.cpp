@@ -132,3 +132,13 @@ std::string angleText(float rotX, float rotY)
                   static_cast<double>(rotY));
     return text;
 }
+
+Vec3 eyeInModel(float rotX, float rotY, double distance)
+{
+    // The inverse of: rotate about x by rotX, about y by -rotY, mirror z.
+    constexpr double kRadiansPerDegree = 3.14159265358979323846 / 180.0;
+    const double rx = rotX * kRadiansPerDegree, ry = rotY * kRadiansPerDegree;
+    return {static_cast<float>(distance * std::cos(rx) * std::sin(ry)),
+            static_cast<float>(distance * std::sin(rx)),
+            static_cast<float>(-distance * std::cos(rx) * std::cos(ry))};
+}

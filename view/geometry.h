@@ -94,3 +94,7 @@ float dragAngle(float pressAngle, int pixels);
 float normaliseAngle(float degrees);
 
 std::string angleText(float rotX, float rotY);
+
+// Where the camera's eye lies in model coordinates, for the scene transform
+// of the given angles (eye at distance on the viewing axis).
+Vec3 eyeInModel(float rotX, float rotY, double distance);

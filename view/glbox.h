@@ -35,11 +35,12 @@ public:
     // Turns the model as a drag would, normalised into [0, 360).
     void setRotation(float aboutX, float aboutY);
 
-    // The display pass normally issues the lattice in a few large batches;
-    // the per-box drawing (one pick name, matrix and primitive per box) is
-    // what the selection pass needs, and serves as the reference drawing.
-    enum class LatticeDrawing { Batched, PerBox };
-    void setLatticeDrawing(LatticeDrawing drawing) { latticeDrawing = drawing; }
+    // The display pass normally issues the lattice and the wire-style routes
+    // in a few large batches. The plain drawing (one pick name, matrix and
+    // primitive per box, one primitive per route) is what the selection pass
+    // needs for the lattice, and serves as the reference picture.
+    enum class SceneDrawing { Batched, Plain };
+    void setSceneDrawing(SceneDrawing drawing) { sceneDrawing = drawing; }
 
     // Draws the scene in GL selection mode in the pick window around (x, y),
     // in widget pixels, and returns the nearest named box; changes nothing.
@@ -95,6 +96,8 @@ private:
     void drawLattice();
     void drawPlanes(const CellGeometry &g) const;
     void drawAxisMarker() const;
+    template <typename Colours>
+    void drawRoutes(Colours colours);
     void applyPick(const PickResult &result, int colourBit);
 
     float rotX = 0.0f;
@@ -108,6 +111,6 @@ private:
     float pressRotX = 0.0f;
     float pressRotY = 0.0f;
 
-    LatticeDrawing latticeDrawing = LatticeDrawing::Batched;
+    SceneDrawing sceneDrawing = SceneDrawing::Batched;
     std::vector<LatticeBox> lattice; // reused every frame
 };

@@ -123,10 +123,12 @@ void GLBox::drawLattice()
     // Selection and feedback passes need every box under its own name.
     GLint renderMode = GL_RENDER;
     glGetIntegerv(GL_RENDER_MODE, &renderMode);
-    if (renderMode != GL_RENDER || latticeDrawing == LatticeDrawing::PerBox)
+    if (sceneDrawing == SceneDrawing::Plain)
         drawLatticePerBox(lattice);
+    else if (renderMode != GL_RENDER)
+        drawLatticeNamed(lattice);
     else
-        drawLatticeBatched(lattice);
+        drawLatticeBatched(lattice, eyeInModel(rotX, rotY, camera::eyeDistance));
 }
 
 void GLBox::drawPlanes(const CellGeometry &g) const
@@ -186,24 +188,53 @@ void GLBox::drawRoute(int i0, int j0, float h, float s, float r0, float g0, floa
         drawPrimitive(d.primitive[p]);
 }
 
+template <typename Colours>
+void GLBox::drawRoutes(Colours colours)
+{
+    const CellGeometry g(net.size());
+    const float s = g.sideOffset();
+    // Wire-style routes are independent segments, so they can all share one
+    // GL_LINES batch; path-style strips keep their own, and their dashes.
+    const bool oneBatch = options.routeMode != RoutePath && sceneDrawing == SceneDrawing::Batched;
+    if (oneBatch)
+        glBegin(GL_LINES);
+    for (int i = 0; i < g.n; ++i) {
+        for (int j = 0; j < g.n; ++j) {
+            Colour start{}, end{};
+            if (!colours(i, j, start, end))
+                continue;
+            if (!oneBatch) {
+                drawRoute(i, j, g.h, s, start.r, start.g, start.b, end.r, end.g, end.b);
+                continue;
+            }
+            const RouteDrawing route = buildRoute(net, options.routeMode, i, j, g.h, s, start, end);
+            const RoutePrimitive &p = route.primitive[0];
+            for (int v = 0; v < p.count; ++v) {
+                colour(p.colour[v]);
+                vertex(p.vertex[v]);
+            }
+        }
+    }
+    if (oneBatch)
+        glEnd();
+}
+
 void GLBox::drawWireOverlay()
 {
     if (options.wiresMode == WiresOff)
         return;
-    const int n = net.size();
-    const CellGeometry g(n);
-    const float s = g.sideOffset();
+    const CellGeometry g(net.size());
     glEnable(GL_LINE_STIPPLE);
     if (options.wiresMode == WiresUsed) {
-        const Colour c = palette::wireOverlay;
-        for (int i = 0; i < n; ++i)
-            for (int j = 0; j < n; ++j)
-                drawRoute(i, j, g.h, s, c.r, c.g, c.b, c.r, c.g, c.b);
+        drawRoutes([](int, int, Colour &start, Colour &end) {
+            start = end = palette::wireOverlay;
+            return true;
+        });
     } else if (options.wiresMode == WiresAll) {
         colour(palette::wireOverlay);
         glBegin(GL_LINES);
-        for (int a = 0; a < n; ++a) {
-            for (int b = 0; b < n; ++b) {
+        for (int a = 0; a < g.n; ++a) {
+            for (int b = 0; b < g.n; ++b) {
                 for (WireKind kind : {WireKind::Down, WireKind::Up, WireKind::AlongX, WireKind::AlongZ}) {
                     const Segment w = networkWire(kind, a, b, g);
                     vertex(w.from);
@@ -218,18 +249,12 @@ void GLBox::drawWireOverlay()
 
 void GLBox::drawMarkedRoutes()
 {
-    const int n = net.size();
-    const CellGeometry g(n);
     glLineWidth(kMarkedRouteWidth);
-    for (int i = 0; i < n; ++i) {
-        for (int j = 0; j < n; ++j) {
-            const int bits = net.terminalSelection(i, j);
-            if (!bits)
-                continue;
-            const Colour full = colourFromBits(bits, palette::selected);
-            const Colour half = colourFromBits(bits, palette::derived);
-            drawRoute(i, j, g.h, g.sideOffset(), full.r, full.g, full.b, half.r, half.g, half.b);
-        }
-    }
+    drawRoutes([this](int i, int j, Colour &start, Colour &end) {
+        const int bits = net.terminalSelection(i, j);
+        start = colourFromBits(bits, palette::selected);
+        end = colourFromBits(bits, palette::derived);
+        return bits != 0;
+    });
     glLineWidth(1.0f);
 }

@@ -34,16 +34,39 @@ void drawLatticePerBox(const std::vector<LatticeBox> &boxes)
 }
 
 namespace {
-void emitBox(const LatticeBox &box, const Colour &colour)
+constexpr int kFaces = 6;
+constexpr int kFaceVertices = 4;
+
+// Issues, for each face of the box turned towards the eye, its corners in
+// kUnitCube's order, moved into place: emit(corner index within the face, vertex).
+// An axis-aligned face is turned towards the eye exactly when the eye lies
+// outside its plane; kUnitCube's faces are z-, z+, x-, x+, y-, y+.
+template <typename Emit>
+void forEachVisibleFace(const LatticeBox &box, const Vec3 &eye, Emit emit)
 {
-    glColor3f(colour.r, colour.g, colour.b);
-    const Vec3 c = box.centre;
-    const Vec3 s = box.halfSize;
-    for (const Vec3 &v : kUnitCube)
-        glVertex3f(c.x + s.x * v.x, c.y + s.y * v.y, c.z + s.z * v.z);
+    const Vec3 c = box.centre, s = box.halfSize;
+    const bool visible[kFaces] = {eye.z < c.z - s.z, eye.z > c.z + s.z, eye.x < c.x - s.x,
+                                  eye.x > c.x + s.x, eye.y < c.y - s.y, eye.y > c.y + s.y};
+    for (int face = 0; face < kFaces; ++face) {
+        if (!visible[face])
+            continue;
+        Vec3 corners[kFaceVertices];
+        for (int corner = 0; corner < kFaceVertices; ++corner) {
+            const Vec3 &v = kUnitCube[face * kFaceVertices + corner];
+            corners[corner] = {c.x + s.x * v.x, c.y + s.y * v.y, c.z + s.z * v.z};
+        }
+        emit(corners);
+    }
 }
 
-void emitFrames(const std::vector<LatticeBox> &boxes, float width)
+void vertex(const Vec3 &v)
+{
+    glVertex3f(v.x, v.y, v.z);
+}
+
+// A frame is the outline of each face towards the eye, edge by edge in the
+// face's own order, as GL_LINE polygon mode draws it.
+void emitFrames(const std::vector<LatticeBox> &boxes, float width, const Vec3 &eye)
 {
     bool begun = false;
     for (const LatticeBox &box : boxes) {
@@ -51,28 +74,65 @@ void emitFrames(const std::vector<LatticeBox> &boxes, float width)
             continue;
         if (!begun) {
             glLineWidth(width);
-            glBegin(GL_QUADS);
+            glBegin(GL_LINES);
             begun = true;
         }
-        emitBox(box, box.frameColour);
+        glColor3f(box.frameColour.r, box.frameColour.g, box.frameColour.b);
+        forEachVisibleFace(box, eye, [](const Vec3 (&corners)[kFaceVertices]) {
+            for (int corner = 0; corner < kFaceVertices; ++corner) {
+                vertex(corners[corner]);
+                vertex(corners[(corner + 1) % kFaceVertices]);
+            }
+        });
     }
     if (begun)
         glEnd();
 }
 } // namespace
 
-void drawLatticeBatched(const std::vector<LatticeBox> &boxes)
+void drawLatticeNamed(const std::vector<LatticeBox> &boxes)
+{
+    auto emitAll = [](const LatticeBox &box, const Colour &colour) {
+        glColor3f(colour.r, colour.g, colour.b);
+        glBegin(GL_QUADS);
+        for (const Vec3 &v : kUnitCube)
+            glVertex3f(box.centre.x + box.halfSize.x * v.x, box.centre.y + box.halfSize.y * v.y,
+                       box.centre.z + box.halfSize.z * v.z);
+        glEnd();
+    };
+    glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
+    for (const LatticeBox &box : boxes) {
+        if (!box.hasFrame)
+            continue;
+        glLoadName(box.name);
+        emitAll(box, box.frameColour);
+    }
+    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+    for (const LatticeBox &box : boxes) {
+        if (!box.hasFill)
+            continue;
+        glLoadName(box.name);
+        emitAll(box, box.fillColour);
+    }
+}
+
+void drawLatticeBatched(const std::vector<LatticeBox> &boxes, const Vec3 &eye)
 {
     // Within one box the frame wins over the fill by the polygon offset, not
     // by drawing order, so frames may all go first.
-    glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
-    emitFrames(boxes, kThinLine);
-    emitFrames(boxes, kThickLine);
+    emitFrames(boxes, kThinLine, eye);
+    emitFrames(boxes, kThickLine, eye);
     glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
     glBegin(GL_QUADS);
-    for (const LatticeBox &box : boxes)
-        if (box.hasFill)
-            emitBox(box, box.fillColour);
+    for (const LatticeBox &box : boxes) {
+        if (!box.hasFill)
+            continue;
+        glColor3f(box.fillColour.r, box.fillColour.g, box.fillColour.b);
+        forEachVisibleFace(box, eye, [](const Vec3 (&corners)[kFaceVertices]) {
+            for (const Vec3 &v : corners)
+                vertex(v);
+        });
+    }
     glEnd();
     glLineWidth(1.0f);
 }

@@ -12,9 +12,16 @@
 void drawLatticePerBox(const std::vector<LatticeBox> &boxes);
 
 // The same picture with each box moved into place on the CPU and all boxes
-// of one line width or polygon mode in one glBegin/glEnd, so a frame costs
-// three polygon-mode changes instead of two per box.
-void drawLatticeBatched(const std::vector<LatticeBox> &boxes);
+// of one line width or polygon mode in one glBegin/glEnd: no matrix or
+// polygon-mode change per box. Faces turned away from eye (in model
+// coordinates), which culling would drop, are not sent at all.
+void drawLatticeBatched(const std::vector<LatticeBox> &boxes, const Vec3 &eye);
+
+// For the selection pass: every box still under its own name and with all
+// its faces, but moved into place on the CPU, all frames first and then all
+// fills, so the pass changes polygon mode twice instead of twice per box.
+// A box's frame and fill become two hit records with its name.
+void drawLatticeNamed(const std::vector<LatticeBox> &boxes);
 
 // The unit cube under the current matrix, colour and polygon mode.
 void drawUnitCube();

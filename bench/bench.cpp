@@ -1,0 +1,142 @@
+// Frame and pick times of the view at 800x800, for the plain per-box drawing
+// and the batched display pass side by side in one run. Prints numbers; it
+// is not a test. Usage: transpose-switch-bench [--frames N] [--machine]
+#include "scenecamera.h"
+#include "app/startup.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QSurfaceFormat>
+
+#include <GL/gl.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+namespace {
+class BenchView : public GLBox
+{
+public:
+    using GLBox::paintGL;
+};
+
+struct Stats
+{
+    double median = 0, minimum = 0;
+};
+
+Stats stats(std::vector<double> ms)
+{
+    std::sort(ms.begin(), ms.end());
+    return {ms[ms.size() / 2], ms.front()};
+}
+
+double frameMs(BenchView &view, GLBox::SceneDrawing drawing)
+{
+    view.setSceneDrawing(drawing);
+    view.makeCurrent();
+    QElapsedTimer timer;
+    timer.start();
+    view.paintGL();
+    glFinish();
+    const double ms = double(timer.nsecsElapsed()) / 1e6;
+    view.doneCurrent();
+    return ms;
+}
+
+void markEveryTerminal(BenchView &view)
+{
+    view.setRotation(90, 0); // straight down on the top face
+    QCoreApplication::processEvents();
+    const int n = view.network().size();
+    const CellGeometry g(n);
+    for (int i = 0; i < n; ++i)
+        for (int j = 0; j < n; ++j)
+            if (!view.network().terminalSelection(i, j))
+                QTest::mouseClick(&view, (i + j) % 2 ? Qt::LeftButton : Qt::RightButton, {},
+                                  project(view, {g.x(i), 1, g.z(j)}).toPoint());
+    view.setRotation(30, 40);
+}
+
+struct Case
+{
+    const char *name;
+    std::function<void(BenchView &)> setUp;
+};
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QSurfaceFormat::setDefaultFormat(viewSurfaceFormat());
+    QApplication app(argc, argv);
+    int frames = 40;
+    bool machine = false;
+    for (int a = 1; a < argc; ++a) {
+        const QByteArray arg(argv[a]);
+        if (arg == "--machine")
+            machine = true;
+        else if (arg == "--frames" && a + 1 < argc)
+            frames = std::max(5, atoi(argv[++a]));
+    }
+
+    BenchView view;
+    view.resize(kViewSide, kViewSide);
+    view.show();
+    if (!QTest::qWaitForWindowExposed(&view))
+        return 1;
+
+    auto worst = [](BenchView &v) {
+        v.setSize(15);
+        v.setSwitchesMode(SwitchesFill);
+        for (auto slot : {&GLBox::setIKHilite, &GLBox::setJIHilite, &GLBox::setKJHilite, &GLBox::setIKPlane,
+                          &GLBox::setJIPlane, &GLBox::setKJPlane})
+            (v.*slot)(true);
+        markEveryTerminal(v);
+        v.setWiresMode(WiresUsed);
+        v.setRouteMode(RoutePath);
+    };
+    const Case cases[] = {
+        {"N=4 defaults", [](BenchView &v) { v.setSize(4); v.setRotation(30, 40); }},
+        {"N=15 defaults", [](BenchView &v) { v.setSize(15); v.setRotation(30, 40); }},
+        {"N=15 worst, used wires, path", worst},
+        {"N=15 worst, used wires, wire", [](BenchView &v) { v.setRouteMode(RouteWire); }},
+        {"N=15 worst, all wires", [](BenchView &v) { v.setWiresMode(WiresAll); }},
+    };
+
+    if (!machine)
+        std::printf("%-30s %20s %20s %7s %10s %10s\n", "case", "plain ms med/min", "batched ms med/min", "ratio",
+                    "pick plain", "pick ms");
+    for (const Case &c : cases) {
+        c.setUp(view);
+        QCoreApplication::processEvents();
+        frameMs(view, GLBox::SceneDrawing::Plain); // warm up both paths
+        frameMs(view, GLBox::SceneDrawing::Batched);
+        std::vector<double> reference, batched, pick, plainPick;
+        for (int f = 0; f < frames; ++f) { // interleaved, so both see the same machine
+            reference.push_back(frameMs(view, GLBox::SceneDrawing::Plain));
+            batched.push_back(frameMs(view, GLBox::SceneDrawing::Batched));
+        }
+        for (int p = 0; p < std::max(5, frames / 4); ++p) {
+            for (auto drawing : {GLBox::SceneDrawing::Plain, GLBox::SceneDrawing::Batched}) {
+                view.setSceneDrawing(drawing);
+                QElapsedTimer timer;
+                timer.start();
+                view.pickAt(kViewSide / 2, kViewSide / 2);
+                (drawing == GLBox::SceneDrawing::Plain ? plainPick : pick).push_back(double(timer.nsecsElapsed()) / 1e6);
+            }
+        }
+        const Stats r = stats(reference), b = stats(batched), p = stats(pick), pp = stats(plainPick);
+        if (machine)
+            std::printf("case=\"%s\" frames=%d perbox_median_ms=%.2f perbox_min_ms=%.2f batched_median_ms=%.2f "
+                        "batched_min_ms=%.2f ratio=%.3f pick_plain_median_ms=%.2f pick_median_ms=%.2f\n",
+                        c.name, frames, r.median, r.minimum, b.median, b.minimum, b.median / r.median, pp.median,
+                        p.median);
+        else
+            std::printf("%-30s %11.2f /%7.2f %11.2f /%7.2f %7.2f %10.2f %10.2f\n", c.name, r.median, r.minimum,
+                        b.median, b.minimum, b.median / r.median, pp.median, p.median);
+        std::fflush(stdout);
+    }
+    return 0;
+}
