@@ -1,6 +1,10 @@
 #!/usr/bin/env bash
 # Runs a command on the current display, or on a private Xvfb when there is none.
 set -euo pipefail
+if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
+    export XDG_RUNTIME_DIR="/tmp/runtime-$(id -u)"
+    mkdir -p -m 0700 "$XDG_RUNTIME_DIR"
+fi
 if [ -n "${DISPLAY:-}" ]; then
     exec "$@"
 fi

@@ -14,6 +14,7 @@ class SceneView : public GLBox
 {
 public:
     using GLBox::paintGL;
+    using GLBox::resizeGL;
 };
 
 const QVector3D kOrigin(0, 0, 0);
@@ -196,6 +197,20 @@ private slots:
         view->pickAt(5, 5);
         QCOMPARE(spy.count(), 2);
         QCOMPARE(spy.at(1).at(0).toString(), QStringLiteral("Angle(030.0,007.5)"));
+    }
+
+    void zeroHeightKeepsTheProjectionFinite()
+    {
+        auto *scene = static_cast<SceneView *>(view.get());
+        view->makeCurrent();
+        scene->resizeGL(300, 0);
+        GLfloat projection[16];
+        glGetFloatv(GL_PROJECTION_MATRIX, projection);
+        scene->resizeGL(view->width(), view->height());
+        view->doneCurrent();
+        for (GLfloat value : projection)
+            QVERIFY(std::isfinite(value));
+        QCOMPARE(view->pickAt(10, 10).kind, PickResult::Miss); // still picks sensibly afterwards
     }
 
     void stateLeftBehindAPass()
