@@ -213,11 +213,12 @@ void GLObjectWindow::buildControlPanel(QWidget *column, GLBox *view)
 
     // One consistent start: the panel shows what the view holds.
     grid->setValue(kDefaultNetworkSize);
-    void (GLBox::*modeSlots[])(int) = {&GLBox::setRouteMode, &GLBox::setWiresMode, &GLBox::setSwitchesMode};
-    for (int g = 0; g < 3; ++g) {
-        modeButtons[g]->button(0)->setChecked(true);
-        (view->*modeSlots[g])(0);
-    }
+    modeButtons[0]->button(0)->setChecked(true);
+    view->setRouteMode(RoutePath);
+    modeButtons[1]->button(0)->setChecked(true);
+    view->setWiresMode(WiresOff);
+    modeButtons[2]->button(0)->setChecked(true);
+    view->setSwitchesMode(SwitchesFill);
     for (int f = 0; f < 3; ++f) {
         for (QCheckBox *check : checks[f])
             check->setChecked(false);

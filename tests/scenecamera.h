@@ -17,9 +17,10 @@
 constexpr int kViewSide = 800;
 constexpr int kColourTolerance = 2; // of 255
 
-inline std::unique_ptr<GLBox> shownView(int side = kViewSide)
+template <typename View = GLBox>
+std::unique_ptr<View> shownView(int side = kViewSide)
 {
-    auto view = std::make_unique<GLBox>(nullptr, "glbox");
+    auto view = std::make_unique<View>();
     view->resize(side, side);
     view->show();
     if (!QTest::qWaitForWindowExposed(view.get()))

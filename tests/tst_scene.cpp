@@ -13,6 +13,10 @@ namespace {
 class SceneView : public GLBox
 {
 public:
+    SceneView()
+        : GLBox(nullptr, "glbox")
+    {
+    }
     using GLBox::paintGL;
     using GLBox::resizeGL;
 };
@@ -25,12 +29,12 @@ class TestScene : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<GLBox> view;
+    std::unique_ptr<SceneView> view;
 
     QImage frame() { return view->grabFramebuffer(); }
 
 private slots:
-    void init() { view = shownView(); }
+    void init() { view = shownView<SceneView>(); }
     void cleanup() { view.reset(); }
 
     void fillsTheWholeFrame()
@@ -151,7 +155,7 @@ private slots:
     void selectionPassNamesEveryBox()
     {
         QFETCH(int, n);
-        auto *scene = static_cast<SceneView *>(view.get());
+        SceneView *scene = view.get();
         view->setSize(n);
         view->makeCurrent();
         std::vector<GLuint> buffer(40000);
@@ -201,7 +205,7 @@ private slots:
 
     void zeroHeightKeepsTheProjectionFinite()
     {
-        auto *scene = static_cast<SceneView *>(view.get());
+        SceneView *scene = view.get();
         view->makeCurrent();
         scene->resizeGL(300, 0);
         GLfloat projection[16];

@@ -1,0 +1,96 @@
+// Puts the real main window into a state given on the command line, through
+// its own controls and mouse clicks, and saves a picture of the window.
+//
+//   transpose-switch-shot OUT.png [--size N] [--rotate X,Y] [--route path|wire]
+//       [--wires off|used|all] [--switches fill|frame|off] [--check NAME]...
+//       [--offsets C1,C2,C3] [--mark I,J,left|middle|right]...
+//
+// --check takes a check box's object name, e.g. ik_hilite or kj_opaque.
+#include "app/globjectwindow.h"
+#include "app/startup.h"
+#include "scenecamera.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QSurfaceFormat>
+
+#include <cstdio>
+
+namespace {
+int fail(const char *what)
+{
+    std::fprintf(stderr, "transpose-switch-shot: %s\n", what);
+    return 2;
+}
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QSurfaceFormat::setDefaultFormat(viewSurfaceFormat());
+    QApplication app(argc, argv);
+    QFont font;
+    font.setPixelSize(12);
+    QApplication::setFont(font);
+    const QStringList args = QCoreApplication::arguments().mid(1);
+    if (args.isEmpty())
+        return fail("usage: transpose-switch-shot OUT.png [options]");
+
+    GLObjectWindow window;
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window))
+        return fail("the window was never shown");
+    auto *view = window.findChild<GLBox *>(QStringLiteral("glbox"));
+    auto child = [&](const QString &name) { return window.findChild<QWidget *>(name); };
+    QPointF rotation(0, 0);
+    QList<QStringList> marks;
+
+    for (int a = 1; a + 1 < args.size(); a += 2) {
+        const QString option = args[a], value = args[a + 1];
+        const QStringList parts = value.split(QLatin1Char(','));
+        if (option == QLatin1String("--size")) {
+            qobject_cast<QSpinBox *>(child(QStringLiteral("grid")))->setValue(value.toInt());
+        } else if (option == QLatin1String("--rotate") && parts.size() == 2) {
+            rotation = {parts[0].toDouble(), parts[1].toDouble()};
+        } else if (option == QLatin1String("--route") || option == QLatin1String("--wires") ||
+                   option == QLatin1String("--switches")) {
+            const QString group = option.mid(2) == QLatin1String("route") ? QStringLiteral("routing") : option.mid(2);
+            auto *radio = qobject_cast<QRadioButton *>(child(group + QLatin1Char('_') + value));
+            if (!radio)
+                return fail("no such mode");
+            radio->click();
+        } else if (option == QLatin1String("--check")) {
+            auto *check = qobject_cast<QCheckBox *>(child(value));
+            if (!check)
+                return fail("no such check box");
+            check->click();
+        } else if (option == QLatin1String("--offsets") && parts.size() == 3) {
+            const char *names[] = {"ik_spin", "ji_spin", "kj_spin"};
+            for (int f = 0; f < 3; ++f)
+                qobject_cast<QSpinBox *>(child(QLatin1String(names[f])))->setValue(parts[f].toInt());
+        } else if (option == QLatin1String("--mark") && parts.size() == 3) {
+            marks << parts;
+        } else {
+            return fail("unknown option");
+        }
+    }
+
+    // Marks are clicked looking straight down on the top face, then the
+    // view is turned as asked.
+    view->setRotation(90, 0);
+    QCoreApplication::processEvents();
+    const CellGeometry g(view->network().size());
+    for (const QStringList &m : marks) {
+        const Qt::MouseButton button = m[2] == QLatin1String("middle") ? Qt::MiddleButton
+                                       : m[2] == QLatin1String("right") ? Qt::RightButton
+                                                                        : Qt::LeftButton;
+        const QPoint at = project(*view, {g.x(m[0].toInt()), 1, g.z(m[1].toInt())}).toPoint();
+        QTest::mouseClick(view, button, {}, at);
+    }
+    view->setRotation(float(rotation.x()), float(rotation.y()));
+    QTest::qWait(100);
+    if (!window.grab().save(args[0]))
+        return fail("could not save the picture");
+    return 0;
+}
