@@ -92,28 +92,24 @@ void emitFrames(const std::vector<LatticeBox> &boxes, float width, const Vec3 &e
 
 void drawLatticeNamed(const std::vector<LatticeBox> &boxes)
 {
-    auto emitAll = [](const LatticeBox &box, const Colour &colour) {
-        glColor3f(colour.r, colour.g, colour.b);
-        glBegin(GL_QUADS);
-        for (const Vec3 &v : kUnitCube)
-            glVertex3f(box.centre.x + box.halfSize.x * v.x, box.centre.y + box.halfSize.y * v.y,
-                       box.centre.z + box.halfSize.z * v.z);
-        glEnd();
+    // One pass for the frames, one for the fills, each box under its name.
+    auto namedPass = [&boxes](GLenum polygonMode, bool LatticeBox::*drawn, Colour LatticeBox::*colour) {
+        glPolygonMode(GL_FRONT_AND_BACK, polygonMode);
+        for (const LatticeBox &box : boxes) {
+            if (!(box.*drawn))
+                continue;
+            glLoadName(box.name);
+            const Colour &c = box.*colour;
+            glColor3f(c.r, c.g, c.b);
+            glBegin(GL_QUADS);
+            for (const Vec3 &v : kUnitCube)
+                glVertex3f(box.centre.x + box.halfSize.x * v.x, box.centre.y + box.halfSize.y * v.y,
+                           box.centre.z + box.halfSize.z * v.z);
+            glEnd();
+        }
     };
-    glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
-    for (const LatticeBox &box : boxes) {
-        if (!box.hasFrame)
-            continue;
-        glLoadName(box.name);
-        emitAll(box, box.frameColour);
-    }
-    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
-    for (const LatticeBox &box : boxes) {
-        if (!box.hasFill)
-            continue;
-        glLoadName(box.name);
-        emitAll(box, box.fillColour);
-    }
+    namedPass(GL_LINE, &LatticeBox::hasFrame, &LatticeBox::frameColour);
+    namedPass(GL_FILL, &LatticeBox::hasFill, &LatticeBox::fillColour);
 }
 
 void drawLatticeBatched(const std::vector<LatticeBox> &boxes, const Vec3 &eye)
