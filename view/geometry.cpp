@@ -9,8 +9,13 @@ Colour colourFromBits(int bits, float level)
 }
 
 CellGeometry::CellGeometry(int size)
+    : CellGeometry(size, static_cast<float>(2.0 / (2 * size)))
+{
+}
+
+CellGeometry::CellGeometry(int size, float halfCell)
     : n(size)
-    , h(static_cast<float>(2.0 / (2 * size)))
+    , h(halfCell)
     , t(static_cast<float>(1.0 / (3 * size)))
 {
 }
@@ -94,9 +99,9 @@ Segment networkWire(WireKind kind, int a, int b, const CellGeometry &g)
     const float s = g.sideOffset();
     switch (kind) {
     case WireKind::Down:
-        return {{g.x(a) + s, 1, g.z(b)}, {g.x(a) + s, g.lowest(), g.z(b)}};
+        return {{g.shiftedX(a, s), 1, g.z(b)}, {g.shiftedX(a, s), g.lowest(), g.z(b)}};
     case WireKind::Up:
-        return {{g.x(a) - s, 1, g.z(b)}, {g.x(a) - s, g.lowest(), g.z(b)}};
+        return {{g.shiftedX(a, -s), 1, g.z(b)}, {g.shiftedX(a, -s), g.lowest(), g.z(b)}};
     case WireKind::AlongX:
         return {{g.first(), g.y(a), g.z(b)}, {g.last(), g.y(a), g.z(b)}};
     case WireKind::AlongZ:

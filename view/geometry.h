@@ -15,8 +15,6 @@ struct Vec3
 struct Colour
 {
     float r, g, b;
-    bool operator==(const Colour &o) const { return r == o.r && g == o.g && b == o.b; }
-    bool operator!=(const Colour &o) const { return !(*this == o); }
 };
 
 namespace palette {
@@ -33,10 +31,12 @@ constexpr float derived = 0.5f;  // per colour bit of a mark or a route's end
 // Each set colour bit (1 red, 2 green, 4 blue) gives level in its channel.
 Colour colourFromBits(int bits, float level);
 
-// Cell centres of a network of size n, as the drawing computes them.
+// Cell centres of a network of size n, as the drawing computes them, each
+// worked in double from the int index and the float half cell.
 struct CellGeometry
 {
     explicit CellGeometry(int n);
+    CellGeometry(int n, float halfCell); // the half cell a caller was handed
     int n;
     float h; // half cell, 1/n
     float t; // box scale, 1/(3n)
@@ -48,9 +48,13 @@ struct CellGeometry
     float first() const { return centre(0); }
     float last() const { return centre(n - 1); }
     float switchHalfSize() const { return t / 1.5f; }
+    // x of column i moved by s: a terminal's down wire (+s) or up wire (-s).
+    // Routes and the wire overlay share it, so their wires coincide exactly.
+    float shiftedX(int i, float s) const { return static_cast<float>(centreExact(i) + s); }
 
 private:
-    float centre(int i) const { return static_cast<float>((2.0 * i + 1.0) * h - 1.0); }
+    double centreExact(int i) const { return (2.0 * i + 1.0) * h - 1.0; }
+    float centre(int i) const { return static_cast<float>(centreExact(i)); }
 };
 
 // The box from -1 to +1: six faces of four vertices, counter-clockwise seen

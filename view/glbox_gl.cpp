@@ -6,7 +6,6 @@
 #include "view/routegeometry.h"
 
 #include <QColor>
-#include <QOpenGLContext>
 
 #include <GL/gl.h>
 #include <GL/glu.h>
@@ -37,13 +36,18 @@ void vertex(const Vec3 &v)
     glVertex3f(v.x, v.y, v.z);
 }
 
-void drawPrimitive(const RoutePrimitive &p)
+void emitVertices(const RoutePrimitive &p)
 {
-    glBegin(p.kind == RoutePrimitive::Lines ? GL_LINES : GL_LINE_STRIP);
     for (int v = 0; v < p.count; ++v) {
         colour(p.colour[v]);
         vertex(p.vertex[v]);
     }
+}
+
+void drawPrimitive(const RoutePrimitive &p)
+{
+    glBegin(p.kind == RoutePrimitive::Lines ? GL_LINES : GL_LINE_STRIP);
+    emitVertices(p);
     glEnd();
 }
 } // namespace
@@ -207,12 +211,7 @@ void GLBox::drawRoutes(Colours colours)
                 drawRoute(i, j, g.h, s, start.r, start.g, start.b, end.r, end.g, end.b);
                 continue;
             }
-            const RouteDrawing route = buildRoute(net, options.routeMode, i, j, g.h, s, start, end);
-            const RoutePrimitive &p = route.primitive[0];
-            for (int v = 0; v < p.count; ++v) {
-                colour(p.colour[v]);
-                vertex(p.vertex[v]);
-            }
+            emitVertices(buildRoute(net, options.routeMode, i, j, g.h, s, start, end).primitive[0]);
         }
     }
     if (oneBatch)

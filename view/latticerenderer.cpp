@@ -35,6 +35,15 @@ void drawLatticePerBox(const std::vector<LatticeBox> &boxes)
 
 namespace {
 constexpr int kFaces = 6;
+
+// A corner of the unit cube moved into the box's place, as its translate
+// and scale would.
+Vec3 placed(const LatticeBox &box, const Vec3 &v)
+{
+    return {box.centre.x + box.halfSize.x * v.x, box.centre.y + box.halfSize.y * v.y,
+            box.centre.z + box.halfSize.z * v.z};
+}
+
 constexpr int kFaceVertices = 4;
 
 // Issues, for each face of the box turned towards the eye, its corners in
@@ -51,10 +60,8 @@ void forEachVisibleFace(const LatticeBox &box, const Vec3 &eye, Emit emit)
         if (!visible[face])
             continue;
         Vec3 corners[kFaceVertices];
-        for (int corner = 0; corner < kFaceVertices; ++corner) {
-            const Vec3 &v = kUnitCube[face * kFaceVertices + corner];
-            corners[corner] = {c.x + s.x * v.x, c.y + s.y * v.y, c.z + s.z * v.z};
-        }
+        for (int corner = 0; corner < kFaceVertices; ++corner)
+            corners[corner] = placed(box, kUnitCube[face * kFaceVertices + corner]);
         emit(corners);
     }
 }
@@ -103,8 +110,7 @@ void drawLatticeNamed(const std::vector<LatticeBox> &boxes)
             glColor3f(c.r, c.g, c.b);
             glBegin(GL_QUADS);
             for (const Vec3 &v : kUnitCube)
-                glVertex3f(box.centre.x + box.halfSize.x * v.x, box.centre.y + box.halfSize.y * v.y,
-                           box.centre.z + box.halfSize.z * v.z);
+                vertex(placed(box, v));
             glEnd();
         }
     };

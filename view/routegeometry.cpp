@@ -9,19 +9,7 @@ Colour mixColour(Colour start, Colour end, double w)
 }
 
 namespace {
-struct Coords
-{
-    int n;
-    float h;
-    double centreExact(int t) const { return (2.0 * t + 1.0) * h - 1.0; }
-    float centre(int t) const { return static_cast<float>(centreExact(t)); }
-    float level(int t) const { return static_cast<float>(1.0 - (2.0 * t + 1.0) * h); }
-    float bottom() const { return static_cast<float>(1.0 - (2.0 * n - 1.0) * h); }
-    float wireStart() const { return static_cast<float>(h - 1.0); }
-    float wireEnd() const { return static_cast<float>((2.0 * n - 1.0) * h - 1.0); }
-};
-
-void buildWires(const Coords &c, const RouteTrace &r, int i0, int j0, float s, Colour start, Colour end,
+void buildWires(const CellGeometry &c, const RouteTrace &r, int i0, int j0, float s, Colour start, Colour end,
                 RoutePrimitive &p)
 {
     p.kind = RoutePrimitive::Lines;
@@ -30,22 +18,22 @@ void buildWires(const Coords &c, const RouteTrace &r, int i0, int j0, float s, C
         p.add(colour, a);
         p.add(colour, b);
     };
-    const float xDown = static_cast<float>(c.centreExact(i0) + s);
-    segment(0.0, {xDown, 1, c.centre(j0)}, {xDown, c.bottom(), c.centre(j0)});
+    const float xDown = c.shiftedX(i0, s);
+    segment(0.0, {xDown, 1, c.x(j0)}, {xDown, c.lowest(), c.x(j0)});
     if (r.k < 0)
         return;
-    const float y = c.level(r.k);
-    segment(1.0 / 3.0, {c.wireStart(), y, c.centre(j0)}, {c.wireEnd(), y, c.centre(j0)});
+    const float y = c.y(r.k);
+    segment(1.0 / 3.0, {c.first(), y, c.x(j0)}, {c.last(), y, c.x(j0)});
     if (r.i1 < 0)
         return;
-    segment(2.0 / 3.0, {c.centre(r.i1), y, c.wireStart()}, {c.centre(r.i1), y, c.wireEnd()});
+    segment(2.0 / 3.0, {c.x(r.i1), y, c.first()}, {c.x(r.i1), y, c.last()});
     if (r.j1 < 0)
         return;
-    const float xUp = static_cast<float>(c.centreExact(r.i1) - s);
-    segment(1.0, {xUp, 1, c.centre(r.j1)}, {xUp, c.bottom(), c.centre(r.j1)});
+    const float xUp = c.shiftedX(r.i1, -s);
+    segment(1.0, {xUp, 1, c.x(r.j1)}, {xUp, c.lowest(), c.x(r.j1)});
 }
 
-void buildPath(const Coords &c, const RouteTrace &r, int i0, int j0, float s, Colour start, Colour end,
+void buildPath(const CellGeometry &c, const RouteTrace &r, int i0, int j0, float s, Colour start, Colour end,
                RouteDrawing &d)
 {
     const int steps = 2 + (i0 != r.i1 ? 1 : 0) + (j0 != r.j1 ? 1 : 0);
@@ -55,15 +43,15 @@ void buildPath(const Coords &c, const RouteTrace &r, int i0, int j0, float s, Co
     RoutePrimitive &second = d.primitive[1];
     d.count = 1;
 
-    const float xDown = static_cast<float>(c.centreExact(i0) + s);
-    const float z0 = c.centre(j0);
+    const float xDown = c.shiftedX(i0, s);
+    const float z0 = c.x(j0);
     p.add(step(0), {xDown, 1, z0});
     if (r.k < 0) {
         p.add(grey, {xDown, -1, z0});
         return;
     }
     int m = 1;
-    const float y = c.level(r.k);
+    const float y = c.y(r.k);
     const Vec3 turn{xDown, y, z0};
     p.add(step(m), turn);
     if (r.i1 < 0) {
@@ -75,7 +63,7 @@ void buildPath(const Coords &c, const RouteTrace &r, int i0, int j0, float s, Co
     }
     if (i0 != r.i1)
         ++m;
-    const float x1 = c.centre(r.i1);
+    const float x1 = c.x(r.i1);
     const Vec3 xRunEnd{x1, y, z0};
     p.add(step(m), xRunEnd);
     if (r.j1 < 0) {
@@ -87,8 +75,8 @@ void buildPath(const Coords &c, const RouteTrace &r, int i0, int j0, float s, Co
     }
     if (j0 != r.j1)
         ++m;
-    const float z1 = c.centre(r.j1);
-    const float xUp = static_cast<float>(c.centreExact(r.i1) - s);
+    const float z1 = c.x(r.j1);
+    const float xUp = c.shiftedX(r.i1, -s);
     p.add(step(m), {x1, y, z1});
     p.add(step(m), {xUp, y, z1});
     p.add(step(steps), {xUp, 1, z1});
@@ -98,7 +86,7 @@ void buildPath(const Coords &c, const RouteTrace &r, int i0, int j0, float s, Co
 RouteDrawing buildRoute(const SwitchNetwork &net, int routeMode, int i0, int j0, float h, float s,
                         Colour start, Colour end)
 {
-    const Coords coords{net.size(), h};
+    const CellGeometry coords(net.size(), h);
     const RouteTrace r = net.trace(i0, j0);
     RouteDrawing d;
     if (routeMode != RoutePath) {
