@@ -1,11 +1,10 @@
 #!/usr/bin/env bash
 # Installs from Debian's packages whatever the build and the tests need and
-# is missing. Quiet and quick when everything is there already.
+# is missing (scripts/packages.sh lists them; extra names may be given).
+# Quiet and quick when everything is there already.
 set -euo pipefail
-
-packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libglu1-mesa-dev libgl1-mesa-dri
-          xvfb xauth desktop-file-utils appstream dpkg-dev file)
-packages+=("$@")
+source "$(dirname "$0")/packages.sh"
+packages=("${build_packages[@]}" "${test_packages[@]}" "${fuzz_packages[@]}" "$@")
 
 missing=()
 for p in "${packages[@]}"; do

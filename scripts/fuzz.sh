@@ -4,9 +4,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
-bash scripts/deps.sh clang libclang-rt-14-dev
+bash scripts/deps.sh
 CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTS_BUILD_FUZZER=ON \
-    -DBUILD_TESTING=OFF -DTS_BUILD_BENCH=OFF >/dev/null
+    -DBUILD_TESTING=OFF -DTS_BUILD_BENCH=ON >/dev/null
 cmake --build build-fuzz --target fuzz_network
 mkdir -p fuzz/corpus
 ./build-fuzz/fuzz/fuzz_network -max_total_time="$seconds" -print_final_stats=1 fuzz/corpus

@@ -22,5 +22,14 @@ export ASAN_OPTIONS="detect_leaks=0:abort_on_error=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1:suppressions=$PWD/tests/ubsan.supp"
 build_and_test build-asan -DCMAKE_BUILD_TYPE=Debug -DTS_SANITIZE=ON -DTS_BUILD_BENCH=OFF
 
+echo "== A packager's build without Qt Test, and the fuzzer's build with clang"
+cmake -S . -B build-notest -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
+cmake --build build-notest -j "$jobs"
+CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTS_BUILD_FUZZER=ON \
+    -DBUILD_TESTING=OFF -DTS_BUILD_BENCH=ON >/dev/null
+cmake --build build-fuzz -j "$jobs"
+./build-fuzz/fuzz/fuzz_network -runs=0 fuzz/corpus 2>&1 | tail -1
+
 echo "== Install and package"
+bash scripts/check-deps.sh build
 bash scripts/check-install.sh build

@@ -1,0 +1,17 @@
+# The Debian packages the build and the tests need, sourced by deps.sh and
+# check-deps.sh. Recommends are never installed, so everything the build
+# configures against must be here or be a hard dependency of something here;
+# check-deps.sh proves that against a configured build.
+
+# What CMake finds: Qt 6 (Core, Gui, Widgets, OpenGLWidgets and Test are in
+# qt6-base-dev, OpenGL in libqt6opengl6-dev, which qt6-base-dev only
+# recommends), GL and GLU; and the tools that build and package.
+build_packages=(cmake ninja-build g++ gzip qt6-base-dev libqt6opengl6-dev libgl-dev libglu1-mesa-dev
+                dpkg-dev file)
+
+# What the tests run: Mesa's software renderer under Xvfb, and the checks of
+# the desktop entry, the AppStream metadata and the Debian package.
+test_packages=(libgl1-mesa-dri xvfb xauth desktop-file-utils appstream lintian apt)
+
+# The libFuzzer build, which the test command also builds.
+fuzz_packages=(clang libclang-rt-14-dev)
