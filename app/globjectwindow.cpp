@@ -19,7 +19,10 @@
 #include <QStatusTipEvent>
 #include <QVBoxLayout>
 
+#include <array>
 #include <initializer_list>
+
+using namespace ts;
 
 namespace {
 constexpr int kViewFrameLineWidth = 3;
@@ -56,7 +59,7 @@ QSpinBox *makeSpinBox(QWidget *parent, const char *name, int minimum, int maximu
     box->setObjectName(QLatin1String(name));
     box->setRange(minimum, maximum);
     box->setSingleStep(1);
-    box->setValue(minimum); // a new spin box starts at its minimum
+    box->setValue(minimum); // the text's boxes start at their minimum: the start sequence relies on it
     // Take a typed number at Enter or on leaving the box, not digit by
     // digit: typing "12" must not pass through a network of size 1.
     box->setKeyboardTracking(false);
@@ -72,18 +75,6 @@ struct ModeGroup
     void (GLBox::*slot)(int);
 };
 
-struct PlaneGroup
-{
-    const char *prefix;
-    const char *title;
-    const char *label;
-    const char *relation;
-    const char *offsetName;
-    void (GLBox::*hilite)(bool);
-    void (GLBox::*plane)(bool);
-    void (GLBox::*opaque)(bool);
-    void (GLBox::*offset)(int);
-};
 } // namespace
 
 GLObjectWindow::GLObjectWindow(QWidget *parent, const char *name)
@@ -163,22 +154,13 @@ void GLObjectWindow::buildControlPanel(QWidget *column, GLBox *view)
         modeButtons[m++] = buttons;
     }
 
-    const PlaneGroup planes[] = {
-        {"ik", "i = k1 + c1", "c1:", "i = k + c1", "c1", &GLBox::setIKHilite, &GLBox::setIKPlane,
-         &GLBox::setIKOpaque, &GLBox::setIKOffset},
-        {"ji", "j = i + c2", "c2:", "j = i + c2", "c2", &GLBox::setJIHilite, &GLBox::setJIPlane,
-         &GLBox::setJIOpaque, &GLBox::setJIOffset},
-        {"kj", "k2 = j + c3", "c3:", "k = j + c3", "c3", &GLBox::setKJHilite, &GLBox::setKJPlane,
-         &GLBox::setKJOpaque, &GLBox::setKJOffset},
-    };
-    QSpinBox **spins[] = {&ikSpin, &jiSpin, &kjSpin};
-    QCheckBox *checks[3][3] = {};
-    int p = 0;
-    for (const PlaneGroup &plane : planes) {
-        const QString prefix = QLatin1String(plane.prefix);
-        const QString relation = QLatin1String(plane.relation);
-        auto *group = addTo(column, makeBox<QVBoxLayout, QGroupBox>(column, plane.prefix));
-        group->setTitle(QLatin1String(plane.title));
+    std::array<std::array<QCheckBox *, 3>, kPlaneFamilyCount> checks{};
+    for (const PlaneFamilyInfo &family : kPlaneFamilies) {
+        const int f = index(family.family);
+        const QString prefix = QLatin1String(family.prefix);
+        const QString relation = QLatin1String(family.relation);
+        auto *group = addTo(column, makeBox<QVBoxLayout, QGroupBox>(column, family.prefix));
+        group->setTitle(QLatin1String(family.title));
         group->setToolTip(tr("The family of switches with %1").arg(relation));
         const char *texts[] = {"hilite", "plane", "opaque"};
         const QString help[] = {tr("Highlight the switches with %1").arg(relation),
@@ -188,22 +170,22 @@ void GLObjectWindow::buildControlPanel(QWidget *column, GLBox *view)
             auto *check = addTo(group, new QCheckBox(QLatin1String(texts[c]), group));
             check->setObjectName(prefix + QLatin1Char('_') + QLatin1String(texts[c]));
             explain(check, help[c]);
-            checks[p][c] = check;
+            checks[f][c] = check;
         }
         auto *row = addTo(group, makeBox<QHBoxLayout>(group, (prefix + QStringLiteral("_hbox")).toLatin1()));
-        auto *label = addTo(row, new QLabel(QLatin1String(plane.label), row));
+        auto *label = addTo(row, new QLabel(QLatin1String(family.offsetLabel), row));
         label->setObjectName(prefix + QStringLiteral("_lab"));
         QSpinBox *spin = addTo(row, makeSpinBox(row, (prefix + QStringLiteral("_spin")).toLatin1(),
                                                 -kMaxNetworkSize, kMaxNetworkSize));
-        explain(spin, tr("The offset %1 of the planes %2").arg(QLatin1String(plane.offsetName), relation));
+        explain(spin, tr("The offset %1 of the planes %2").arg(QLatin1String(family.offsetName), relation));
         label->setBuddy(spin);
-        *spins[p] = spin;
+        offsetSpin(family.family) = spin;
 
-        connect(checks[p][0], &QCheckBox::toggled, view, plane.hilite);
-        connect(checks[p][1], &QCheckBox::toggled, view, plane.plane);
-        connect(checks[p][2], &QCheckBox::toggled, view, plane.opaque);
-        connect(spin, &QSpinBox::valueChanged, view, plane.offset);
-        ++p;
+        const GLBox::FamilySlots wiring = GLBox::familySlots(family.family);
+        connect(checks[f][0], &QCheckBox::toggled, view, wiring.hilite);
+        connect(checks[f][1], &QCheckBox::toggled, view, wiring.plane);
+        connect(checks[f][2], &QCheckBox::toggled, view, wiring.opaque);
+        connect(spin, &QSpinBox::valueChanged, view, wiring.offset);
     }
 
     auto *blank = addTo(column, makeBox<QVBoxLayout>(column, "blank"));
@@ -219,11 +201,21 @@ void GLObjectWindow::buildControlPanel(QWidget *column, GLBox *view)
     view->setWiresMode(WiresOff);
     modeButtons[2]->button(0)->setChecked(true);
     view->setSwitchesMode(SwitchesFill);
-    for (int f = 0; f < 3; ++f) {
-        for (QCheckBox *check : checks[f])
+    for (const PlaneFamily family : kAllPlaneFamilies) {
+        for (QCheckBox *check : checks[static_cast<std::size_t>(index(family))])
             check->setChecked(false);
-        (*spins[f])->setValue(0);
+        offsetSpin(family)->setValue(0);
     }
+}
+
+QSpinBox *&GLObjectWindow::offsetSpin(PlaneFamily family)
+{
+    switch (family) {
+    case PlaneFamily::IK: return ikSpin;
+    case PlaneFamily::JI: return jiSpin;
+    case PlaneFamily::KJ: break;
+    }
+    return kjSpin;
 }
 
 void GLObjectWindow::setSize(int n)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "view/planefamily.h"
+
 #include <QMainWindow>
 
 class GLBox;
@@ -25,6 +27,7 @@ private slots:
 
 private:
     void buildControlPanel(QWidget *column, GLBox *view);
+    QSpinBox *&offsetSpin(ts::PlaneFamily family);
 
     QSpinBox *ikSpin = nullptr;
     QSpinBox *jiSpin = nullptr;

@@ -1,10 +1,13 @@
 #include "app/startup.h"
 
+#include <QFont>
 #include <QOpenGLContext>
 #include <QSurfaceFormat>
 #include <QtGlobal>
 
 namespace {
+constexpr int kApplicationFontPixels = 12;
+
 void discardMessage(QtMsgType, const QMessageLogContext &, const QString &) {}
 } // namespace
 
@@ -24,4 +27,17 @@ bool hasOpenGL()
     const bool created = context.create();
     qInstallMessageHandler(previous);
     return created;
+}
+
+ProgramApplication::SurfaceFormatFirst::SurfaceFormatFirst()
+{
+    QSurfaceFormat::setDefaultFormat(viewSurfaceFormat());
+}
+
+ProgramApplication::ProgramApplication(int &argc, char **argv)
+    : app(argc, argv)
+{
+    QFont font;
+    font.setPixelSize(kApplicationFontPixels);
+    QApplication::setFont(font);
 }

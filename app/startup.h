@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QApplication>
+
 class QSurfaceFormat;
 
 // The surface every GL widget of the program gets: a depth buffer for the
@@ -9,3 +11,20 @@ QSurfaceFormat viewSurfaceFormat();
 // Whether an OpenGL context can be made on this display. The platform's own
 // complaints while finding out are kept quiet: the caller reports the answer.
 bool hasOpenGL();
+
+// The application object as the program starts it: the GL surface format is
+// set before it exists (Qt requires that), then the 12-pixel application
+// font. The program, the benchmark and the tools all start this way.
+class ProgramApplication
+{
+public:
+    ProgramApplication(int &argc, char **argv);
+    int exec() { return QApplication::exec(); }
+
+private:
+    struct SurfaceFormatFirst
+    {
+        SurfaceFormatFirst();
+    } surfaceFormat; // constructed before app
+    QApplication app;
+};

@@ -6,7 +6,6 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QSurfaceFormat>
 
 #include <GL/gl.h>
 
@@ -14,6 +13,8 @@
 #include <cstdio>
 #include <functional>
 #include <vector>
+
+using namespace ts;
 
 namespace {
 class BenchView : public GLBox
@@ -48,15 +49,11 @@ double frameMs(BenchView &view, GLBox::SceneDrawing drawing)
 
 void markEveryTerminal(BenchView &view)
 {
-    view.setRotation(90, 0); // straight down on the top face
-    QCoreApplication::processEvents();
     const int n = view.network().size();
-    const CellGeometry g(n);
     for (int i = 0; i < n; ++i)
         for (int j = 0; j < n; ++j)
             if (!view.network().terminalSelection(i, j))
-                QTest::mouseClick(&view, (i + j) % 2 ? Qt::LeftButton : Qt::RightButton, {},
-                                  project(view, {g.x(i), 1, g.z(j)}).toPoint());
+                clickTerminalFromAbove(view, i, j, (i + j) % 2 ? Qt::LeftButton : Qt::RightButton);
     view.setRotation(30, 40);
 }
 
@@ -69,8 +66,7 @@ struct Case
 
 int main(int argc, char **argv)
 {
-    QSurfaceFormat::setDefaultFormat(viewSurfaceFormat());
-    QApplication app(argc, argv);
+    ProgramApplication app(argc, argv);
     int frames = 40;
     bool machine = false;
     for (int a = 1; a < argc; ++a) {

@@ -1,14 +1,17 @@
 // Feeds raw numbers to the network's rules and the pick decoding: size,
 // offsets, toggles, clearing, and selection buffers of any content. Checks
-// that marks always equal what the routes' definition gives and that no
-// entry beyond the size is ever set.
+// after every operation, with nothing recomputed by the caller, that the
+// marks equal what the rules give and that no entry beyond the size is set.
 #include "view/network.h"
 #include "view/picking.h"
+#include "tests/marksoracle.h"
 
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
+
+using namespace ts;
 
 namespace {
 struct Reader
@@ -36,22 +39,14 @@ void check(bool ok)
 void checkInvariants(const SwitchNetwork &net)
 {
     const int n = net.size();
+    check(SwitchNetwork::isValidSize(n));
+    check(oracle::nothingBeyondSize(net));
+    // The model rebuilt its marks by itself after whatever came before.
+    check(net.marks().terminalMarks == oracle::expectedMarks(net));
     for (int i = 0; i < kMaxNetworkSize; ++i)
         for (int j = 0; j < kMaxNetworkSize; ++j) {
-            if (i >= n || j >= n)
-                check(net.terminalSelection(i, j) == 0 && net.terminalMark(i, j) == 0);
-            for (int k = 0; k < kMaxNetworkSize; ++k)
-                if (i >= n || j >= n || k >= n)
-                    check(net.switchSelection(i, j, k) == 0);
             const RouteTrace r = net.trace(i, j);
             check(r.k >= -1 && r.k < n && r.i1 >= -1 && r.i1 < n && r.j1 >= -1 && r.j1 < n);
-        }
-    // Every destination carries exactly its one source's colours.
-    for (int i = 0; i < n; ++i)
-        for (int j = 0; j < n; ++j) {
-            const RouteTrace r = net.trace(i, j);
-            if (r.arrives())
-                check(net.terminalMark(r.i1, r.j1) == net.terminalSelection(i, j));
         }
 }
 } // namespace
@@ -65,14 +60,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, size_t size)
         switch (op) {
         case 0: {
             const int n = in.next();
-            if (SwitchNetwork::isValidSize(n)) {
-                net.storeSize(n);
-                net.clearSelections(n);
-            }
+            const int before = net.size();
+            check(net.setSize(n) == SwitchNetwork::isValidSize(n));
+            check(net.size() == (SwitchNetwork::isValidSize(n) ? n : before));
             break;
         }
         case 1:
-            net.storeOffsets(in.next(), in.next(), in.next());
+            for (const PlaneFamily family : kAllPlaneFamilies)
+                net.setOffset(family, in.next());
             break;
         case 2:
             net.toggleTerminal(in.next(), in.next(), in.next() & 7);
@@ -81,8 +76,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, size_t size)
             net.toggleSwitch(in.next(), in.next(), in.next(), in.next() & 7);
             break;
         case 4: {
-            const int start = in.next() & 15;
-            net.clearSelections(start);
+            net.clearFrom(in.next() & 15);
             break;
         }
         case 5: { // a selection buffer straight from the input
@@ -107,7 +101,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, size_t size)
             break;
         }
         }
-        net.recomputeMarks();
         checkInvariants(net);
     }
     return 0;

@@ -1,9 +1,10 @@
 #pragma once
-// Helpers for tests that look at what the view drew: a shown view, the
-// projection of model points to widget pixels worked out independently
-// from the camera, and pixel comparisons with the software renderer's
-// rounding tolerance.
+// Helpers for tests, the benchmark and the tools that drive a shown view:
+// the projection of model points to widget pixels through the view's camera,
+// clicking terminals from above, and pixel comparisons with the software
+// renderer's rounding tolerance.
 
+#include "view/geometry.h"
 #include "view/glbox.h"
 
 #include <QImage>
@@ -29,22 +30,22 @@ std::unique_ptr<View> shownView(int side = kViewSide)
     return view;
 }
 
-inline QMatrix4x4 sceneMatrix(const GLBox &view)
-{
-    QMatrix4x4 m;
-    m.perspective(20.0f, float(view.width()) / float(view.height()), 7.5f, 12.5f);
-    m.lookAt({0, 0, 10}, {0, 0, 0}, {0, 1, 0});
-    m.rotate(view.rotationX(), 1, 0, 0);
-    m.rotate(-view.rotationY(), 0, 1, 0);
-    m.scale(1, 1, -1);
-    return m;
-}
-
-// Widget (logical) pixel position of a model point.
+// Widget (logical) pixel position of a model point, through the view's camera.
 inline QPointF project(const GLBox &view, const QVector3D &model)
 {
-    const QVector3D ndc = sceneMatrix(view).map(model);
-    return {(ndc.x() + 1.0) / 2.0 * view.width(), (1.0 - ndc.y()) / 2.0 * view.height()};
+    const ts::WindowPoint p = view.camera().toWindow({model.x(), model.y(), model.z()});
+    const double ratio = view.devicePixelRatioF();
+    return {p.x / ratio, (view.camera().height - p.y) / ratio};
+}
+
+// Looks straight down on the top face and clicks terminal (i, j) with a
+// button, as a user marking terminals would; the angles are left there.
+inline void clickTerminalFromAbove(GLBox &view, int i, int j, Qt::MouseButton button)
+{
+    view.setRotation(90, 0);
+    QCoreApplication::processEvents();
+    const ts::CellGeometry g(view.network().size());
+    QTest::mouseClick(&view, button, {}, project(view, {g.x(i), 1, g.z(j)}).toPoint());
 }
 
 inline QColor pixelAt(const QImage &frame, const QPointF &logical)

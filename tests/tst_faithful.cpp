@@ -2,6 +2,8 @@
 // picture to within rounding, in every state that changes the lattice.
 #include "scenecamera.h"
 
+using namespace ts;
+
 namespace {
 constexpr double kMaxDifferingShare = 0.0001; // 0.01% of the pixels
 

@@ -4,6 +4,7 @@
 // state is still true. Set TS_MONKEY_SEED and TS_MONKEY_ACTIONS to vary it.
 #include "app/globjectwindow.h"
 #include "view/glbox.h"
+#include "marksoracle.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -13,6 +14,8 @@
 
 #include <climits>
 #include <cmath>
+
+using namespace ts;
 
 namespace {
 constexpr int kDefaultActions = 2000;
@@ -24,8 +27,8 @@ int envInt(const char *name, int fallback)
     return ok ? value : fallback;
 }
 
-// Marks as the network's definition gives them: terminal (i, j) reaches
-// (j - c2, i - c1 - c3) when the level i - c1 and both indices lie in 0..N-1.
+// What must hold after every action: the size and angles in range, nothing
+// beyond the size, and the marks the rules give.
 QString invariantBroken(const GLBox &view)
 {
     const SwitchNetwork &net = view.network();
@@ -34,26 +37,14 @@ QString invariantBroken(const GLBox &view)
         return QStringLiteral("size %1").arg(n);
     if (!(view.rotationX() >= 0 && view.rotationX() < 360 && view.rotationY() >= 0 && view.rotationY() < 360))
         return QStringLiteral("angles %1 %2").arg(view.rotationX()).arg(view.rotationY());
-    int expected[kMaxNetworkSize][kMaxNetworkSize] = {};
-    const auto &sel = net.terminalSelections();
-    for (int i = 0; i < kMaxNetworkSize; ++i)
-        for (int j = 0; j < kMaxNetworkSize; ++j) {
-            if ((i >= n || j >= n) && sel[i][j])
-                return QStringLiteral("selection beyond N at %1,%2").arg(i).arg(j);
-            for (int k = 0; k < kMaxNetworkSize; ++k)
-                if ((i >= n || j >= n || k >= n) && net.switchSelections()[i][j][k])
-                    return QStringLiteral("switch selection beyond N at %1,%2,%3").arg(i).arg(j).arg(k);
-            const long long level = (long long)i - net.c1();
-            const long long i1 = (long long)j - net.c2();
-            const long long j1 = level - net.c3();
-            if (sel[i][j] && level >= 0 && level < n && i1 >= 0 && i1 < n && j1 >= 0 && j1 < n)
-                expected[i1][j1] |= sel[i][j];
-        }
+    if (!oracle::nothingBeyondSize(net))
+        return QStringLiteral("a selection or mark beyond N");
+    const TerminalGrid expected = oracle::expectedMarks(net);
     for (int i = 0; i < kMaxNetworkSize; ++i)
         for (int j = 0; j < kMaxNetworkSize; ++j)
-            if (net.terminalMarks()[i][j] != expected[i][j])
+            if (net.terminalMark(i, j) != expected[i][j])
                 return QStringLiteral("mark at %1,%2 is %3, expected %4")
-                    .arg(i).arg(j).arg(net.terminalMarks()[i][j]).arg(expected[i][j]);
+                    .arg(i).arg(j).arg(net.terminalMark(i, j)).arg(expected[i][j]);
     return {};
 }
 } // namespace

@@ -2,36 +2,25 @@
 #include "view/geometry.h"
 #include "view/network.h"
 #include "view/picking.h"
+#include "marksoracle.h"
 
 #include <QtTest>
 
 #include <climits>
 #include <cmath>
 #include <vector>
+#include "routerows.h"
+
+using namespace ts;
 
 namespace {
-SwitchNetwork network(int n, int c1 = 0, int c2 = 0, int c3 = 0)
-{
-    SwitchNetwork net;
-    net.storeSize(n);
-    net.storeOffsets(c1, c2, c3);
-    return net;
-}
+using oracle::networkWith;
 
-// Marks worked out from first principles: destination (i0-c1-c3, j0-c2).
-TerminalGrid expectedMarks(const SwitchNetwork &net)
+void setOffsets(SwitchNetwork &net, int c1, int c2, int c3)
 {
-    TerminalGrid marks{};
-    const int n = net.size();
-    for (int i = 0; i < n; ++i)
-        for (int j = 0; j < n; ++j) {
-            const long long i1 = static_cast<long long>(j) - net.c2();
-            const long long j1 = static_cast<long long>(i) - net.c1() - net.c3();
-            const long long k = static_cast<long long>(i) - net.c1();
-            if (net.terminalSelection(i, j) && k >= 0 && k < n && i1 >= 0 && i1 < n && j1 >= 0 && j1 < n)
-                marks[i1][j1] |= net.terminalSelection(i, j);
-        }
-    return marks;
+    net.setOffset(PlaneFamily::IK, c1);
+    net.setOffset(PlaneFamily::JI, c2);
+    net.setOffset(PlaneFamily::KJ, c3);
 }
 } // namespace
 
@@ -42,12 +31,7 @@ class TestNetwork : public QObject
 private slots:
     void route_data()
     {
-        QTest::addColumn<int>("n");
-        QTest::addColumn<int>("c1");
-        QTest::addColumn<int>("c2");
-        QTest::addColumn<int>("c3");
-        QTest::addColumn<int>("i0");
-        QTest::addColumn<int>("j0");
+        addRouteColumns(true);
         QTest::addColumn<int>("k");
         QTest::addColumn<int>("i1");
         QTest::addColumn<int>("j1");
@@ -74,7 +58,7 @@ private slots:
         QFETCH(int, c3);
         QFETCH(int, i0);
         QFETCH(int, j0);
-        const SwitchNetwork net = network(n, c1, c2, c3);
+        const SwitchNetwork net = networkWith(n, c1, c2, c3);
         int k = 99, i1 = 99, j1 = 99;
         net.traceRoute(i0, j0, &k, &i1, &j1);
         QTEST(k, "k");
@@ -91,7 +75,7 @@ private slots:
     {
         for (int n : {1, 4, 15}) {
             for (int c = -n; c <= n; ++c) {
-                const SwitchNetwork net = network(n, c, -c, c / 2);
+                const SwitchNetwork net = networkWith(n, c, -c, c / 2);
                 QSet<int> seen;
                 for (int i = 0; i < n; ++i)
                     for (int j = 0; j < n; ++j) {
@@ -108,40 +92,56 @@ private slots:
 
     void marksFollowSelectionsAndOffsets()
     {
-        SwitchNetwork net = network(4);
+        SwitchNetwork net = networkWith(4);
         net.toggleTerminal(1, 3, RedBit);
         net.toggleTerminal(1, 3, GreenBit);
         net.toggleTerminal(2, 0, BlueBit);
-        net.recomputeMarks();
         QCOMPARE(net.terminalMark(3, 1), RedBit | GreenBit);
         QCOMPARE(net.terminalMark(0, 2), int(BlueBit));
-        QVERIFY(net.terminalMarks() == expectedMarks(net));
+        QVERIFY(net.marks().terminalMarks == oracle::expectedMarks(net));
 
         // A dead-end route marks nothing.
-        net.storeOffsets(2, 0, 0);
-        net.recomputeMarks();
+        setOffsets(net, 2, 0, 0);
         QCOMPARE(net.terminalMark(3, 1), 0);
-        QVERIFY(net.terminalMarks() == expectedMarks(net));
+        QVERIFY(net.marks().terminalMarks == oracle::expectedMarks(net));
 
+        // Every offset change rebuilds the marks by itself, for each family.
         for (int c1 : {-4, -1, 0, 3, INT_MAX})
-            for (int c3 : {INT_MIN, -2, 0, 1}) {
-                net.storeOffsets(c1, 1, c3);
-                net.recomputeMarks();
-                QVERIFY(net.terminalMarks() == expectedMarks(net));
-            }
+            for (int c2 : {-1, 2})
+                for (int c3 : {INT_MIN, -2, 0, 1}) {
+                    setOffsets(net, c1, c2, c3);
+                    QVERIFY(net.marks().terminalMarks == oracle::expectedMarks(net));
+                }
+    }
+
+    void sizeChangesKeepTheRules()
+    {
+        SwitchNetwork net = networkWith(8, 1, -1, 0);
+        for (int i = 0; i < 8; ++i)
+            net.toggleTerminal(i, 7 - i, i % 2 ? RedBit : BlueBit);
+        net.toggleSwitch(6, 6, 6, GreenBit);
+        QVERIFY(!net.setSize(0));
+        QVERIFY(!net.setSize(16));
+        QCOMPARE(net.size(), 8);
+        QVERIFY(net.setSize(3));
+        QVERIFY(oracle::nothingBeyondSize(net));
+        QVERIFY(net.marks().terminalMarks == oracle::expectedMarks(net));
+        QVERIFY(net.setSize(8)); // nothing comes back
+        QCOMPARE(net.terminalSelection(6, 1), 0);
+        QCOMPARE(net.switchSelection(6, 6, 6), 0);
+        QVERIFY(net.marks().terminalMarks == oracle::expectedMarks(net));
     }
 
     void clearingFromAStartIndex()
     {
-        SwitchNetwork net = network(8);
+        SwitchNetwork net = networkWith(8);
         for (int i : {1, 5})
             for (int j : {1, 5}) {
                 net.toggleTerminal(i, j, RedBit);
                 net.toggleSwitch(i, j, 1, GreenBit);
                 net.toggleSwitch(1, 1, 6, BlueBit);
             }
-        net.recomputeMarks();
-        net.clearSelections(3);
+        net.clearFrom(3);
         for (int i = 0; i < kMaxNetworkSize; ++i)
             for (int j = 0; j < kMaxNetworkSize; ++j) {
                 const bool kept = i == 1 && j == 1;
@@ -151,23 +151,22 @@ private slots:
                 if (i >= 3 || j >= 3)
                     QCOMPARE(net.terminalMark(i, j), 0);
             }
-        net.clearSelections(15);
+        QVERIFY(net.marks().terminalMarks == oracle::expectedMarks(net));
+        net.clearFrom(15);
         QCOMPARE(net.terminalSelection(1, 1), int(RedBit));
-        net.clearSelections(0);
+        net.clearFrom(0);
         QCOMPARE(net.terminalSelection(1, 1), 0);
         QCOMPARE(net.switchSelection(1, 1, 1), 0);
     }
 
     void togglesOutsideTheNetworkAreIgnored()
     {
-        SwitchNetwork net = network(3);
+        SwitchNetwork net = networkWith(3);
         net.toggleTerminal(3, 0, RedBit);
         net.toggleTerminal(-1, 0, RedBit);
         net.toggleSwitch(0, 0, 3, RedBit);
         net.toggleSwitch(0, 0, -1, RedBit);
-        for (const auto &row : net.terminalSelections())
-            for (int v : row)
-                QCOMPARE(v, 0);
+        QVERIFY(net.marks() == Marks{});
         QCOMPARE(net.terminalSelection(100, 100), 0);
     }
 

@@ -1,12 +1,17 @@
 // Routes and wire overlays as GL receives them: captured in feedback mode
 // with identity matrices, so window coordinates map straight back to model
 // coordinates. Plus a look at real pixels: marked routes solid, wires dashed.
+#include "sceneprobe.h"
 #include "scenecamera.h"
+#include "view/routegeometry.h"
 
 #include <GL/gl.h>
 
 #include <functional>
 #include <vector>
+#include "routerows.h"
+
+using namespace ts;
 
 namespace {
 struct FeedbackVertex
@@ -47,7 +52,6 @@ QString text(const QVector3D &v)
     QVERIFY2(near((actual), (expected), (tolerance)),                                                          \
              qPrintable(text(actual) + QStringLiteral(" != ") + text(expected)))
 
-QVector3D red(double r) { return {float(r), 0, 0}; }
 } // namespace
 
 class TestRoutes : public QObject
@@ -61,7 +65,7 @@ class TestRoutes : public QObject
     std::vector<Polyline> capture(const std::function<void()> &fn, bool joinStrips = true)
     {
         view->makeCurrent();
-        const int side = view->viewportWidth();
+        const int side = view->camera().width;
         glViewport(0, 0, side, side);
         glMatrixMode(GL_PROJECTION);
         glPushMatrix();
@@ -106,9 +110,8 @@ class TestRoutes : public QObject
 
     std::vector<Polyline> route(int i0, int j0, QVector3D start, QVector3D end)
     {
-        const CellGeometry g(view->network().size());
         return capture([&] {
-            view->drawRoute(i0, j0, g.h, g.sideOffset(), start.x(), start.y(), start.z(), end.x(), end.y(), end.z());
+            SceneProbe::drawRoute(*view, i0, j0, {start.x(), start.y(), start.z()}, {end.x(), end.y(), end.z()});
         });
     }
 
@@ -125,116 +128,57 @@ private slots:
     void init() { view = shownView(); }
     void cleanup() { view.reset(); }
 
-    void pathThroughItsCorners()
+    // What GL receives is exactly what buildRoute returns: one strip, two at
+    // a path's dead end, or one batch of whole wires. The geometry itself is
+    // checked without GL in tst_geometry.
+    void glReceivesTheBuiltRoute_data()
     {
-        const float s = 1.0f / 36;
-        const auto lines = route(1, 3, {1, 0, 0}, {0.5f, 0, 0});
-        QCOMPARE(lines.size(), size_t(1));
-        expectStrip(lines[0],
-                    {{-0.25f + s, 1, 0.75f}, {-0.25f + s, 0.25f, 0.75f}, {0.75f, 0.25f, 0.75f},
-                     {0.75f, 0.25f, -0.25f}, {0.75f - s, 0.25f, -0.25f}, {0.75f - s, 1, -0.25f}},
-                    {red(1), red(0.875), red(0.75), red(0.625), red(0.625), red(0.5)});
+        QTest::addColumn<int>("routeMode");
+        addRouteColumns(false);
+        for (int mode : {int(RoutePath), int(RouteWire)}) {
+            const QString style = mode == RoutePath ? QStringLiteral("path ") : QStringLiteral("wire ");
+            QTest::newRow(qPrintable(style + "arrives")) << mode << 0 << 0 << 0 << 1 << 3;
+            QTest::newRow(qPrintable(style + "to itself")) << mode << 0 << 0 << 0 << 2 << 2;
+            QTest::newRow(qPrintable(style + "dead at IK")) << mode << 2 << 0 << 0 << 1 << 0;
+            QTest::newRow(qPrintable(style + "dead at JI")) << mode << 0 << 1 << 0 << 2 << 0;
+            QTest::newRow(qPrintable(style + "dead at KJ")) << mode << 0 << 0 << -1 << 3 << 1;
+        }
     }
 
-    void routeToItselfIsAU()
+    void glReceivesTheBuiltRoute()
     {
-        const float s = 1.0f / 36;
-        const auto lines = route(2, 2, {0, 1, 0}, {0, 0.5f, 0});
-        QCOMPARE(lines.size(), size_t(1));
-        const auto &v = lines[0].vertices;
-        QCOMPARE(v.size(), size_t(6));
-        QCOMPARE_VEC(v[1].colour, QVector3D(0, 0.75f, 0), kFeedbackColourTolerance); // halfway with n = 2
-        QCOMPARE_VEC(v[2].position, v[3].position, kPosTolerance);
-        QCOMPARE_VEC(v[5].colour, QVector3D(0, 0.5f, 0), kFeedbackColourTolerance);
-        QCOMPARE(v[0].position.x() - v[5].position.x(), 2 * s);
-        QCOMPARE_VEC(v[0].position, QVector3D(0.25f + s, 1, 0.25f), kPosTolerance);
-    }
-
-    void deadEnds_data()
-    {
-        QTest::addColumn<int>("c1");
-        QTest::addColumn<int>("c2");
-        QTest::addColumn<int>("c3");
-        QTest::addColumn<int>("i0");
-        QTest::addColumn<int>("j0");
-        QTest::addColumn<int>("wires"); // wire style: whole wires drawn
-        QTest::newRow("at IK") << 2 << 0 << 0 << 1 << 0 << 1;
-        QTest::newRow("at JI") << 0 << 1 << 0 << 2 << 0 << 2;
-        QTest::newRow("at KJ") << 0 << 0 << -1 << 3 << 1 << 3;
-    }
-
-    void deadEnds()
-    {
+        QFETCH(int, routeMode);
         QFETCH(int, c1);
         QFETCH(int, c2);
         QFETCH(int, c3);
         QFETCH(int, i0);
         QFETCH(int, j0);
-        QFETCH(int, wires);
+        view->setRouteMode(routeMode);
         view->setIKOffset(c1);
         view->setJIOffset(c2);
         view->setKJOffset(c3);
+        const Colour start{0, 0, 1}, end{0, 0, 0.5f};
         const CellGeometry g(4);
-        const float s = g.sideOffset();
-        const QVector3D start(0, 0, 1), end(0, 0, 0.5f), grey(0.2f, 0.2f, 0.2f);
-        const QVector3D P0(g.x(i0) + s, 1, g.z(j0));
-        auto lines = route(i0, j0, start, end);
-        if (wires == 1) {
-            QCOMPARE(lines.size(), size_t(1));
-            expectStrip(lines[0], {P0, {P0.x(), -1, P0.z()}}, {start, grey});
-        } else {
-            // n = 4: the step after the turn is a quarter of the way.
-            const QVector3D C1(0, 0, 0.875f);
-            int k = -1, i1 = -1;
-            view->traceRoute(i0, j0, &k, &i1);
-            const QVector3D P1(P0.x(), g.y(k), P0.z());
-            QCOMPARE(lines.size(), size_t(2));
-            if (wires == 2) {
-                expectStrip(lines[0], {P0, P1, {-1, g.y(k), P0.z()}}, {start, C1, grey});
-                expectStrip(lines[1], {P1, {1, g.y(k), P0.z()}}, {C1, grey});
-            } else {
-                const QVector3D P2(g.x(i1), g.y(k), P0.z());
-                const QVector3D C2(0, 0, 0.75f);
-                expectStrip(lines[0], {P0, P1, P2, {P2.x(), P2.y(), -1}}, {start, C1, C2, grey});
-                expectStrip(lines[1], {P2, {P2.x(), P2.y(), 1}}, {C2, grey});
-            }
-        }
-        view->setRouteMode(RouteWire);
-        lines = route(i0, j0, start, end);
-        int segments = 0;
+        const RouteDrawing built = buildRoute(view->network(), routeMode, i0, j0, g.h, g.sideOffset(), start, end);
+        const auto lines = capture([&] { SceneProbe::drawRoute(*view, i0, j0, start, end); }, routeMode == RoutePath);
+        std::vector<FeedbackVertex> received;
         for (const Polyline &l : lines)
-            segments += int(l.vertices.size()) - 1;
-        QCOMPARE(segments, wires);
-        QCOMPARE_VEC(lines[0].vertices[0].position, P0, kPosTolerance);
-        QCOMPARE_VEC(lines[0].vertices[1].position, QVector3D(P0.x(), g.lowest(), P0.z()), kPosTolerance);
-    }
-
-    void wireStyleColoursInThirds()
-    {
-        view->setRouteMode(RouteWire);
-        const auto lines = route(1, 3, {1, 0, 0}, {0.5f, 0, 0});
-        QCOMPARE(lines.size(), size_t(4));
-        const double expected[] = {1.0, 5.0 / 6.0, 2.0 / 3.0, 0.5};
-        for (int w = 0; w < 4; ++w) {
-            QCOMPARE_VEC(lines[w].vertices[0].colour, red(expected[w]), kFeedbackColourTolerance);
-            QCOMPARE_VEC(lines[w].vertices[1].colour, red(expected[w]), kFeedbackColourTolerance);
+            for (size_t v = 0; v < l.vertices.size(); ++v)
+                received.push_back(l.vertices[v]);
+        std::vector<QVector3D> expected, expectedColours;
+        for (int p = 0; p < built.count; ++p)
+            for (int v = 0; v < built.primitive[p].count; ++v) {
+                const Vec3 &x = built.primitive[p].vertex[v];
+                const Colour &c = built.primitive[p].colour[v];
+                expected.push_back({x.x, x.y, x.z});
+                expectedColours.push_back({c.r, c.g, c.b});
+            }
+        QCOMPARE(lines.size(), size_t(routeMode == RoutePath ? built.count : built.primitive[0].count / 2));
+        QCOMPARE(received.size(), expected.size());
+        for (size_t v = 0; v < expected.size(); ++v) {
+            QCOMPARE_VEC(received[v].position, expected[v], kPosTolerance);
+            QCOMPARE_VEC(received[v].colour, expectedColours[v], kFeedbackColourTolerance);
         }
-        // The whole x wire of level 1 in row 3, and the whole z wire of column 3.
-        QCOMPARE_VEC(lines[1].vertices[0].position, QVector3D(-0.75f, 0.25f, 0.75f), kPosTolerance);
-        QCOMPARE_VEC(lines[1].vertices[1].position, QVector3D(0.75f, 0.25f, 0.75f), kPosTolerance);
-        QCOMPARE_VEC(lines[2].vertices[0].position, QVector3D(0.75f, 0.25f, -0.75f), kPosTolerance);
-        QCOMPARE_VEC(lines[3].vertices[0].position, QVector3D(0.75f - 1.0f / 36, 1, -0.25f), kPosTolerance);
-    }
-
-    void singleTerminalNetwork()
-    {
-        view->setSize(1);
-        const float s = 1.0f / 9;
-        const QVector3D c(1, 1, 1);
-        const auto lines = route(0, 0, c, c);
-        QCOMPARE(lines.size(), size_t(1));
-        expectStrip(lines[0], {{s, 1, 0}, {s, 0, 0}, {0, 0, 0}, {0, 0, 0}, {-s, 0, 0}, {-s, 1, 0}},
-                    {c, c, c, c, c, c});
     }
 
     void allWires_data()
@@ -250,7 +194,7 @@ private slots:
         QFETCH(int, n);
         view->setSize(n);
         view->setWiresMode(WiresAll);
-        const auto lines = capture([&] { view->drawWireOverlay(); }, false);
+        const auto lines = capture([&] { SceneProbe::drawWireOverlay(*view); }, false);
         QCOMPARE(int(lines.size()) * 2, 8 * n * n);
         for (const Polyline &l : lines)
             QCOMPARE_VEC(l.vertices[0].colour, QVector3D(0.7f, 0.7f, 0), kFeedbackColourTolerance);
@@ -275,13 +219,13 @@ private slots:
     void usedWiresDrawEveryRoute()
     {
         view->setWiresMode(WiresUsed);
-        const auto lines = capture([&] { view->drawWireOverlay(); });
+        const auto lines = capture([&] { SceneProbe::drawWireOverlay(*view); });
         QCOMPARE(segmentCount(lines), size_t(16 * 5)); // every terminal's route, none selected
         for (const Polyline &l : lines)
             for (const FeedbackVertex &v : l.vertices)
                 QCOMPARE_VEC(v.colour, QVector3D(0.7f, 0.7f, 0), kFeedbackColourTolerance);
         view->setRouteMode(RouteWire);
-        QCOMPARE(segmentCount(capture([&] { view->drawWireOverlay(); })), size_t(16 * 4));
+        QCOMPARE(segmentCount(capture([&] { SceneProbe::drawWireOverlay(*view); })), size_t(16 * 4));
     }
 
     void stippleOnlyAroundAnOverlay()
@@ -291,7 +235,7 @@ private slots:
             view->makeCurrent();
             glEnable(GL_LINE_STIPPLE); // a mode that draws nothing must not touch it
             view->doneCurrent();
-            const auto lines = capture([&] { view->drawWireOverlay(); });
+            const auto lines = capture([&] { SceneProbe::drawWireOverlay(*view); });
             view->makeCurrent();
             const bool on = glIsEnabled(GL_LINE_STIPPLE);
             glDisable(GL_LINE_STIPPLE);
@@ -307,10 +251,8 @@ private slots:
     {
         if (view->devicePixelRatio() != 1)
             QSKIP("line widths are device pixels");
-        view->setRotation(60, 0);
-        QCoreApplication::processEvents();
+        clickTerminalFromAbove(*view, 1, 3, Qt::LeftButton);
         const CellGeometry g(4);
-        QTest::mouseClick(view.get(), Qt::LeftButton, {}, project(*view, {g.x(1), 1, g.z(3)}).toPoint());
         QCOMPARE(view->network().terminalSelection(1, 3), int(RedBit));
         view->setRotation(0, 0);
         view->setSwitchesMode(SwitchesOff);

@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <vector>
 
+using namespace ts;
+
 namespace {
 // Gives the tests the drawing hook without a widget repaint around it.
 class SceneView : public GLBox
@@ -41,8 +43,8 @@ private slots:
     {
         const QImage image = frame();
         QCOMPARE(image.size(), view->size() * view->devicePixelRatio());
-        QCOMPARE(view->viewportWidth(), image.width());
-        QCOMPARE(view->viewportHeight(), image.height());
+        QCOMPARE(view->camera().width, image.width());
+        QCOMPARE(view->camera().height, image.height());
         // N = 1 at rest: the switch cube is centred in the frame.
         view->setSize(1);
         const QPointF centre = project(*view, kOrigin);
@@ -142,51 +144,6 @@ private slots:
         image = frame();
         QCOMPARE(countPixels(image, onBoth, half, 0.6f, 1.0f, 0.6f) + countPixels(image, onBoth, half, 0.6f, 0.6f, 1.0f),
                  area);
-    }
-
-    void selectionPassNamesEveryBox_data()
-    {
-        QTest::addColumn<int>("n");
-        QTest::newRow("N=1") << 1;
-        QTest::newRow("N=4") << 4;
-        QTest::newRow("N=15") << 15;
-    }
-
-    void selectionPassNamesEveryBox()
-    {
-        QFETCH(int, n);
-        SceneView *scene = view.get();
-        view->setSize(n);
-        view->makeCurrent();
-        std::vector<GLuint> buffer(40000);
-        glSelectBuffer(GLsizei(buffer.size()), buffer.data());
-        glRenderMode(GL_SELECT);
-        glInitNames();
-        glPushName(kUnnamed);
-        scene->paintGL();
-        glPopName();
-        const GLint hits = glRenderMode(GL_RENDER);
-        view->doneCurrent();
-        QVector<GLuint> names;
-        size_t pos = 0;
-        for (GLint h = 0; h < hits; ++h) {
-            QCOMPARE(buffer[pos], 1u);
-            names << buffer[pos + 3];
-            pos += 4;
-        }
-        // A box's frame and fill may come as two records of the same name.
-        std::sort(names.begin(), names.end());
-        names.erase(std::unique(names.begin(), names.end()), names.end());
-        QCOMPARE(names.size(), n * n * n + n * n + 1);
-        for (int expected = 0; expected < n * n * n + n * n; ++expected)
-            QCOMPARE(names[expected], GLuint(expected));
-        QCOMPARE(names.last(), kUnnamed);
-        if (n == 4) {
-            QVERIFY(names.contains(14) && names.contains(30));
-            QCOMPARE(names[names.size() - 2], 79u);
-        }
-        if (n == 15)
-            QCOMPARE(names[names.size() - 2], 3599u);
     }
 
     void angleTextOncePerPass()

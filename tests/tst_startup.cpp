@@ -1,5 +1,5 @@
 // Start-up as a whole process: without OpenGL the program warns once and
-// exits with -1; with it, the File menu's Exit ends it with 0.
+// exits with -1, also when toolkit options and stray arguments are given.
 #include <QProcess>
 #include <QtTest>
 

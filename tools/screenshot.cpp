@@ -14,9 +14,10 @@
 #include <QCheckBox>
 #include <QRadioButton>
 #include <QSpinBox>
-#include <QSurfaceFormat>
 
 #include <cstdio>
+
+using namespace ts;
 
 namespace {
 int fail(const char *what)
@@ -28,11 +29,7 @@ int fail(const char *what)
 
 int main(int argc, char **argv)
 {
-    QSurfaceFormat::setDefaultFormat(viewSurfaceFormat());
-    QApplication app(argc, argv);
-    QFont font;
-    font.setPixelSize(12);
-    QApplication::setFont(font);
+    ProgramApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments().mid(1);
     if (args.isEmpty())
         return fail("usage: transpose-switch-shot OUT.png [options]");
@@ -66,9 +63,10 @@ int main(int argc, char **argv)
                 return fail("no such check box");
             check->click();
         } else if (option == QLatin1String("--offsets") && parts.size() == 3) {
-            const char *names[] = {"ik_spin", "ji_spin", "kj_spin"};
-            for (int f = 0; f < 3; ++f)
-                qobject_cast<QSpinBox *>(child(QLatin1String(names[f])))->setValue(parts[f].toInt());
+            for (const PlaneFamilyInfo &family : kPlaneFamilies) {
+                const QString name = QLatin1String(family.prefix) + QStringLiteral("_spin");
+                qobject_cast<QSpinBox *>(child(name))->setValue(parts[index(family.family)].toInt());
+            }
         } else if (option == QLatin1String("--mark") && parts.size() == 3) {
             marks << parts;
         } else {
@@ -78,15 +76,11 @@ int main(int argc, char **argv)
 
     // Marks are clicked looking straight down on the top face, then the
     // view is turned as asked.
-    view->setRotation(90, 0);
-    QCoreApplication::processEvents();
-    const CellGeometry g(view->network().size());
     for (const QStringList &m : marks) {
         const Qt::MouseButton button = m[2] == QLatin1String("middle") ? Qt::MiddleButton
                                        : m[2] == QLatin1String("right") ? Qt::RightButton
                                                                         : Qt::LeftButton;
-        const QPoint at = project(*view, {g.x(m[0].toInt()), 1, g.z(m[1].toInt())}).toPoint();
-        QTest::mouseClick(view, button, {}, at);
+        clickTerminalFromAbove(*view, m[0].toInt(), m[1].toInt(), button);
     }
     view->setRotation(float(rotation.x()), float(rotation.y()));
     QTest::qWait(100);

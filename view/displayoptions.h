@@ -1,6 +1,14 @@
 #pragma once
 
+#include "view/planefamily.h"
+
+#include <array>
+
 // What the control panel chooses about the drawing, apart from the network.
+// The slots store any int they are given; values without a name draw as the
+// text of each mode says (a route mode other than 0 is the wire style).
+
+namespace ts {
 
 enum RouteMode : int { RoutePath = 0, RouteWire = 1 };
 enum WiresMode : int { WiresOff = 0, WiresUsed = 1, WiresAll = 2 };
@@ -15,8 +23,13 @@ struct PlaneOptions
 
 struct DisplayOptions
 {
-    PlaneOptions ik, ji, kj;
-    int wiresMode = WiresOff;
-    int routeMode = RoutePath;
-    int switchesMode = SwitchesFill;
+    std::array<PlaneOptions, kPlaneFamilyCount> planes{}; // indexed by family
+    WiresMode wiresMode = WiresOff;
+    RouteMode routeMode = RoutePath;
+    SwitchesMode switchesMode = SwitchesFill;
+
+    PlaneOptions &plane(PlaneFamily f) { return planes[static_cast<std::size_t>(index(f))]; }
+    const PlaneOptions &plane(PlaneFamily f) const { return planes[static_cast<std::size_t>(index(f))]; }
 };
+
+} // namespace ts

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <cstdio>
 
+namespace ts {
+
 Colour colourFromBits(int bits, float level)
 {
     return {(bits & 1) ? level : 0.0f, (bits & 2) ? level : 0.0f, (bits & 4) ? level : 0.0f};
@@ -29,39 +31,14 @@ const std::array<Vec3, 24> kUnitCube{{
     {1, 1, -1}, {-1, 1, -1}, {-1, 1, 1}, {1, 1, 1},      // y = +1
 }};
 
-Colour planeColour(PlaneFamily family)
+Stipple planeStipple(PlaneFamily family)
 {
-    switch (family) {
-    case PlaneFamily::IK: return {1.0f, 0.6f, 0.6f};
-    case PlaneFamily::JI: return {0.6f, 1.0f, 0.6f};
-    case PlaneFamily::KJ: return {0.6f, 0.6f, 1.0f};
-    }
-    return palette::white;
-}
-
-namespace {
-std::array<std::uint8_t, 128> makeStipple(std::uint8_t evenRows, std::uint8_t oddRows)
-{
-    std::array<std::uint8_t, 128> bits{};
-    for (int row = 0; row < 32; ++row)
-        for (int byte = 0; byte < 4; ++byte)
-            bits[row * 4 + byte] = (row % 2 == 0) ? evenRows : oddRows;
+    const PlaneFamilyInfo &f = info(family);
+    Stipple bits{};
+    for (std::size_t row = 0; row < 32; ++row)
+        for (std::size_t byte = 0; byte < 4; ++byte)
+            bits[row * 4 + byte] = (row % 2 == 0) ? f.stippleEvenRows : f.stippleOddRows;
     return bits;
-}
-} // namespace
-
-const std::array<std::uint8_t, 128> &planeStipple(PlaneFamily family)
-{
-    // Pairwise disjoint quarters, so overlapping stippled planes all show.
-    static const auto ik = makeStipple(0x55, 0x00);
-    static const auto ji = makeStipple(0x00, 0x55);
-    static const auto kj = makeStipple(0xAA, 0x00);
-    switch (family) {
-    case PlaneFamily::IK: return ik;
-    case PlaneFamily::JI: return ji;
-    case PlaneFamily::KJ: break;
-    }
-    return kj;
 }
 
 bool planeQuad(PlaneFamily family, int offset, const CellGeometry &g, std::array<Vec3, 4> &q)
@@ -71,17 +48,20 @@ bool planeQuad(PlaneFamily family, int offset, const CellGeometry &g, std::array
     const float cell = 2.0f * g.h;
     const float A = offset < 0 ? static_cast<float>(offset) * -cell : 0.0f;
     const float B = offset > 0 ? static_cast<float>(offset) * cell : 0.0f;
-    switch (family) {
-    case PlaneFamily::IK:
-        q = {{{B - 1, 1 - A, -1}, {B - 1, 1 - A, 1}, {1 - A, B - 1, 1}, {1 - A, B - 1, -1}}};
-        break;
-    case PlaneFamily::JI:
-        q = {{{A - 1, 1, B - 1}, {1 - B, 1, 1 - A}, {1 - B, -1, 1 - A}, {A - 1, -1, B - 1}}};
-        break;
-    case PlaneFamily::KJ:
-        q = {{{-1, 1 - B, A - 1}, {1, 1 - B, A - 1}, {1, A - 1, 1 - B}, {-1, A - 1, 1 - B}}};
-        break;
-    }
+    auto value = [A, B](QuadTerm term) {
+        switch (term) {
+        case QuadTerm::Minus1: return -1.0f;
+        case QuadTerm::Plus1: return 1.0f;
+        case QuadTerm::AMinus1: return A - 1;
+        case QuadTerm::OneMinusA: return 1 - A;
+        case QuadTerm::BMinus1: return B - 1;
+        case QuadTerm::OneMinusB: break;
+        }
+        return 1 - B;
+    };
+    const auto &corners = info(family).quad;
+    for (std::size_t c = 0; c < corners.size(); ++c)
+        q[c] = {value(corners[c][0]), value(corners[c][1]), value(corners[c][2])};
     return true;
 }
 
@@ -138,12 +118,4 @@ std::string angleText(float rotX, float rotY)
     return text;
 }
 
-Vec3 eyeInModel(float rotX, float rotY, double distance)
-{
-    // The inverse of: rotate about x by rotX, about y by -rotY, mirror z.
-    constexpr double kRadiansPerDegree = 3.14159265358979323846 / 180.0;
-    const double rx = rotX * kRadiansPerDegree, ry = rotY * kRadiansPerDegree;
-    return {static_cast<float>(distance * std::cos(rx) * std::sin(ry)),
-            static_cast<float>(distance * std::sin(rx)),
-            static_cast<float>(-distance * std::cos(rx) * std::cos(ry))};
-}
+} // namespace ts

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "view/planefamily.h"
+#include "view/vec.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -7,15 +10,7 @@
 // Model-space geometry of the scene: the cube from -1 to +1, cell centres,
 // the unit box, the planes, the axis marker and the network's wires.
 
-struct Vec3
-{
-    float x, y, z;
-};
-
-struct Colour
-{
-    float r, g, b;
-};
+namespace ts {
 
 namespace palette {
 constexpr Colour white{1.0f, 1.0f, 1.0f};
@@ -61,12 +56,9 @@ private:
 // from outside.
 extern const std::array<Vec3, 24> kUnitCube;
 
-enum class PlaneFamily { IK, JI, KJ };
-constexpr std::array<PlaneFamily, 3> kPlaneFamilies{PlaneFamily::IK, PlaneFamily::JI, PlaneFamily::KJ};
-
-Colour planeColour(PlaneFamily family);
 // 32x32 polygon stipple, bottom row first, most significant bit leftmost.
-const std::array<std::uint8_t, 128> &planeStipple(PlaneFamily family);
+using Stipple = std::array<std::uint8_t, 128>;
+Stipple planeStipple(PlaneFamily family);
 // The plane's quad inside the cube; false when the offset puts it outside
 // (|offset| >= n), when nothing is drawn.
 bool planeQuad(PlaneFamily family, int offset, const CellGeometry &g, std::array<Vec3, 4> &corners);
@@ -99,6 +91,4 @@ float normaliseAngle(float degrees);
 
 std::string angleText(float rotX, float rotY);
 
-// Where the camera's eye lies in model coordinates, for the scene transform
-// of the given angles (eye at distance on the viewing axis).
-Vec3 eyeInModel(float rotX, float rotY, double distance);
+} // namespace ts

@@ -1,8 +1,11 @@
-// GLBox: the view's state, its slots and the network's rules.
+// GLBox: the view's state and its slots. The network keeps its own rules;
+// each slot tests for equality first, changes the model, then repaints.
 
 #include "view/glbox.h"
 
-#include <cstdio>
+#include <QDebug>
+
+using namespace ts;
 
 namespace {
 constexpr int kMinimumViewSide = 800;
@@ -15,25 +18,9 @@ GLBox::GLBox(QWidget *parent, const char *name)
         setObjectName(QString::fromLatin1(name));
     setMinimumSize(kMinimumViewSide, kMinimumViewSide);
     lattice.reserve(static_cast<size_t>(kMaxNetworkSize) * kMaxNetworkSize * (kMaxNetworkSize + 1));
-    clearSelections(0);
 }
 
 GLBox::~GLBox() = default;
-
-void GLBox::traceRoute(int i0, int j0, int *k, int *i1, int *j1) const
-{
-    net.traceRoute(i0, j0, k, i1, j1);
-}
-
-void GLBox::recomputeMarks()
-{
-    net.recomputeMarks();
-}
-
-void GLBox::clearSelections(int start)
-{
-    net.clearSelections(start);
-}
 
 void GLBox::setRotation(float aboutX, float aboutY)
 {
@@ -46,15 +33,13 @@ void GLBox::setRotation(float aboutX, float aboutY)
     updateGL();
 }
 
-void GLBox::setFlag(bool &flag, bool on)
+void GLBox::setSceneDrawing(SceneDrawing drawing)
 {
-    if (flag == on)
-        return;
-    flag = on;
-    updateGL();
+    setOption(sceneDrawing, drawing);
 }
 
-void GLBox::setInt(int &field, int value)
+template <typename T>
+void GLBox::setOption(T &field, T value)
 {
     if (field == value)
         return;
@@ -62,12 +47,16 @@ void GLBox::setInt(int &field, int value)
     updateGL();
 }
 
-void GLBox::setOffsets(int c1, int c2, int c3)
+void GLBox::setPlaneOption(PlaneFamily family, bool PlaneOptions::*option, bool on)
 {
-    if (c1 == net.c1() && c2 == net.c2() && c3 == net.c3())
+    setOption(options.plane(family).*option, on);
+}
+
+void GLBox::setOffset(PlaneFamily family, int offset)
+{
+    if (net.offset(family) == offset)
         return;
-    net.storeOffsets(c1, c2, c3);
-    recomputeMarks();
+    net.setOffset(family, offset);
     updateGL();
 }
 
@@ -75,31 +64,40 @@ void GLBox::setSize(int n)
 {
     if (n == net.size())
         return;
-    if (!SwitchNetwork::isValidSize(n)) {
-        std::fprintf(stderr, "Invalid size requested! (%d).  Valid range is 1-%d\n", n, kMaxNetworkSize);
+    if (!net.setSize(n)) {
+        qWarning().noquote() << QStringLiteral("Invalid size requested! (%1).  Valid range is 1-%2")
+                                    .arg(n)
+                                    .arg(kMaxNetworkSize);
         return;
     }
-    net.storeSize(n);
-    clearSelections(n);
-    recomputeMarks();
     updateGL();
 }
 
-void GLBox::setRouteMode(int mode) { setInt(options.routeMode, mode); }
-void GLBox::setWiresMode(int mode) { setInt(options.wiresMode, mode); }
-void GLBox::setSwitchesMode(int mode) { setInt(options.switchesMode, mode); }
+void GLBox::setRouteMode(int mode) { setOption(options.routeMode, static_cast<RouteMode>(mode)); }
+void GLBox::setWiresMode(int mode) { setOption(options.wiresMode, static_cast<WiresMode>(mode)); }
+void GLBox::setSwitchesMode(int mode) { setOption(options.switchesMode, static_cast<SwitchesMode>(mode)); }
 
-void GLBox::setIKHilite(bool on) { setFlag(options.ik.hilite, on); }
-void GLBox::setIKPlane(bool on) { setFlag(options.ik.plane, on); }
-void GLBox::setIKOpaque(bool on) { setFlag(options.ik.opaque, on); }
-void GLBox::setIKOffset(int offset) { setOffsets(offset, net.c2(), net.c3()); }
+GLBox::FamilySlots GLBox::familySlots(PlaneFamily family)
+{
+    switch (family) {
+    case PlaneFamily::IK: return {&GLBox::setIKHilite, &GLBox::setIKPlane, &GLBox::setIKOpaque, &GLBox::setIKOffset};
+    case PlaneFamily::JI: return {&GLBox::setJIHilite, &GLBox::setJIPlane, &GLBox::setJIOpaque, &GLBox::setJIOffset};
+    case PlaneFamily::KJ: break;
+    }
+    return {&GLBox::setKJHilite, &GLBox::setKJPlane, &GLBox::setKJOpaque, &GLBox::setKJOffset};
+}
 
-void GLBox::setJIHilite(bool on) { setFlag(options.ji.hilite, on); }
-void GLBox::setJIPlane(bool on) { setFlag(options.ji.plane, on); }
-void GLBox::setJIOpaque(bool on) { setFlag(options.ji.opaque, on); }
-void GLBox::setJIOffset(int offset) { setOffsets(net.c1(), offset, net.c3()); }
+void GLBox::setIKHilite(bool on) { setPlaneOption(PlaneFamily::IK, &PlaneOptions::hilite, on); }
+void GLBox::setIKPlane(bool on) { setPlaneOption(PlaneFamily::IK, &PlaneOptions::plane, on); }
+void GLBox::setIKOpaque(bool on) { setPlaneOption(PlaneFamily::IK, &PlaneOptions::opaque, on); }
+void GLBox::setIKOffset(int offset) { setOffset(PlaneFamily::IK, offset); }
 
-void GLBox::setKJHilite(bool on) { setFlag(options.kj.hilite, on); }
-void GLBox::setKJPlane(bool on) { setFlag(options.kj.plane, on); }
-void GLBox::setKJOpaque(bool on) { setFlag(options.kj.opaque, on); }
-void GLBox::setKJOffset(int offset) { setOffsets(net.c1(), net.c2(), offset); }
+void GLBox::setJIHilite(bool on) { setPlaneOption(PlaneFamily::JI, &PlaneOptions::hilite, on); }
+void GLBox::setJIPlane(bool on) { setPlaneOption(PlaneFamily::JI, &PlaneOptions::plane, on); }
+void GLBox::setJIOpaque(bool on) { setPlaneOption(PlaneFamily::JI, &PlaneOptions::opaque, on); }
+void GLBox::setJIOffset(int offset) { setOffset(PlaneFamily::JI, offset); }
+
+void GLBox::setKJHilite(bool on) { setPlaneOption(PlaneFamily::KJ, &PlaneOptions::hilite, on); }
+void GLBox::setKJPlane(bool on) { setPlaneOption(PlaneFamily::KJ, &PlaneOptions::plane, on); }
+void GLBox::setKJOpaque(bool on) { setPlaneOption(PlaneFamily::KJ, &PlaneOptions::opaque, on); }
+void GLBox::setKJOffset(int offset) { setOffset(PlaneFamily::KJ, offset); }

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "view/camera.h"
 #include "view/displayoptions.h"
-#include "view/geometry.h"
 #include "view/lattice.h"
 #include "view/network.h"
 #include "view/picking.h"
@@ -24,38 +24,40 @@ public:
     explicit GLBox(QWidget *parent = nullptr, const char *name = nullptr);
     ~GLBox() override;
 
-    // Read-only view of the state, for the benchmark and the tests.
-    const SwitchNetwork &network() const { return net; }
-    const DisplayOptions &displayOptions() const { return options; }
+    const ts::SwitchNetwork &network() const { return net; }
+    const ts::DisplayOptions &displayOptions() const { return options; }
     float rotationX() const { return rotX; }
     float rotationY() const { return rotY; }
-    int viewportWidth() const { return viewW; }
-    int viewportHeight() const { return viewH; }
+    // The camera of the next frame: the angles and the viewport in device pixels.
+    ts::Camera camera() const { return {rotX, rotY, viewW, viewH}; }
+
+    // How many frames paintGL has drawn for the screen: what a test counts
+    // to see whether a change repainted the view.
+    quint64 framesDrawn() const { return frames; }
 
     // Turns the model as a drag would, normalised into [0, 360).
     void setRotation(float aboutX, float aboutY);
 
     // The display pass normally issues the lattice and the wire-style routes
     // in a few large batches. The plain drawing (one pick name, matrix and
-    // primitive per box, one primitive per route) is what the selection pass
-    // needs for the lattice, and serves as the reference picture.
+    // primitive per box, one primitive per route) is the reference picture
+    // the batched one must match.
     enum class SceneDrawing { Batched, Plain };
-    void setSceneDrawing(SceneDrawing drawing) { sceneDrawing = drawing; }
+    void setSceneDrawing(SceneDrawing drawing);
 
-    // Draws the scene in GL selection mode in the pick window around (x, y),
-    // in widget pixels, and returns the nearest named box; changes nothing.
-    PickResult pickAt(int x, int y);
+    // The nearest box under (x, y), in widget pixels, found by GL selection
+    // as a click finds it; changes nothing.
+    ts::PickResult pickAt(int x, int y);
 
-    void traceRoute(int i0, int j0, int *k = nullptr, int *i1 = nullptr, int *j1 = nullptr) const;
-    void recomputeMarks();
-    void clearSelections(int start);
-
-    // Drawing steps of paintGL, public so that what each one draws can be
-    // captured on its own. They expect the GL context to be current.
-    void drawRoute(int i0, int j0, float h, float s, float r0, float g0, float b0, float r1, float g1,
-                   float b1);
-    void drawWireOverlay();
-    void drawMarkedRoutes();
+    // The text's four slots of one plane family, for wiring a panel by family.
+    struct FamilySlots
+    {
+        void (GLBox::*hilite)(bool);
+        void (GLBox::*plane)(bool);
+        void (GLBox::*opaque)(bool);
+        void (GLBox::*offset)(int);
+    };
+    static FamilySlots familySlots(ts::PlaneFamily family);
 
 public slots:
     void setSize(int n);
@@ -87,23 +89,31 @@ protected:
     void paintGL() override;
 
 private:
+    friend class SceneProbe; // tests capture single drawing steps in GL feedback mode
+
+    enum class Pass { Display, Select };
+
     void updateGL() { update(); }
-    void setFlag(bool &flag, bool on);
-    void setInt(int &field, int value);
-    void setOffsets(int c1, int c2, int c3);
-    void applyProjection(double aspect) const;
-    double aspectRatio() const;
-    void drawLattice();
-    void drawPlanes(const CellGeometry &g) const;
+    template <typename T>
+    void setOption(T &field, T value);
+    void setPlaneOption(ts::PlaneFamily family, bool ts::PlaneOptions::*option, bool on);
+    void setOffset(ts::PlaneFamily family, int offset);
+    void applyProjection() const;
+    void drawScene(Pass pass);
+    void drawLattice(Pass pass);
+    void drawPlanes() const;
     void drawAxisMarker() const;
+    void drawRoute(int i0, int j0, ts::Colour start, ts::Colour end);
     template <typename Colours>
     void drawRoutes(Colours colours);
-    void applyPick(const PickResult &result, int colourBit);
+    void drawWireOverlay();
+    void drawMarkedRoutes();
+    void applyPick(const ts::PickResult &result, int colourBit);
 
     float rotX = 0.0f;
     float rotY = 0.0f;
-    SwitchNetwork net;
-    DisplayOptions options;
+    ts::SwitchNetwork net;
+    ts::DisplayOptions options;
     int viewW = 0; // viewport in device pixels, as the pick window needs them
     int viewH = 0;
     int pressX = 0;
@@ -111,6 +121,7 @@ private:
     float pressRotX = 0.0f;
     float pressRotY = 0.0f;
 
+    quint64 frames = 0;
     SceneDrawing sceneDrawing = SceneDrawing::Batched;
-    std::vector<LatticeBox> lattice; // reused every frame
+    std::vector<ts::LatticeBox> lattice; // reused every frame
 };

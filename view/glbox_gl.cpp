@@ -12,12 +12,7 @@
 
 #include <algorithm>
 
-namespace camera {
-constexpr double fieldOfView = 20.0;
-constexpr double nearPlane = 7.5;
-constexpr double farPlane = 12.5;
-constexpr double eyeDistance = 10.0;
-} // namespace camera
+using namespace ts;
 
 namespace {
 constexpr GLint kStippleFactor = 4;
@@ -64,16 +59,9 @@ void GLBox::initializeGL()
     glPolygonOffset(1.0f, 1.0f);
 }
 
-double GLBox::aspectRatio() const
+void GLBox::applyProjection() const
 {
-    // A zero height (a harness or window manager can ask for one) must not
-    // put an infinity into the projection.
-    return static_cast<double>(viewW) / std::max(viewH, 1);
-}
-
-void GLBox::applyProjection(double aspect) const
-{
-    gluPerspective(camera::fieldOfView, aspect, camera::nearPlane, camera::farPlane);
+    gluPerspective(kFieldOfView, camera().aspect(), kNearPlane, kFarPlane);
 }
 
 void GLBox::resizeGL(int w, int h)
@@ -86,29 +74,37 @@ void GLBox::resizeGL(int w, int h)
     glViewport(0, 0, viewW, viewH);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
-    applyProjection(aspectRatio());
+    applyProjection();
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
-    gluLookAt(0, 0, camera::eyeDistance, 0, 0, 0, 0, 1, 0);
-    glFrontFace(GL_CW);
+    gluLookAt(0, 0, kEyeDistance, 0, 0, 0, 0, 1, 0);
+    glFrontFace(kFrontFacesClockwise ? GL_CW : GL_CCW);
 }
 
 void GLBox::paintGL()
 {
+    ++frames;
+    drawScene(Pass::Display);
+}
+
+void GLBox::drawScene(Pass pass)
+{
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glPushMatrix();
-    glRotatef(rotX, 1, 0, 0);
-    glRotatef(-rotY, 0, 1, 0);
-    glScalef(1, 1, -1);
-    const CellGeometry g(net.size());
+    for (const SceneStep &step : sceneSteps(rotX, rotY)) {
+        if (step.kind == SceneStep::Rotate)
+            glRotatef(step.angle, step.x, step.y, step.z);
+        else
+            glScalef(step.x, step.y, step.z);
+    }
 
     glEnable(GL_POLYGON_OFFSET_FILL);
-    drawLattice();
+    drawLattice(pass);
     glDisable(GL_POLYGON_OFFSET_FILL);
     glLoadName(kUnnamed);
     glDisable(GL_CULL_FACE);
     glLineWidth(kPlaneOutlineWidth);
-    drawPlanes(g);
+    drawPlanes();
     glDisable(GL_POLYGON_STIPPLE);
     glEnable(GL_CULL_FACE);
     drawAxisMarker();
@@ -120,32 +116,27 @@ void GLBox::paintGL()
     emit report(text);
 }
 
-void GLBox::drawLattice()
+void GLBox::drawLattice(Pass pass)
 {
     lattice.clear();
     buildLattice(net, options, lattice);
-    // Selection and feedback passes need every box under its own name.
-    GLint renderMode = GL_RENDER;
-    glGetIntegerv(GL_RENDER_MODE, &renderMode);
     if (sceneDrawing == SceneDrawing::Plain)
         drawLatticePerBox(lattice);
-    else if (renderMode != GL_RENDER)
+    else if (pass == Pass::Select) // every box under its own name
         drawLatticeNamed(lattice);
     else
-        drawLatticeBatched(lattice, eyeInModel(rotX, rotY, camera::eyeDistance));
+        drawLatticeBatched(lattice, camera().eyeInModel());
 }
 
-void GLBox::drawPlanes(const CellGeometry &g) const
+void GLBox::drawPlanes() const
 {
-    const PlaneOptions *planeOptions[] = {&options.ik, &options.ji, &options.kj};
-    const int offsets[] = {net.c1(), net.c2(), net.c3()};
-    for (size_t f = 0; f < kPlaneFamilies.size(); ++f) {
-        const PlaneFamily family = kPlaneFamilies[f];
-        const PlaneOptions &plane = *planeOptions[f];
+    const CellGeometry g(net.size());
+    for (const PlaneFamily family : kAllPlaneFamilies) {
+        const PlaneOptions &plane = options.plane(family);
         std::array<Vec3, 4> corners;
-        if (!plane.plane || !planeQuad(family, offsets[f], g, corners))
+        if (!plane.plane || !planeQuad(family, net.offset(family), g, corners))
             continue;
-        colour(planeColour(family));
+        colour(info(family).colour);
         if (plane.opaque) {
             glDisable(GL_POLYGON_STIPPLE);
         } else {
@@ -184,10 +175,10 @@ void GLBox::drawAxisMarker() const
     glPopMatrix();
 }
 
-void GLBox::drawRoute(int i0, int j0, float h, float s, float r0, float g0, float b0, float r1, float g1,
-                      float b1)
+void GLBox::drawRoute(int i0, int j0, Colour start, Colour end)
 {
-    const RouteDrawing d = buildRoute(net, options.routeMode, i0, j0, h, s, {r0, g0, b0}, {r1, g1, b1});
+    const CellGeometry g(net.size());
+    const RouteDrawing d = buildRoute(net, options.routeMode, i0, j0, g.h, g.sideOffset(), start, end);
     for (int p = 0; p < d.count; ++p)
         drawPrimitive(d.primitive[p]);
 }
@@ -208,7 +199,7 @@ void GLBox::drawRoutes(Colours colours)
             if (!colours(i, j, start, end))
                 continue;
             if (!oneBatch) {
-                drawRoute(i, j, g.h, s, start.r, start.g, start.b, end.r, end.g, end.b);
+                drawRoute(i, j, start, end);
                 continue;
             }
             emitVertices(buildRoute(net, options.routeMode, i, j, g.h, s, start, end).primitive[0]);

@@ -11,6 +11,8 @@
 #include <cstdint>
 #include <cstdlib>
 
+using namespace ts;
+
 namespace {
 int colourBitForButton(Qt::MouseButton button)
 {
@@ -79,10 +81,10 @@ PickResult GLBox::pickAt(int x, int y)
     glPushMatrix();
     glLoadIdentity();
     gluPickMatrix(x * ratio, viewH - y * ratio, kPickWindowPixels * ratio, kPickWindowPixels * ratio, viewport);
-    applyProjection(aspectRatio());
+    applyProjection();
     glMatrixMode(GL_MODELVIEW);
 
-    paintGL();
+    drawScene(Pass::Select);
 
     glMatrixMode(GL_PROJECTION);
     glPopMatrix();
@@ -98,7 +100,7 @@ void GLBox::applyPick(const PickResult &result, int colourBit)
 {
     switch (result.kind) {
     case PickResult::Miss:
-        clearSelections(0);
+        net.clearFrom(0);
         break;
     case PickResult::Hit: {
         const PickedBox box = decodePickName(result.name, net.size());
@@ -106,7 +108,6 @@ void GLBox::applyPick(const PickResult &result, int colourBit)
             net.toggleTerminal(box.i, box.j, colourBit);
         else if (box.kind == PickedBox::Switch)
             net.toggleSwitch(box.i, box.j, box.k, colourBit);
-        recomputeMarks();
         break;
     }
     case PickResult::Overflowed:

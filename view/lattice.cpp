@@ -1,5 +1,7 @@
 #include "view/lattice.h"
 
+namespace ts {
+
 namespace {
 void frameStyle(int bits, LatticeBox &box)
 {
@@ -17,19 +19,14 @@ void buildLattice(const SwitchNetwork &net, const DisplayOptions &options, std::
     for (int i = 0; i < n; ++i) {
         for (int j = 0; j < n; ++j) {
             for (int k = 0; k < n; ++k) {
-                Colour fill = palette::switchGrey;
+                float fill[3] = {palette::switchGrey.r, palette::switchGrey.g, palette::switchGrey.b};
                 bool filled = options.switchesMode == SwitchesFill;
-                if (options.ik.hilite && onPlane(i, k, net.c1())) {
-                    fill.r = palette::highlight;
-                    filled = true;
-                }
-                if (options.ji.hilite && onPlane(j, i, net.c2())) {
-                    fill.g = palette::highlight;
-                    filled = true;
-                }
-                if (options.kj.hilite && onPlane(k, j, net.c3())) {
-                    fill.b = palette::highlight;
-                    filled = true;
+                for (const PlaneFamilyInfo &family : kPlaneFamilies) {
+                    if (options.plane(family.family).hilite &&
+                        onFamily(family.family, {i, j, k}, net.offset(family.family))) {
+                        fill[family.highlightChannel] = palette::highlight;
+                        filled = true;
+                    }
                 }
                 if (options.switchesMode >= SwitchesOff && !filled)
                     continue;
@@ -39,7 +36,7 @@ void buildLattice(const SwitchNetwork &net, const DisplayOptions &options, std::
                 box.halfSize = {half, half, half};
                 frameStyle(net.switchSelection(i, j, k), box);
                 box.hasFill = filled;
-                box.fillColour = fill;
+                box.fillColour = {fill[0], fill[1], fill[2]};
                 boxes.push_back(box);
             }
             LatticeBox terminal{};
@@ -54,3 +51,5 @@ void buildLattice(const SwitchNetwork &net, const DisplayOptions &options, std::
         }
     }
 }
+
+} // namespace ts

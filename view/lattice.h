@@ -7,6 +7,8 @@
 
 #include <vector>
 
+namespace ts {
+
 // One box of the lattice as the scene shows it: where, under which pick name,
 // and with which frame and fill. Both the display pass and the selection pass
 // draw from the same list, so they cannot disagree about what is there.
@@ -29,3 +31,5 @@ constexpr float kThickLine = 3.0f;
 // from the top level down, then its terminal box. Boxes the switches mode
 // hides are left out.
 void buildLattice(const SwitchNetwork &net, const DisplayOptions &options, std::vector<LatticeBox> &boxes);
+
+} // namespace ts

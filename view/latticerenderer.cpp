@@ -2,6 +2,8 @@
 
 #include <GL/gl.h>
 
+namespace ts {
+
 void drawUnitCube()
 {
     glBegin(GL_QUADS);
@@ -138,3 +140,5 @@ void drawLatticeBatched(const std::vector<LatticeBox> &boxes, const Vec3 &eye)
     glEnd();
     glLineWidth(1.0f);
 }
+
+} // namespace ts

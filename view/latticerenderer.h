@@ -4,6 +4,8 @@
 
 #include <vector>
 
+namespace ts {
+
 // Two ways of issuing the lattice in immediate mode; both expect the scene
 // transform on the model-view stack and GL_POLYGON_OFFSET_FILL enabled.
 
@@ -25,3 +27,5 @@ void drawLatticeNamed(const std::vector<LatticeBox> &boxes);
 
 // The unit cube under the current matrix, colour and polygon mode.
 void drawUnitCube();
+
+} // namespace ts

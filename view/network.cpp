@@ -1,31 +1,42 @@
 #include "view/network.h"
 
-int planeIndex(int value, int offset, int n)
+namespace ts {
+
+bool Marks::operator==(const Marks &other) const
 {
-    const long long t = static_cast<long long>(value) - offset;
-    return (t >= 0 && t < n) ? static_cast<int>(t) : -1;
+    return terminalSelections == other.terminalSelections && terminalMarks == other.terminalMarks &&
+           switchSelections == other.switchSelections;
 }
 
-bool onPlane(int a, int b, int offset)
+bool SwitchNetwork::setSize(int size)
 {
-    return static_cast<long long>(a) == static_cast<long long>(b) + offset;
+    if (!isValidSize(size))
+        return false;
+    n = size;
+    clearSelections(size);
+    recomputeMarks();
+    return true;
 }
 
-SwitchNetwork::SwitchNetwork()
+void SwitchNetwork::setOffset(PlaneFamily f, int offset)
 {
-    clearSelections(0);
+    offsets[static_cast<std::size_t>(index(f))] = offset;
+    recomputeMarks();
 }
 
 RouteTrace SwitchNetwork::trace(int i0, int j0) const
 {
+    // Each run ends where the route meets its family: IK gives the level
+    // from the source column, JI the column from the source row, KJ the row
+    // from the level.
     RouteTrace r;
-    r.k = planeIndex(i0, off1, n);
+    r.k = solveFamily(i0, offset(PlaneFamily::IK), n);
     if (r.k < 0)
         return r;
-    r.i1 = planeIndex(j0, off2, n);
+    r.i1 = solveFamily(j0, offset(PlaneFamily::JI), n);
     if (r.i1 < 0)
         return r;
-    r.j1 = planeIndex(r.k, off3, n);
+    r.j1 = solveFamily(r.k, offset(PlaneFamily::KJ), n);
     return r;
 }
 
@@ -42,15 +53,16 @@ void SwitchNetwork::traceRoute(int i0, int j0, int *k, int *i1, int *j1) const
 
 void SwitchNetwork::recomputeMarks()
 {
-    for (auto &row : termMarks)
+    for (auto &row : state.terminalMarks)
         row.fill(0);
     for (int i = 0; i < kMaxNetworkSize; ++i) {
         for (int j = 0; j < kMaxNetworkSize; ++j) {
-            if (termSel[i][j] == 0)
+            const int bits = state.terminalSelections[i][j];
+            if (bits == 0)
                 continue;
             const RouteTrace r = trace(i, j);
             if (r.i1 >= 0 && r.j1 >= 0)
-                termMarks[r.i1][r.j1] |= termSel[i][j];
+                state.terminalMarks[r.i1][r.j1] |= bits;
         }
     }
 }
@@ -60,25 +72,42 @@ void SwitchNetwork::clearSelections(int start)
     for (int i = 0; i < kMaxNetworkSize; ++i) {
         for (int j = 0; j < kMaxNetworkSize; ++j) {
             if (i >= start || j >= start) {
-                termSel[i][j] = 0;
-                termMarks[i][j] = 0;
+                state.terminalSelections[i][j] = 0;
+                state.terminalMarks[i][j] = 0;
             }
             for (int k = 0; k < kMaxNetworkSize; ++k) {
                 if (i >= start || j >= start || k >= start)
-                    swSel[i][j][k] = 0;
+                    state.switchSelections[i][j][k] = 0;
             }
         }
     }
 }
 
+void SwitchNetwork::clearFrom(int start)
+{
+    clearSelections(start);
+    recomputeMarks();
+}
+
 void SwitchNetwork::toggleTerminal(int i, int j, int bit)
 {
-    if (inNetwork(i, j))
-        termSel[i][j] ^= bit;
+    if (inNetwork(i) && inNetwork(j))
+        state.terminalSelections[i][j] ^= bit;
+    recomputeMarks();
 }
 
 void SwitchNetwork::toggleSwitch(int i, int j, int k, int bit)
 {
-    if (inNetwork(i, j) && k >= 0 && k < n)
-        swSel[i][j][k] ^= bit;
+    if (inNetwork(i) && inNetwork(j) && inNetwork(k))
+        state.switchSelections[i][j][k] ^= bit;
+    recomputeMarks();
 }
+
+void SwitchNetwork::restoreMarks(const Marks &saved)
+{
+    state = saved;
+    clearSelections(n);
+    recomputeMarks();
+}
+
+} // namespace ts

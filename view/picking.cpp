@@ -2,6 +2,8 @@
 
 #include "view/network.h"
 
+namespace ts {
+
 PickName terminalPickName(int i, int j, int n)
 {
     return static_cast<PickName>(i + j * n);
@@ -70,3 +72,5 @@ PickResult walkHits(const std::uint32_t *buffer, std::size_t bufferLength, int h
         result.kind = overflowed ? PickResult::Overflowed : PickResult::Miss;
     return result;
 }
+
+} // namespace ts

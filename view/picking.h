@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <cstdint>
 
+namespace ts {
+
 // GL selection names of the drawn boxes and the rules that turn a selection
 // buffer back into the box under the pointer. Raw numbers only, no GL.
 
@@ -41,3 +43,5 @@ struct PickResult
 // A negative hitCount (overflow) walks the complete records that fit in
 // bufferLength; nothing is read past it.
 PickResult walkHits(const std::uint32_t *buffer, std::size_t bufferLength, int hitCount);
+
+} // namespace ts

@@ -2,6 +2,8 @@
 
 #include "view/displayoptions.h"
 
+namespace ts {
+
 Colour mixColour(Colour start, Colour end, double w)
 {
     auto mix = [w](float a, float b) { return static_cast<float>(a * (1.0 - w) + b * w); };
@@ -97,3 +99,5 @@ RouteDrawing buildRoute(const SwitchNetwork &net, int routeMode, int i0, int j0,
     }
     return d;
 }
+
+} // namespace ts

@@ -5,6 +5,8 @@
 
 #include <array>
 
+namespace ts {
+
 // The lines that show one terminal's route: in path style a strip through
 // its corners fading step by step from the start colour to the end colour
 // (dead ends in grey, out to the cube's faces); in wire style the whole
@@ -35,3 +37,5 @@ RouteDrawing buildRoute(const SwitchNetwork &net, int routeMode, int i0, int j0,
 
 // start*(1-w) + end*w, worked in double.
 Colour mixColour(Colour start, Colour end, double w);
+
+} // namespace ts

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "view/vec.h"
+
+#include <array>
+
+// The one camera of the view: perspective, look-at, and the scene transform
+// (two rotations and a z mirror), as pure arithmetic. The GL code issues the
+// same numbers through gluPerspective, gluLookAt, glRotatef and glScalef;
+// picking, culling, the tests and the tools project points with the matrices
+// here instead of writing the camera down again.
+
+namespace ts {
+
+constexpr double kFieldOfView = 20.0; // degrees, vertical
+constexpr double kNearPlane = 7.5;
+constexpr double kFarPlane = 12.5;
+constexpr double kEyeDistance = 10.0; // eye at (0, 0, d) looking at the origin, y up
+
+// The scene transform's steps, in the order they are multiplied onto the
+// model-view matrix: about x by rotX, about y by -rotY, then z mirrored.
+struct SceneStep
+{
+    enum Kind { Rotate, Scale } kind;
+    float angle;  // degrees, for Rotate
+    float x, y, z; // axis for Rotate, factors for Scale
+};
+std::array<SceneStep, 3> sceneSteps(float rotX, float rotY);
+
+// The mirror turns the boxes' outside faces (counter-clockwise in model
+// space) clockwise on screen, so clockwise faces are the front faces.
+constexpr bool kFrontFacesClockwise = true;
+
+// Column-major 4x4 matrix, as GL stores them.
+struct Mat4
+{
+    std::array<double, 16> m{};
+    static Mat4 identity();
+    Mat4 operator*(const Mat4 &b) const;
+    double at(int row, int column) const { return m[static_cast<std::size_t>(column * 4 + row)]; }
+};
+
+struct WindowPoint
+{
+    double x, y;  // device pixels, GL window coordinates (origin bottom left)
+    double depth; // 0 at the near plane, 1 at the far plane
+};
+
+struct Camera
+{
+    float rotX = 0, rotY = 0;
+    int width = 0, height = 0; // viewport in device pixels
+
+    // Width over height; a zero height must not put an infinity in.
+    double aspect() const;
+    Mat4 projection() const; // gluPerspective(kFieldOfView, aspect, near, far)
+    Mat4 modelView() const;  // gluLookAt, then the scene steps
+    Mat4 modelViewProjection() const { return projection() * modelView(); }
+    WindowPoint toWindow(const Vec3 &model) const;
+    // Where the eye lies in model coordinates.
+    Vec3 eyeInModel() const;
+};
+
+Mat4 perspective(double fovDegrees, double aspect, double nearPlane, double farPlane);
+Mat4 lookAtFromZ(double distance);
+Mat4 rotation(double degrees, double x, double y, double z);
+Mat4 scaling(double x, double y, double z);
+
+} // namespace ts
