@@ -102,8 +102,8 @@ int main(int argc, char **argv)
     };
 
     if (!machine)
-        std::printf("%-30s %20s %20s %7s %10s %10s\n", "case", "plain ms med/min", "batched ms med/min", "ratio",
-                    "pick plain", "pick ms");
+        std::printf("%-30s %20s %20s %7s %10s %10s %7s %6s\n", "case", "plain ms med/min", "batched ms med/min",
+                    "ratio", "pick full", "pick ms", "ratio", "boxes");
     for (const Case &c : cases) {
         c.setUp(view);
         QCoreApplication::processEvents();
@@ -114,7 +114,7 @@ int main(int argc, char **argv)
             reference.push_back(frameMs(view, GLBox::SceneDrawing::Plain));
             batched.push_back(frameMs(view, GLBox::SceneDrawing::Batched));
         }
-        for (int p = 0; p < std::max(5, frames / 4); ++p) {
+        for (int p = 0; p < std::max(9, frames / 2); ++p) {
             for (auto drawing : {GLBox::SceneDrawing::Plain, GLBox::SceneDrawing::Batched}) {
                 view.setSceneDrawing(drawing);
                 QElapsedTimer timer;
@@ -124,14 +124,19 @@ int main(int argc, char **argv)
             }
         }
         const Stats r = stats(reference), b = stats(batched), p = stats(pick), pp = stats(plainPick);
+        view.setSceneDrawing(GLBox::SceneDrawing::Batched);
+        view.pickAt(kViewSide / 2, kViewSide / 2);
+        const int sent = view.boxesSentByLastPick();
         if (machine)
             std::printf("case=\"%s\" frames=%d perbox_median_ms=%.2f perbox_min_ms=%.2f batched_median_ms=%.2f "
-                        "batched_min_ms=%.2f ratio=%.3f pick_plain_median_ms=%.2f pick_median_ms=%.2f\n",
+                        "batched_min_ms=%.2f ratio=%.3f pick_full_median_ms=%.3f pick_culled_median_ms=%.3f "
+                        "pick_ratio=%.3f pick_boxes_sent=%d\n",
                         c.name, frames, r.median, r.minimum, b.median, b.minimum, b.median / r.median, pp.median,
-                        p.median);
+                        p.median, p.median / pp.median, sent);
         else
-            std::printf("%-30s %11.2f /%7.2f %11.2f /%7.2f %7.2f %10.2f %10.2f\n", c.name, r.median, r.minimum,
-                        b.median, b.minimum, b.median / r.median, pp.median, p.median);
+            std::printf("%-30s %11.2f /%7.2f %11.2f /%7.2f %7.2f %10.2f %10.3f %7.3f %6d\n", c.name, r.median,
+                        r.minimum, b.median, b.minimum, b.median / r.median, pp.median, p.median,
+                        p.median / pp.median, sent);
         std::fflush(stdout);
     }
     return 0;

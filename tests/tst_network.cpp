@@ -226,8 +226,8 @@ private slots:
                                                    << int(PickResult::Hit) << 4u;
         QTest::newRow("depths compare unsigned") << QVector<uint>{1, 0x7FFFFFFF, 1, 3, 1, 0x80000000u, 1, 5} << 2
                                                  << int(PickResult::Hit) << 3u;
-        QTest::newRow("overflow keeps what fits") << QVector<uint>{1, 50, 60, 7, 1, 20} << -1
-                                                  << int(PickResult::Hit) << 7u;
+        QTest::newRow("overflow trusts nothing") << QVector<uint>{1, 50, 60, 7, 1, 20} << -1
+                                                 << int(PickResult::Overflowed) << 7u;
         QTest::newRow("overflow with nothing read") << QVector<uint>{3, 1} << -1 << int(PickResult::Overflowed) << U;
         QTest::newRow("count past the buffer") << QVector<uint>{1, 50, 60, 7} << 40 << int(PickResult::Hit) << 7u;
         QTest::newRow("name count past the buffer") << QVector<uint>{0xFFFFFFF0u, 1, 2, 3} << 1

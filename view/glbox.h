@@ -4,6 +4,7 @@
 #include "view/displayoptions.h"
 #include "view/lattice.h"
 #include "view/network.h"
+#include "view/pickculling.h"
 #include "view/picking.h"
 
 #include <QOpenGLWidget>
@@ -39,15 +40,19 @@ public:
     void setRotation(float aboutX, float aboutY);
 
     // The display pass normally issues the lattice and the wire-style routes
-    // in a few large batches. The plain drawing (one pick name, matrix and
-    // primitive per box, one primitive per route) is the reference picture
-    // the batched one must match.
+    // in a few large batches, and a pick sends GL only the boxes near the
+    // pointer. The plain drawing (one pick name, matrix and primitive per
+    // box, one primitive per route, every box in a pick) is the reference
+    // the fast one must match, picture and pick alike.
     enum class SceneDrawing { Batched, Plain };
     void setSceneDrawing(SceneDrawing drawing);
 
     // The nearest box under (x, y), in widget pixels, found by GL selection
-    // as a click finds it; changes nothing.
-    ts::PickResult pickAt(int x, int y);
+    // as a click finds it; changes nothing. Fast enough to ask on every
+    // mouse move. boxesSentByLastPick() tells how many boxes it gave GL.
+    // bufferEntries is where the selection buffer starts; it grows on overflow.
+    ts::PickResult pickAt(int x, int y, int bufferEntries = ts::kSelectBufferSize);
+    int boxesSentByLastPick() const { return lastPickBoxes; }
 
     // The text's four slots of one plane family, for wiring a panel by family.
     struct FamilySlots
@@ -99,8 +104,8 @@ private:
     void setPlaneOption(ts::PlaneFamily family, bool ts::PlaneOptions::*option, bool on);
     void setOffset(ts::PlaneFamily family, int offset);
     void applyProjection() const;
-    void drawScene(Pass pass);
-    void drawLattice(Pass pass);
+    void drawScene(Pass pass, const ts::PixelRect *pickWindow = nullptr);
+    void drawLattice(Pass pass, const ts::PixelRect *pickWindow);
     void drawPlanes() const;
     void drawAxisMarker() const;
     void drawRoute(int i0, int j0, ts::Colour start, ts::Colour end);
@@ -123,5 +128,7 @@ private:
 
     quint64 frames = 0;
     SceneDrawing sceneDrawing = SceneDrawing::Batched;
-    std::vector<ts::LatticeBox> lattice; // reused every frame
+    std::vector<ts::LatticeBox> lattice;    // reused every frame
+    std::vector<ts::LatticeBox> candidates; // the boxes a pick sends
+    int lastPickBoxes = 0;
 };

@@ -87,7 +87,7 @@ void GLBox::paintGL()
     drawScene(Pass::Display);
 }
 
-void GLBox::drawScene(Pass pass)
+void GLBox::drawScene(Pass pass, const PixelRect *pickWindow)
 {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glPushMatrix();
@@ -99,8 +99,15 @@ void GLBox::drawScene(Pass pass)
     }
 
     glEnable(GL_POLYGON_OFFSET_FILL);
-    drawLattice(pass);
+    drawLattice(pass, pickWindow);
     glDisable(GL_POLYGON_OFFSET_FILL);
+    if (pickWindow && sceneDrawing == SceneDrawing::Batched) {
+        // Everything after the lattice carries no name: it never wins a
+        // pick and never hides a box from one, so a fast pick skips it.
+        glPopMatrix();
+        emit report(QString::fromStdString(angleText(rotX, rotY)));
+        return;
+    }
     glLoadName(kUnnamed);
     glDisable(GL_CULL_FACE);
     glLineWidth(kPlaneOutlineWidth);
@@ -116,16 +123,29 @@ void GLBox::drawScene(Pass pass)
     emit report(text);
 }
 
-void GLBox::drawLattice(Pass pass)
+void GLBox::drawLattice(Pass pass, const PixelRect *pickWindow)
 {
     lattice.clear();
     buildLattice(net, options, lattice);
-    if (sceneDrawing == SceneDrawing::Plain)
-        drawLatticePerBox(lattice);
-    else if (pass == Pass::Select) // every box under its own name
-        drawLatticeNamed(lattice);
-    else
-        drawLatticeBatched(lattice, camera().eyeInModel());
+    if (pass == Pass::Display) {
+        if (sceneDrawing == SceneDrawing::Plain)
+            drawLatticePerBox(lattice);
+        else
+            drawLatticeBatched(lattice, camera().eyeInModel());
+        return;
+    }
+    // A pick: every box that can be hit, in drawing order, frame then fill
+    // under its one name, so the hit records and their ties are as if the
+    // whole lattice had been sent.
+    const std::vector<LatticeBox> *sent = &lattice;
+    if (sceneDrawing == SceneDrawing::Batched && pickWindow) {
+        constexpr double kMarginPixels = 1.0;
+        candidates.clear();
+        boxesNearWindow(lattice, camera(), *pickWindow, kMarginPixels, candidates);
+        sent = &candidates;
+    }
+    lastPickBoxes = static_cast<int>(sent->size());
+    drawLatticePerBox(*sent);
 }
 
 void GLBox::drawPlanes() const

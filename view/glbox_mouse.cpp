@@ -7,7 +7,8 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
-#include <array>
+#include <algorithm>
+#include <vector>
 #include <cstdint>
 #include <cstdlib>
 
@@ -63,34 +64,45 @@ void GLBox::mouseReleaseEvent(QMouseEvent *event)
     applyPick(pickAt(pressX, pressY), bit);
 }
 
-PickResult GLBox::pickAt(int x, int y)
+PickResult GLBox::pickAt(int x, int y, int bufferEntries)
 {
-    // Outside paintGL the widget's context is not current by itself.
-    makeCurrent();
-    std::array<GLuint, kSelectBufferSize> buffer{};
-    glSelectBuffer(kSelectBufferSize, buffer.data());
-    glRenderMode(GL_SELECT);
-    glInitNames();
-    glPushName(kUnnamed);
-    GLint viewport[4];
-    glGetIntegerv(GL_VIEWPORT, viewport);
-
     // Mouse positions are logical pixels, the viewport device pixels.
     const double ratio = devicePixelRatioF();
-    glMatrixMode(GL_PROJECTION);
-    glPushMatrix();
-    glLoadIdentity();
-    gluPickMatrix(x * ratio, viewH - y * ratio, kPickWindowPixels * ratio, kPickWindowPixels * ratio, viewport);
-    applyProjection();
-    glMatrixMode(GL_MODELVIEW);
+    const double centreX = x * ratio, centreY = viewH - y * ratio;
+    const double side = kPickWindowPixels * ratio;
+    const PixelRect window = PixelRect::around(centreX, centreY, side, side);
 
-    drawScene(Pass::Select);
+    // Outside paintGL the widget's context is not current by itself.
+    makeCurrent();
+    std::vector<GLuint> buffer(static_cast<std::size_t>(std::max(bufferEntries, 4)));
+    GLint hits = -1;
+    // An overflowing buffer would leave the nearest box unread: grow it and
+    // pick again rather than trust what fitted.
+    for (bool first = true; hits < 0 && buffer.size() <= kSelectBufferLimit; first = false) {
+        if (!first)
+            buffer.resize(buffer.size() * 4);
+        glSelectBuffer(static_cast<GLsizei>(buffer.size()), buffer.data());
+        glRenderMode(GL_SELECT);
+        glInitNames();
+        glPushName(kUnnamed);
+        GLint viewport[4];
+        glGetIntegerv(GL_VIEWPORT, viewport);
 
-    glMatrixMode(GL_PROJECTION);
-    glPopMatrix();
-    glMatrixMode(GL_MODELVIEW);
-    glPopName();
-    const GLint hits = glRenderMode(GL_RENDER);
+        glMatrixMode(GL_PROJECTION);
+        glPushMatrix();
+        glLoadIdentity();
+        gluPickMatrix(centreX, centreY, side, side, viewport);
+        applyProjection();
+        glMatrixMode(GL_MODELVIEW);
+
+        drawScene(Pass::Select, &window);
+
+        glMatrixMode(GL_PROJECTION);
+        glPopMatrix();
+        glMatrixMode(GL_MODELVIEW);
+        glPopName();
+        hits = glRenderMode(GL_RENDER);
+    }
     doneCurrent();
     static_assert(sizeof(GLuint) == sizeof(std::uint32_t), "selection records are 32-bit");
     return walkHits(buffer.data(), buffer.size(), hits);

@@ -99,27 +99,6 @@ void emitFrames(const std::vector<LatticeBox> &boxes, float width, const Vec3 &e
 }
 } // namespace
 
-void drawLatticeNamed(const std::vector<LatticeBox> &boxes)
-{
-    // One pass for the frames, one for the fills, each box under its name.
-    auto namedPass = [&boxes](GLenum polygonMode, bool LatticeBox::*drawn, Colour LatticeBox::*colour) {
-        glPolygonMode(GL_FRONT_AND_BACK, polygonMode);
-        for (const LatticeBox &box : boxes) {
-            if (!(box.*drawn))
-                continue;
-            glLoadName(box.name);
-            const Colour &c = box.*colour;
-            glColor3f(c.r, c.g, c.b);
-            glBegin(GL_QUADS);
-            for (const Vec3 &v : kUnitCube)
-                vertex(placed(box, v));
-            glEnd();
-        }
-    };
-    namedPass(GL_LINE, &LatticeBox::hasFrame, &LatticeBox::frameColour);
-    namedPass(GL_FILL, &LatticeBox::hasFill, &LatticeBox::fillColour);
-}
-
 void drawLatticeBatched(const std::vector<LatticeBox> &boxes, const Vec3 &eye)
 {
     // Within one box the frame wins over the fill by the polygon offset, not

@@ -9,8 +9,8 @@ namespace ts {
 // Two ways of issuing the lattice in immediate mode; both expect the scene
 // transform on the model-view stack and GL_POLYGON_OFFSET_FILL enabled.
 
-// One pick name, matrix and unit cube per frame and fill, as the selection
-// pass needs: every box is its own hit record.
+// One pick name, matrix and unit cube per frame and fill, frame first, as
+// the selection pass needs: every box is its own hit record.
 void drawLatticePerBox(const std::vector<LatticeBox> &boxes);
 
 // The same picture with each box moved into place on the CPU and all boxes
@@ -18,12 +18,6 @@ void drawLatticePerBox(const std::vector<LatticeBox> &boxes);
 // polygon-mode change per box. Faces turned away from eye (in model
 // coordinates), which culling would drop, are not sent at all.
 void drawLatticeBatched(const std::vector<LatticeBox> &boxes, const Vec3 &eye);
-
-// For the selection pass: every box still under its own name and with all
-// its faces, but moved into place on the CPU, all frames first and then all
-// fills, so the pass changes polygon mode twice instead of twice per box.
-// A box's frame and fill become two hit records with its name.
-void drawLatticeNamed(const std::vector<LatticeBox> &boxes);
 
 // The unit cube under the current matrix, colour and polygon mode.
 void drawUnitCube();

@@ -66,10 +66,10 @@ PickResult walkHits(const std::uint32_t *buffer, std::size_t bufferLength, int h
 
     PickResult result;
     result.name = winner;
-    if (winner != kUnnamed)
-        result.kind = PickResult::Hit;
+    if (overflowed)
+        result.kind = PickResult::Overflowed;
     else
-        result.kind = overflowed ? PickResult::Overflowed : PickResult::Miss;
+        result.kind = winner != kUnnamed ? PickResult::Hit : PickResult::Miss;
     return result;
 }
 

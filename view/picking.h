@@ -12,6 +12,7 @@ using PickName = std::uint32_t;
 constexpr PickName kUnnamed = 0xFFFFFFFFu; // everything drawn after the lattice
 
 constexpr int kSelectBufferSize = 1024;
+constexpr int kSelectBufferLimit = 1 << 20; // entries a pick may grow its buffer to
 constexpr int kPickWindowPixels = 3;
 constexpr int kClickSlopPixels = 3;
 
@@ -33,15 +34,16 @@ struct PickResult
     enum Kind {
         Miss,       // the pick window held no named box
         Hit,        // name is the nearest named box
-        Overflowed, // the buffer overflowed and no named box was read: not a miss
+        Overflowed, // the buffer overflowed: not a miss, and no box to trust
     } kind = Miss;
     PickName name = kUnnamed;
 };
 
 // Walks hitCount records in buffer order: the earliest named record with the
 // smallest minimum depth wins, and any named record beats the unnamed one.
-// A negative hitCount (overflow) walks the complete records that fit in
-// bufferLength; nothing is read past it.
+// A negative hitCount (overflow) is Overflowed whatever the records that fit
+// say, since the nearest box may be among those that did not; nothing is
+// read past bufferLength.
 PickResult walkHits(const std::uint32_t *buffer, std::size_t bufferLength, int hitCount);
 
 } // namespace ts
