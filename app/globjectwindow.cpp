@@ -1,10 +1,16 @@
 #include "app/globjectwindow.h"
 
+#include "app/imagefile.h"
+#include "app/markhistory.h"
 #include "view/glbox.h"
 
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QClipboard>
+#include <QDir>
+#include <QFileDialog>
+#include <QGuiApplication>
 #include <QFrame>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -17,6 +23,7 @@
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QStatusTipEvent>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 #include <array>
@@ -88,8 +95,13 @@ GLObjectWindow::GLObjectWindow(QWidget *parent, const char *name)
     auto *hbox = makeBox<QHBoxLayout>(this, "hbox");
     setCentralWidget(hbox);
 
-    // Qt 6 menu bars have no separator mode; the "&File" menu is the same.
+    // Qt 6 menu bars have no separator mode; the "&File" menu is the same,
+    // with saving a picture added before the text's two items.
     auto *file = new QMenu(QStringLiteral("&File"), bar);
+    QAction *saveItem = file->addAction(tr("Save Image..."));
+    saveItem->setObjectName(QStringLiteral("save_image"));
+    saveItem->setShortcut(QKeySequence::Save);
+    file->addSeparator();
     QAction *aboutItem = file->addAction(QStringLiteral("About"));
     connect(aboutItem, &QAction::triggered, this, &GLObjectWindow::about);
     QAction *exitItem = file->addAction(QStringLiteral("Exit"));
@@ -106,6 +118,77 @@ GLObjectWindow::GLObjectWindow(QWidget *parent, const char *name)
     connect(view, &GLBox::report, status, [status](const QString &text) { status->showMessage(text); });
 
     buildControlPanel(column, view);
+    buildEditAndHelp(bar, view, saveItem);
+}
+
+void GLObjectWindow::buildEditAndHelp(QMenuBar *bar, GLBox *view, QAction *saveItem)
+{
+    auto *grid = findChild<QSpinBox *>(QStringLiteral("grid"));
+    history = new MarkHistory(view, grid, {ikSpin, jiSpin, kjSpin}, this);
+
+    auto *edit = new QMenu(tr("&Edit"), bar);
+    QAction *undo = history->stack()->createUndoAction(edit, tr("&Undo"));
+    undo->setObjectName(QStringLiteral("undo"));
+    undo->setShortcut(QKeySequence::Undo);
+    QAction *redo = history->stack()->createRedoAction(edit, tr("&Redo"));
+    redo->setObjectName(QStringLiteral("redo"));
+    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    edit->addAction(undo);
+    edit->addAction(redo);
+    edit->addSeparator();
+    QAction *copy = edit->addAction(tr("&Copy Image"));
+    copy->setObjectName(QStringLiteral("copy_image"));
+    copy->setShortcut(QKeySequence::Copy);
+    connect(copy, &QAction::triggered, this,
+            [view] { QGuiApplication::clipboard()->setImage(view->grabFramebuffer()); });
+    bar->addMenu(edit);
+
+    connect(saveItem, &QAction::triggered, this, [this, view] {
+        const QString path = QFileDialog::getSaveFileName(this, tr("Save Image"), QStringLiteral("transpose-switch.png"),
+                                                          tr("Images (*.png *.jpg *.bmp *.ppm);;All files (*)"));
+        if (!path.isEmpty())
+            saveViewImage(view, path);
+    });
+
+    auto *help = new QMenu(tr("&Help"), bar);
+    QAction *keys = help->addAction(tr("Keys and Mouse"));
+    keys->setObjectName(QStringLiteral("keys_and_mouse"));
+    connect(keys, &QAction::triggered, this, [this] {
+        QMessageBox box(QMessageBox::NoIcon, tr("Keys and Mouse"), keysAndMouseText(), QMessageBox::Close, this);
+        box.setTextFormat(Qt::RichText);
+        box.exec();
+    });
+    bar->addMenu(help);
+}
+
+bool GLObjectWindow::saveViewImage(GLBox *view, const QString &path)
+{
+    QString error;
+    if (writeImageFile(view->grabFramebuffer(), path, &error))
+        return true;
+    QMessageBox::warning(this, tr("Save Image"),
+                         tr("The picture could not be saved to %1:\n%2").arg(QDir::toNativeSeparators(path), error));
+    return false;
+}
+
+QString GLObjectWindow::keysAndMouseText()
+{
+    const QString rows[][2] = {
+        {tr("Drag with any button"), tr("Turn the model (5 pixels make a degree)")},
+        {tr("Click with the left, middle or right button"), tr("Toggle a red, green or blue mark on a terminal or switch")},
+        {tr("Click on empty space, or Escape"), tr("Clear every mark")},
+        {tr("Mouse wheel, + and -"), tr("Zoom in and out")},
+        {tr("Arrow keys"), tr("Turn the model 5 degrees, as a drag of 25 pixels would; with Shift, 1 degree")},
+        {tr("Home"), tr("Back to the start view: angles 0, 0 and no zoom")},
+        {tr("Ctrl+Z, Ctrl+Shift+Z or Ctrl+Y"), tr("Undo and redo changes of the marks")},
+        {tr("Ctrl+S, Ctrl+C"), tr("Save the picture, copy it to the clipboard")},
+        {tr("Ctrl+Q"), tr("Quit")},
+    };
+    QString html = tr("<p>The keys work while the view has the keyboard focus (click it or Tab to it).</p>");
+    html += QStringLiteral("<table cellspacing=\"4\">");
+    for (const auto &row : rows)
+        html += QStringLiteral("<tr><td><b>%1</b></td><td>%2</td></tr>").arg(row[0].toHtmlEscaped(), row[1].toHtmlEscaped());
+    return html + QStringLiteral("</table>");
 }
 
 GLObjectWindow::~GLObjectWindow() = default;

@@ -5,6 +5,9 @@
 #include <QMainWindow>
 
 class GLBox;
+class MarkHistory;
+class QAction;
+class QMenuBar;
 class QSpinBox;
 class QWidget;
 
@@ -18,6 +21,12 @@ public:
     GLObjectWindow(QWidget *parent = nullptr, const char *name = nullptr);
     ~GLObjectWindow() override;
 
+    MarkHistory *markHistory() const { return history; }
+    // Writes the view's frame at device resolution; a failure is told in a
+    // message box and leaves no file behind.
+    bool saveViewImage(GLBox *view, const QString &path);
+    static QString keysAndMouseText();
+
 protected:
     bool event(QEvent *event) override;
 
@@ -28,8 +37,10 @@ private slots:
 private:
     void buildControlPanel(QWidget *column, GLBox *view);
     QSpinBox *&offsetSpin(ts::PlaneFamily family);
+    void buildEditAndHelp(QMenuBar *bar, GLBox *view, QAction *saveItem);
 
     QSpinBox *ikSpin = nullptr;
     QSpinBox *jiSpin = nullptr;
     QSpinBox *kjSpin = nullptr;
+    MarkHistory *history = nullptr;
 };

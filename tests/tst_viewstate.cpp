@@ -88,7 +88,9 @@ private slots:
         for (const char *s : expected)
             want << QLatin1String(s);
         QCOMPARE(slotList, want);
-        QCOMPARE(signalList, QStringList{QStringLiteral("report(QString)")});
+        // The text's one signal first; the mark history's announcement after it.
+        QCOMPARE(signalList, (QStringList{QStringLiteral("report(QString)"),
+                                          QStringLiteral("marksEdited(QString,ts::NetworkState)")}));
     }
 
     void unchangedValuesDoNotRepaint_data()

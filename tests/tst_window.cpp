@@ -31,6 +31,14 @@ class TestWindow : public QObject
     std::unique_ptr<GLObjectWindow> window;
     GLBox *view = nullptr;
 
+    QAction *fileItem(const char *text) const
+    {
+        for (QAction *a : window->menuBar()->actions().at(0)->menu()->actions())
+            if (a->text() == QLatin1String(text))
+                return a;
+        return nullptr;
+    }
+
     template <typename T>
     T *find(const char *name) const
     {
@@ -73,14 +81,13 @@ private slots:
         QCOMPARE(childNames("f"), QStringList{"glbox"});
 
         const QList<QAction *> menus = window->menuBar()->actions();
-        QCOMPARE(menus.size(), 1);
         QCOMPARE(menus[0]->text(), QStringLiteral("&File"));
+        QAction *about = fileItem("About"), *exit = fileItem("Exit");
+        QVERIFY(about && exit);
+        QVERIFY(about->shortcut().isEmpty());
+        QCOMPARE(exit->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
         const QList<QAction *> items = menus[0]->menu()->actions();
-        QCOMPARE(items.size(), 2);
-        QCOMPARE(items[0]->text(), QStringLiteral("About"));
-        QVERIFY(items[0]->shortcut().isEmpty());
-        QCOMPARE(items[1]->text(), QStringLiteral("Exit"));
-        QCOMPARE(items[1]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
+        QCOMPARE(items.indexOf(exit), items.indexOf(about) + 1); // the text's two, in its order, last
     }
 
     void modeGroups_data()
@@ -278,7 +285,7 @@ private slots:
                 box->accept();
             }
         });
-        window->menuBar()->actions()[0]->menu()->actions()[0]->trigger();
+        fileItem("About")->trigger();
         QCOMPARE(caption, QStringLiteral("About..."));
         QVERIFY(text.startsWith(QStringLiteral("Illustrates Tervain's Transpose Switch<br>")));
         QVERIFY(text.endsWith(QStringLiteral("<br><br>First draft: 12 hours<br>Added Features: 8 hours<br>"
@@ -288,7 +295,7 @@ private slots:
 
     void exitEndsTheLoopWithZero()
     {
-        QTimer::singleShot(0, [&] { window->menuBar()->actions()[0]->menu()->actions()[1]->trigger(); });
+        QTimer::singleShot(0, [&] { fileItem("Exit")->trigger(); });
         QCOMPARE(QApplication::exec(), 0);
     }
 };

@@ -90,6 +90,14 @@ Mat4 scaling(double x, double y, double z)
     return s;
 }
 
+double fieldOfViewForZoom(double zoom)
+{
+    if (zoom == 1.0)
+        return kFieldOfView;
+    const double half = std::tan(kFieldOfView * kRadiansPerDegree / 2.0) / zoom;
+    return 2.0 * std::atan(half) / kRadiansPerDegree;
+}
+
 double Camera::aspect() const
 {
     return static_cast<double>(width) / std::max(height, 1);
@@ -97,7 +105,7 @@ double Camera::aspect() const
 
 Mat4 Camera::projection() const
 {
-    return perspective(kFieldOfView, aspect(), kNearPlane, kFarPlane);
+    return perspective(fieldOfView(), aspect(), kNearPlane, kFarPlane);
 }
 
 Mat4 Camera::modelView() const

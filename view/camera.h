@@ -46,14 +46,22 @@ struct WindowPoint
     double depth; // 0 at the near plane, 1 at the far plane
 };
 
+// Zoom narrows the field of view about the view's centre; at 1 the camera
+// is exactly the one above.
+constexpr double kMinZoom = 0.5;
+constexpr double kMaxZoom = 8.0;
+double fieldOfViewForZoom(double zoom);
+
 struct Camera
 {
     float rotX = 0, rotY = 0;
     int width = 0, height = 0; // viewport in device pixels
+    double zoom = 1.0;
 
     // Width over height; a zero height must not put an infinity in.
     double aspect() const;
-    Mat4 projection() const; // gluPerspective(kFieldOfView, aspect, near, far)
+    double fieldOfView() const { return fieldOfViewForZoom(zoom); }
+    Mat4 projection() const; // gluPerspective(fieldOfView(), aspect, near, far)
     Mat4 modelView() const;  // gluLookAt, then the scene steps
     Mat4 modelViewProjection() const { return projection() * modelView(); }
     WindowPoint toWindow(const Vec3 &model) const;

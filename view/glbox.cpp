@@ -5,6 +5,9 @@
 
 #include <QDebug>
 
+#include <algorithm>
+#include <cmath>
+
 using namespace ts;
 
 namespace {
@@ -17,6 +20,8 @@ GLBox::GLBox(QWidget *parent, const char *name)
     if (name)
         setObjectName(QString::fromLatin1(name));
     setMinimumSize(kMinimumViewSide, kMinimumViewSide);
+    // Keys turn, zoom and clear; Tab and a click give the view the keyboard.
+    setFocusPolicy(Qt::StrongFocus);
     lattice.reserve(static_cast<size_t>(kMaxNetworkSize) * kMaxNetworkSize * (kMaxNetworkSize + 1));
 }
 
@@ -30,6 +35,51 @@ void GLBox::setRotation(float aboutX, float aboutY)
         return;
     rotX = x;
     rotY = y;
+    updateGL();
+}
+
+void GLBox::setZoom(double factor)
+{
+    const double z = std::isfinite(factor) ? std::clamp(factor, kMinZoom, kMaxZoom) : 1.0;
+    if (z == zoomFactor)
+        return;
+    zoomFactor = z;
+    loadProjection();
+    updateGL();
+}
+
+void GLBox::resetView()
+{
+    setZoom(1.0);
+    setRotation(0.0f, 0.0f);
+}
+
+void GLBox::toggleMark(const PickedBox &box, int colourBit)
+{
+    const NetworkState before = net.snapshot();
+    if (box.kind == PickedBox::Terminal)
+        net.toggleTerminal(box.i, box.j, colourBit);
+    else if (box.kind == PickedBox::Switch)
+        net.toggleSwitch(box.i, box.j, box.k, colourBit);
+    updateGL();
+    if (net.marks() != before.marks)
+        emit marksEdited(box.kind == PickedBox::Terminal ? tr("Mark Terminal") : tr("Mark Switch"), before);
+}
+
+void GLBox::clearMarks()
+{
+    const NetworkState before = net.snapshot();
+    net.clearFrom(0);
+    updateGL();
+    if (net.marks() != before.marks)
+        emit marksEdited(tr("Clear Marks"), before);
+}
+
+void GLBox::restoreMarks(const Marks &marks)
+{
+    if (marks == net.marks())
+        return;
+    net.restoreMarks(marks);
     updateGL();
 }
 
@@ -64,6 +114,7 @@ void GLBox::setSize(int n)
 {
     if (n == net.size())
         return;
+    const NetworkState before = net.snapshot();
     if (!net.setSize(n)) {
         qWarning().noquote() << QStringLiteral("Invalid size requested! (%1).  Valid range is 1-%2")
                                     .arg(n)
@@ -71,6 +122,8 @@ void GLBox::setSize(int n)
         return;
     }
     updateGL();
+    if (net.marks() != before.marks)
+        emit marksEdited(tr("Shrink Network"), before);
 }
 
 void GLBox::setRouteMode(int mode) { setOption(options.routeMode, static_cast<RouteMode>(mode)); }

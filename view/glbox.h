@@ -12,7 +12,9 @@
 
 #include <vector>
 
+class QKeyEvent;
 class QMouseEvent;
+class QWheelEvent;
 
 // The 3D view of the network. It owns the network's state and the display
 // options, changes them through its slots and the mouse, and draws the whole
@@ -30,7 +32,7 @@ public:
     float rotationX() const { return rotX; }
     float rotationY() const { return rotY; }
     // The camera of the next frame: the angles and the viewport in device pixels.
-    ts::Camera camera() const { return {rotX, rotY, viewW, viewH}; }
+    ts::Camera camera() const { return {rotX, rotY, viewW, viewH, zoomFactor}; }
 
     // How many frames paintGL has drawn for the screen: what a test counts
     // to see whether a change repainted the view.
@@ -38,6 +40,20 @@ public:
 
     // Turns the model as a drag would, normalised into [0, 360).
     void setRotation(float aboutX, float aboutY);
+
+    // Zoom about the view's centre, kept within [kMinZoom, kMaxZoom]; 1 is
+    // the plain camera. Draw and pick share it.
+    double zoom() const { return zoomFactor; }
+    void setZoom(double factor);
+    // Angles 0, 0 and no zoom: the view as the program starts.
+    void resetView();
+
+    // Mark edits as a user makes them: each is what a click does (a toggle
+    // of a box, or a clear on empty space) and is announced by marksEdited.
+    void toggleMark(const ts::PickedBox &box, int colourBit);
+    void clearMarks();
+    // Puts back marks saved from this network (an undo); no announcement.
+    void restoreMarks(const ts::Marks &marks);
 
     // The display pass normally issues the lattice and the wire-style routes
     // in a few large batches, and a pick sends GL only the boxes near the
@@ -84,11 +100,16 @@ public slots:
 
 signals:
     void report(const QString &text);
+    // After a user's edit of the marks (a click, a key, the mark form, or a
+    // smaller size dropping marks): what it was, and the state before it.
+    void marksEdited(const QString &what, const ts::NetworkState &before);
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
     void initializeGL() override;
     void resizeGL(int w, int h) override;
     void paintGL() override;
@@ -104,6 +125,8 @@ private:
     void setPlaneOption(ts::PlaneFamily family, bool ts::PlaneOptions::*option, bool on);
     void setOffset(ts::PlaneFamily family, int offset);
     void applyProjection() const;
+    void loadProjection();
+    void turnBy(int pixelsRight, int pixelsDown);
     void drawScene(Pass pass, const ts::PixelRect *pickWindow = nullptr);
     void drawLattice(Pass pass, const ts::PixelRect *pickWindow);
     void drawPlanes() const;
@@ -117,6 +140,7 @@ private:
 
     float rotX = 0.0f;
     float rotY = 0.0f;
+    double zoomFactor = 1.0;
     ts::SwitchNetwork net;
     ts::DisplayOptions options;
     int viewW = 0; // viewport in device pixels, as the pick window needs them

@@ -61,7 +61,18 @@ void GLBox::initializeGL()
 
 void GLBox::applyProjection() const
 {
-    gluPerspective(kFieldOfView, camera().aspect(), kNearPlane, kFarPlane);
+    gluPerspective(camera().fieldOfView(), camera().aspect(), kNearPlane, kFarPlane);
+}
+
+void GLBox::loadProjection()
+{
+    // Only a zoom changes the projection between resizes.
+    makeCurrent();
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    applyProjection();
+    glMatrixMode(GL_MODELVIEW);
+    doneCurrent();
 }
 
 void GLBox::resizeGL(int w, int h)

@@ -2,7 +2,9 @@
 
 #include "view/glbox.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QWheelEvent>
 
 #include <GL/gl.h>
 #include <GL/glu.h>
@@ -10,6 +12,7 @@
 #include <algorithm>
 #include <vector>
 #include <cstdint>
+#include <cmath>
 #include <cstdlib>
 
 using namespace ts;
@@ -24,6 +27,8 @@ int colourBitForButton(Qt::MouseButton button)
     default: return 0;
     }
 }
+
+constexpr double kZoomStep = 1.25; // per key press or wheel notch
 
 QPoint eventPoint(const QMouseEvent *event)
 {
@@ -112,19 +117,50 @@ void GLBox::applyPick(const PickResult &result, int colourBit)
 {
     switch (result.kind) {
     case PickResult::Miss:
-        net.clearFrom(0);
+        clearMarks();
         break;
-    case PickResult::Hit: {
-        const PickedBox box = decodePickName(result.name, net.size());
-        if (box.kind == PickedBox::Terminal)
-            net.toggleTerminal(box.i, box.j, colourBit);
-        else if (box.kind == PickedBox::Switch)
-            net.toggleSwitch(box.i, box.j, box.k, colourBit);
+    case PickResult::Hit:
+        toggleMark(decodePickName(result.name, net.size()), colourBit);
         break;
-    }
     case PickResult::Overflowed:
-        // Something was hit but its record did not fit: keep the user's marks.
+        // Something was hit but could not be read: keep the user's marks.
+        updateGL();
         break;
     }
-    updateGL();
+}
+
+void GLBox::turnBy(int pixelsRight, int pixelsDown)
+{
+    // As a drag of that many pixels from here would turn it.
+    setRotation(dragAngle(rotX, pixelsDown), dragAngle(rotY, -pixelsRight));
+}
+
+void GLBox::keyPressEvent(QKeyEvent *event)
+{
+    // 25 pixels of dragging make 5 degrees; with Shift, 5 pixels make 1.
+    const int step = (event->modifiers() & Qt::ShiftModifier) ? 5 : 25;
+    switch (event->key()) {
+    case Qt::Key_Left: turnBy(-step, 0); break;
+    case Qt::Key_Right: turnBy(step, 0); break;
+    case Qt::Key_Up: turnBy(0, -step); break;
+    case Qt::Key_Down: turnBy(0, step); break;
+    case Qt::Key_Plus:
+    case Qt::Key_Equal: setZoom(zoomFactor * kZoomStep); break;
+    case Qt::Key_Minus: setZoom(zoomFactor / kZoomStep); break;
+    case Qt::Key_Home: resetView(); break;
+    case Qt::Key_Escape: clearMarks(); break;
+    default: QOpenGLWidget::keyPressEvent(event); return;
+    }
+    event->accept();
+}
+
+void GLBox::wheelEvent(QWheelEvent *event)
+{
+    const int notches = event->angleDelta().y() / 120;
+    if (notches == 0) {
+        event->ignore();
+        return;
+    }
+    setZoom(zoomFactor * std::pow(kZoomStep, notches));
+    event->accept();
 }

@@ -41,6 +41,20 @@ struct Marks
     bool operator!=(const Marks &other) const { return !(*this == other); }
 };
 
+// What an undo of a mark edit puts back: the marks, and the size and offsets
+// they were made under (a smaller size drops marks; offsets move them).
+struct NetworkState
+{
+    int size = kDefaultNetworkSize;
+    Offsets offsets{};
+    Marks marks;
+    bool operator==(const NetworkState &other) const
+    {
+        return size == other.size && offsets == other.offsets && marks == other.marks;
+    }
+    bool operator!=(const NetworkState &other) const { return !(*this == other); }
+};
+
 class SwitchNetwork
 {
 public:
@@ -76,6 +90,7 @@ public:
         return inRange(i, j, k) ? state.switchSelections[i][j][k] : 0;
     }
     const Marks &marks() const { return state; }
+    NetworkState snapshot() const { return {n, offsets, state}; }
     // Puts back marks saved from a network of this size (an undo); the
     // terminal marks are rebuilt rather than trusted.
     void restoreMarks(const Marks &saved);
