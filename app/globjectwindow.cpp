@@ -2,6 +2,7 @@
 
 #include "app/imagefile.h"
 #include "app/markhistory.h"
+#include "app/routespanel.h"
 #include "view/glbox.h"
 
 #include <QApplication>
@@ -9,6 +10,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QDir>
+#include <QDockWidget>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QFrame>
@@ -119,6 +121,7 @@ GLObjectWindow::GLObjectWindow(QWidget *parent, const char *name)
 
     buildControlPanel(column, view);
     buildEditAndHelp(bar, view, saveItem);
+    setAccessibleName(tr("Transpose Switch"));
 }
 
 void GLObjectWindow::buildEditAndHelp(QMenuBar *bar, GLBox *view, QAction *saveItem)
@@ -149,6 +152,15 @@ void GLObjectWindow::buildEditAndHelp(QMenuBar *bar, GLBox *view, QAction *saveI
         if (!path.isEmpty())
             saveViewImage(view, path);
     });
+
+    // The routes in words, on the right; the View menu shows and hides them.
+    auto *dock = new QDockWidget(tr("Routes"), this);
+    dock->setObjectName(QStringLiteral("routes"));
+    dock->setWidget(new RoutesPanel(view, dock));
+    addDockWidget(Qt::RightDockWidgetArea, dock);
+    auto *viewMenu = new QMenu(tr("&View"), bar);
+    viewMenu->addAction(dock->toggleViewAction());
+    bar->addMenu(viewMenu);
 
     auto *help = new QMenu(tr("&Help"), bar);
     QAction *keys = help->addAction(tr("Keys and Mouse"));

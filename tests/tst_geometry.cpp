@@ -148,12 +148,7 @@ private slots:
 
     void pathRoutes()
     {
-        QFETCH(int, n);
-        QFETCH(int, c1);
-        QFETCH(int, c2);
-        QFETCH(int, c3);
-        QFETCH(int, i0);
-        QFETCH(int, j0);
+        const auto [n, c1, c2, c3, i0, j0] = fetchRouteRow(true);
         QFETCH(Points, strip);
         QFETCH(Points, colours);
         QFETCH(Points, second);
@@ -191,11 +186,8 @@ private slots:
 
     void wireRoutes()
     {
-        QFETCH(int, c1);
-        QFETCH(int, c2);
-        QFETCH(int, c3);
-        QFETCH(int, i0);
-        QFETCH(int, j0);
+        const auto [n4, c1, c2, c3, i0, j0] = fetchRouteRow(false);
+        Q_UNUSED(n4);
         QFETCH(int, wires);
         const int n = 4;
         const float s = side(n);

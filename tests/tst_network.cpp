@@ -52,12 +52,7 @@ private slots:
 
     void route()
     {
-        QFETCH(int, n);
-        QFETCH(int, c1);
-        QFETCH(int, c2);
-        QFETCH(int, c3);
-        QFETCH(int, i0);
-        QFETCH(int, j0);
+        const auto [n, c1, c2, c3, i0, j0] = fetchRouteRow(true);
         const SwitchNetwork net = networkWith(n, c1, c2, c3);
         int k = 99, i1 = 99, j1 = 99;
         net.traceRoute(i0, j0, &k, &i1, &j1);

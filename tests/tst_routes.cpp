@@ -148,11 +148,8 @@ private slots:
     void glReceivesTheBuiltRoute()
     {
         QFETCH(int, routeMode);
-        QFETCH(int, c1);
-        QFETCH(int, c2);
-        QFETCH(int, c3);
-        QFETCH(int, i0);
-        QFETCH(int, j0);
+        const auto [n4, c1, c2, c3, i0, j0] = fetchRouteRow(false);
+        Q_UNUSED(n4);
         view->setRouteMode(routeMode);
         view->setIKOffset(c1);
         view->setJIOffset(c2);

@@ -3,6 +3,8 @@
 
 #include "view/glbox.h"
 
+#include "view/routetext.h"
+
 #include <QDebug>
 
 #include <algorithm>
@@ -22,6 +24,8 @@ GLBox::GLBox(QWidget *parent, const char *name)
     setMinimumSize(kMinimumViewSide, kMinimumViewSide);
     // Keys turn, zoom and clear; Tab and a click give the view the keyboard.
     setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName(tr("3D view of the network"));
+    networkHasChanged();
     lattice.reserve(static_cast<size_t>(kMaxNetworkSize) * kMaxNetworkSize * (kMaxNetworkSize + 1));
 }
 
@@ -36,6 +40,13 @@ void GLBox::setRotation(float aboutX, float aboutY)
     rotX = x;
     rotY = y;
     updateGL();
+}
+
+void GLBox::networkHasChanged()
+{
+    // What a screen reader says about the view follows what it shows.
+    setAccessibleDescription(QString::fromStdString(describeNetwork(net)));
+    emit networkChanged();
 }
 
 void GLBox::setZoom(double factor)
@@ -62,8 +73,10 @@ void GLBox::toggleMark(const PickedBox &box, int colourBit)
     else if (box.kind == PickedBox::Switch)
         net.toggleSwitch(box.i, box.j, box.k, colourBit);
     updateGL();
-    if (net.marks() != before.marks)
-        emit marksEdited(box.kind == PickedBox::Terminal ? tr("Mark Terminal") : tr("Mark Switch"), before);
+    if (net.marks() == before.marks)
+        return;
+    networkHasChanged();
+    emit marksEdited(box.kind == PickedBox::Terminal ? tr("Mark Terminal") : tr("Mark Switch"), before);
 }
 
 void GLBox::clearMarks()
@@ -71,8 +84,10 @@ void GLBox::clearMarks()
     const NetworkState before = net.snapshot();
     net.clearFrom(0);
     updateGL();
-    if (net.marks() != before.marks)
-        emit marksEdited(tr("Clear Marks"), before);
+    if (net.marks() == before.marks)
+        return;
+    networkHasChanged();
+    emit marksEdited(tr("Clear Marks"), before);
 }
 
 void GLBox::restoreMarks(const Marks &marks)
@@ -81,6 +96,7 @@ void GLBox::restoreMarks(const Marks &marks)
         return;
     net.restoreMarks(marks);
     updateGL();
+    networkHasChanged();
 }
 
 void GLBox::setSceneDrawing(SceneDrawing drawing)
@@ -108,6 +124,7 @@ void GLBox::setOffset(PlaneFamily family, int offset)
         return;
     net.setOffset(family, offset);
     updateGL();
+    networkHasChanged();
 }
 
 void GLBox::setSize(int n)
@@ -122,6 +139,7 @@ void GLBox::setSize(int n)
         return;
     }
     updateGL();
+    networkHasChanged();
     if (net.marks() != before.marks)
         emit marksEdited(tr("Shrink Network"), before);
 }

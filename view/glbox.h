@@ -103,11 +103,14 @@ signals:
     // After a user's edit of the marks (a click, a key, the mark form, or a
     // smaller size dropping marks): what it was, and the state before it.
     void marksEdited(const QString &what, const ts::NetworkState &before);
+    // After any change of the network: size, an offset, or the marks.
+    void networkChanged();
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    bool event(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
     void initializeGL() override;
@@ -120,6 +123,7 @@ private:
     enum class Pass { Display, Select };
 
     void updateGL() { update(); }
+    void networkHasChanged();
     template <typename T>
     void setOption(T &field, T value);
     void setPlaneOption(ts::PlaneFamily family, bool ts::PlaneOptions::*option, bool on);

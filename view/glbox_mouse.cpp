@@ -2,7 +2,11 @@
 
 #include "view/glbox.h"
 
+#include "view/routetext.h"
+
+#include <QHelpEvent>
 #include <QKeyEvent>
+#include <QToolTip>
 #include <QMouseEvent>
 #include <QWheelEvent>
 
@@ -133,6 +137,28 @@ void GLBox::turnBy(int pixelsRight, int pixelsDown)
 {
     // As a drag of that many pixels from here would turn it.
     setRotation(dragAngle(rotX, pixelsDown), dragAngle(rotY, -pixelsRight));
+}
+
+bool GLBox::event(QEvent *event)
+{
+    if (event->type() != QEvent::ToolTip)
+        return QOpenGLWidget::event(event);
+    // Names the box under the pointer with the same pick a click makes.
+    const QPoint at = static_cast<QHelpEvent *>(event)->pos();
+    const PickResult r = pickAt(at.x(), at.y());
+    const PickedBox box = r.kind == PickResult::Hit ? decodePickName(r.name, net.size()) : PickedBox{};
+    QString text;
+    if (box.kind == PickedBox::Terminal)
+        text = QString::fromStdString(describeTerminal(net, box.i, box.j));
+    else if (box.kind == PickedBox::Switch)
+        text = QString::fromStdString(describeSwitch(net, box.i, box.j, box.k));
+    if (text.isEmpty()) {
+        QToolTip::hideText();
+        event->ignore();
+    } else {
+        QToolTip::showText(static_cast<QHelpEvent *>(event)->globalPos(), text, this);
+    }
+    return true;
 }
 
 void GLBox::keyPressEvent(QKeyEvent *event)

@@ -150,8 +150,8 @@ std::string describeNetwork(const SwitchNetwork &net)
             }
     return "N = " + num(net.size()) + ", c1 = " + num(net.offset(PlaneFamily::IK)) + ", c2 = " +
            num(net.offset(PlaneFamily::JI)) + ", c3 = " + num(net.offset(PlaneFamily::KJ)) + "; " + num(marked) +
-           (marked == 1 ? " terminal" : " terminals") + " marked: " + num(arrive) + " arrive, " +
-           num(marked - arrive) + " die.";
+           (marked == 1 ? " terminal" : " terminals") + " marked: " + num(arrive) + (arrive == 1 ? " arrives, " : " arrive, ") +
+           num(marked - arrive) + (marked - arrive == 1 ? " dies." : " die.");
 }
 
 } // namespace ts

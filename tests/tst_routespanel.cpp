@@ -1,0 +1,192 @@
+// The routes panel, the mark form, the view's tooltips and what assistive
+// technology is told, on the real window.
+#include "app/globjectwindow.h"
+#include "scenecamera.h"
+
+#include <QAccessible>
+#include <QDockWidget>
+#include <QHelpEvent>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QToolTip>
+
+using namespace ts;
+
+class TestRoutesPanel : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<GLObjectWindow> window;
+    GLBox *view = nullptr;
+
+    template <typename T>
+    T *find(const char *name) const
+    {
+        T *found = window->findChild<T *>(QLatin1String(name));
+        if (!found)
+            qFatal("no %s", name);
+        return found;
+    }
+
+    QStringList entries() const
+    {
+        QStringList texts;
+        auto *list = find<QListWidget>("route_list");
+        for (int r = 0; r < list->count(); ++r)
+            texts << list->item(r)->text();
+        return texts;
+    }
+
+    // The tooltip the view gives at a point, or an empty string.
+    QString tooltipAt(const QPointF &at)
+    {
+        QHelpEvent help(QEvent::ToolTip, at.toPoint(), view->mapToGlobal(at.toPoint()));
+        QCoreApplication::sendEvent(view, &help);
+        return help.isAccepted() && QToolTip::isVisible() ? QToolTip::text() : QString();
+    }
+
+    void markWithForm(int i, int j, int k, const char *button)
+    {
+        find<QSpinBox>("mark_i")->setValue(i);
+        find<QSpinBox>("mark_j")->setValue(j);
+        find<QSpinBox>("mark_k")->setValue(k);
+        find<QPushButton>(button)->click();
+    }
+
+private slots:
+    void init()
+    {
+        window = std::make_unique<GLObjectWindow>();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        view = find<GLBox>("glbox");
+    }
+    void cleanup() { window.reset(); }
+
+    void panelFollowsTheNetwork()
+    {
+        auto *dock = find<QDockWidget>("routes");
+        QVERIFY(dock->isVisible());
+        QCOMPARE(window->dockWidgetArea(dock), Qt::RightDockWidgetArea);
+        QCOMPARE(view->size(), QSize(800, 800)); // the view keeps the text's size
+
+        clickTerminalFromAbove(*view, 1, 3, Qt::LeftButton);
+        QCOMPARE(entries().size(), 1);
+        QVERIFY2(entries()[0].contains(QStringLiteral("red: terminal (1, 3): down to level k = 1 at switch (1, 3, 1)")),
+                 qPrintable(entries()[0]));
+        QVERIFY(entries()[0].contains(QStringLiteral("(3, 3, 1)")) && entries()[0].contains(QStringLiteral("(3, 1, 1)")));
+        QVERIFY(entries()[0].endsWith(QStringLiteral("up to terminal (3, 1), where it arrives.")));
+        QVERIFY(find<QPlainTextEdit>("route_summary")->toPlainText().contains(
+            QStringLiteral("terminal (3, 1) is reached by red")));
+
+        // c1 = 1: terminal (0, 0) dies at the i = k + c1 family.
+        clickTerminalFromAbove(*view, 0, 0, Qt::RightButton);
+        find<QSpinBox>("ik_spin")->setValue(1);
+        const QStringList now = entries();
+        QCOMPARE(now.size(), 2);
+        QVERIFY2(now[0].startsWith(QStringLiteral("blue: terminal (0, 0): dies at once: no level k in 0..3 with 0 = k + 1 [i = k + c1]")),
+                 qPrintable(now[0]));
+
+        // A smaller network drops the entries beyond it.
+        find<QSpinBox>("grid")->setValue(6);
+        clickTerminalFromAbove(*view, 5, 5, Qt::MiddleButton);
+        QCOMPARE(entries().size(), 3);
+        find<QSpinBox>("grid")->setValue(3); // keeps (0, 0) only
+        QCOMPARE(entries().size(), 1);
+        QVERIFY(entries()[0].startsWith(QStringLiteral("blue: terminal (0, 0)")));
+        QCOMPARE(find<QSpinBox>("mark_i")->maximum(), 2);
+        QCOMPARE(find<QSpinBox>("mark_k")->maximum(), 2);
+    }
+
+    void clearAllIsAClickOnEmptySpace()
+    {
+        clickTerminalFromAbove(*view, 2, 1, Qt::LeftButton);
+        markWithForm(1, 1, 2, "mark_blue");
+        const Marks marked = view->network().marks();
+        QTest::mouseClick(view, Qt::LeftButton, {}, {2, 2});
+        const Marks afterClick = view->network().marks();
+        view->restoreMarks(marked);
+        find<QPushButton>("clear_marks")->click();
+        QVERIFY(view->network().marks() == afterClick);
+        QVERIFY(afterClick == Marks{});
+        QCOMPARE(entries().size(), 1); // the "nothing marked" line
+    }
+
+    // Each button of the form toggles exactly what a click with its mouse
+    // button on the same box does, for terminals and switches.
+    void formEqualsTheMouse_data()
+    {
+        QTest::addColumn<QByteArray>("button");
+        QTest::addColumn<int>("mouse");
+        QTest::newRow("red") << QByteArray("mark_red") << int(Qt::LeftButton);
+        QTest::newRow("green") << QByteArray("mark_green") << int(Qt::MiddleButton);
+        QTest::newRow("blue") << QByteArray("mark_blue") << int(Qt::RightButton);
+    }
+
+    void formEqualsTheMouse()
+    {
+        QFETCH(QByteArray, button);
+        QFETCH(int, mouse);
+        const CellGeometry g(4);
+        // A terminal: clicked from above, then the same with the form on a copy of the start.
+        clickTerminalFromAbove(*view, 2, 3, Qt::MouseButton(mouse));
+        const Marks byMouse = view->network().marks();
+        view->clearMarks();
+        markWithForm(2, 3, -1, button.constData());
+        QVERIFY(view->network().marks() == byMouse);
+        view->clearMarks();
+
+        // A switch of the front layer, seen straight on.
+        view->setRotation(0, 0);
+        QCoreApplication::processEvents();
+        QTest::mouseClick(view, Qt::MouseButton(mouse), {}, project(*view, {g.x(1), g.y(2), g.z(0)}).toPoint());
+        const Marks switchByMouse = view->network().marks();
+        QVERIFY(switchByMouse != Marks{});
+        view->clearMarks();
+        markWithForm(1, 0, 2, button.constData());
+        QVERIFY(view->network().marks() == switchByMouse);
+        markWithForm(1, 0, 2, button.constData()); // and toggles back
+        QVERIFY(view->network().marks() == Marks{});
+    }
+
+    void tooltipsNameTheBoxUnderThePointer()
+    {
+        find<QSpinBox>("grid")->setValue(15);
+        clickTerminalFromAbove(*view, 4, 9, Qt::LeftButton);
+        const CellGeometry g(15);
+        QCOMPARE(tooltipAt(project(*view, {g.x(4), 1, g.z(9)})),
+                 QStringLiteral("terminal (4, 9): its route arrives at terminal (9, 4); marked red"));
+        QCOMPARE(tooltipAt(project(*view, {g.x(9), 1, g.z(4)})),
+                 QStringLiteral("terminal (9, 4): its route arrives at terminal (4, 9); reached by red"));
+        QCOMPARE(tooltipAt({3, 3}), QString()); // empty space: nothing
+        view->setRotation(0, 0);
+        QCoreApplication::processEvents();
+        const QString sw = tooltipAt(project(*view, {g.x(7), g.y(7), g.z(0)}));
+        QCOMPARE(sw, QStringLiteral("switch (7, 0, 7): on i = k + c1"));
+        const Marks before = view->network().marks();
+        QVERIFY(view->network().marks() == before); // hovering changes nothing
+    }
+
+    void assistiveTechnologyIsTold()
+    {
+        QCOMPARE(window->accessibleName(), QStringLiteral("Transpose Switch"));
+        QVERIFY(view->focusPolicy() & Qt::TabFocus);
+        QAccessibleInterface *a = QAccessible::queryAccessibleInterface(view);
+        QVERIFY(a);
+        QCOMPARE(a->text(QAccessible::Name), QStringLiteral("3D view of the network"));
+        QCOMPARE(a->text(QAccessible::Description),
+                 QStringLiteral("N = 4, c1 = 0, c2 = 0, c3 = 0; 0 terminals marked: 0 arrive, 0 die."));
+        QVERIFY(a->state().focusable);
+        clickTerminalFromAbove(*view, 1, 3, Qt::LeftButton);
+        QCOMPARE(a->text(QAccessible::Description),
+                 QStringLiteral("N = 4, c1 = 0, c2 = 0, c3 = 0; 1 terminal marked: 1 arrives, 0 die."));
+        QAccessibleInterface *list = QAccessible::queryAccessibleInterface(find<QListWidget>("route_list"));
+        QVERIFY(list && list->childCount() == 1);
+        QVERIFY(list->child(0)->text(QAccessible::Name).contains(QStringLiteral("terminal (1, 3)")));
+    }
+};
+
+QTEST_MAIN(TestRoutesPanel)
+#include "tst_routespanel.moc"
