@@ -120,11 +120,11 @@ GLObjectWindow::GLObjectWindow(QWidget *parent, const char *name)
     connect(view, &GLBox::report, status, [status](const QString &text) { status->showMessage(text); });
 
     buildControlPanel(column, view);
-    buildEditAndHelp(bar, view, saveItem);
+    buildAdditions(bar, view, saveItem);
     setAccessibleName(tr("Transpose Switch"));
 }
 
-void GLObjectWindow::buildEditAndHelp(QMenuBar *bar, GLBox *view, QAction *saveItem)
+void GLObjectWindow::buildAdditions(QMenuBar *bar, GLBox *view, QAction *saveItem)
 {
     auto *grid = findChild<QSpinBox *>(QStringLiteral("grid"));
     history = new MarkHistory(view, grid, {ikSpin, jiSpin, kjSpin}, this);

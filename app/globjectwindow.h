@@ -37,7 +37,7 @@ private slots:
 private:
     void buildControlPanel(QWidget *column, GLBox *view);
     QSpinBox *&offsetSpin(ts::PlaneFamily family);
-    void buildEditAndHelp(QMenuBar *bar, GLBox *view, QAction *saveItem);
+    void buildAdditions(QMenuBar *bar, GLBox *view, QAction *saveItem);
 
     QSpinBox *ikSpin = nullptr;
     QSpinBox *jiSpin = nullptr;

@@ -4,6 +4,7 @@
 #include "scenecamera.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QDockWidget>
 #include <QHelpEvent>
 #include <QListWidget>
@@ -148,6 +149,43 @@ private slots:
         markWithForm(1, 0, 2, button.constData());
         QVERIFY(view->network().marks() == switchByMouse);
         markWithForm(1, 0, 2, button.constData()); // and toggles back
+        QVERIFY(view->network().marks() == Marks{});
+    }
+
+    // Tab, arrows and Space alone reach the form from the view and mark a
+    // switch and a terminal, and clear them, as the mouse would.
+    void keyboardAlone()
+    {
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        view->setFocus();
+        auto tabTo = [&](const char *name) {
+            QWidget *target = find<QWidget>(name);
+            for (int t = 0; t < 80 && QApplication::focusWidget() != target; ++t)
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            return QApplication::focusWidget() == target;
+        };
+        auto press = [](Qt::Key key, int times) {
+            for (int t = 0; t < times; ++t)
+                QTest::keyClick(QApplication::focusWidget(), key);
+        };
+        QVERIFY(tabTo("mark_i"));
+        press(Qt::Key_Up, 2);
+        QVERIFY(tabTo("mark_j"));
+        press(Qt::Key_Up, 1);
+        QVERIFY(tabTo("mark_k"));
+        QCOMPARE(find<QSpinBox>("mark_k")->text(), QStringLiteral("top"));
+        press(Qt::Key_Up, 3); // level 2
+        QVERIFY(tabTo("mark_blue"));
+        press(Qt::Key_Space, 1);
+        QCOMPARE(view->network().switchSelection(2, 1, 2), int(BlueBit));
+        QVERIFY(tabTo("mark_k"));
+        press(Qt::Key_Down, 3); // back to "top": the terminal (2, 1)
+        QVERIFY(tabTo("mark_green"));
+        press(Qt::Key_Space, 1);
+        QCOMPARE(view->network().terminalSelection(2, 1), int(GreenBit));
+        QVERIFY(tabTo("clear_marks"));
+        press(Qt::Key_Space, 1);
         QVERIFY(view->network().marks() == Marks{});
     }
 

@@ -3,7 +3,7 @@
 //
 //   transpose-switch-shot OUT.png [--size N] [--rotate X,Y] [--route path|wire]
 //       [--wires off|used|all] [--switches fill|frame|off] [--check NAME]...
-//       [--offsets C1,C2,C3] [--mark I,J,left|middle|right]...
+//       [--offsets C1,C2,C3] [--mark I,J,left|middle|right]... [--zoom Z]
 //
 // --check takes a check box's object name, e.g. ik_hilite or kj_opaque.
 #include "app/globjectwindow.h"
@@ -41,6 +41,7 @@ int main(int argc, char **argv)
     auto *view = window.findChild<GLBox *>(QStringLiteral("glbox"));
     auto child = [&](const QString &name) { return window.findChild<QWidget *>(name); };
     QPointF rotation(0, 0);
+    double zoom = 1.0;
     QList<QStringList> marks;
 
     for (int a = 1; a + 1 < args.size(); a += 2) {
@@ -67,6 +68,8 @@ int main(int argc, char **argv)
                 const QString name = QLatin1String(family.prefix) + QStringLiteral("_spin");
                 qobject_cast<QSpinBox *>(child(name))->setValue(parts[index(family.family)].toInt());
             }
+        } else if (option == QLatin1String("--zoom")) {
+            zoom = value.toDouble();
         } else if (option == QLatin1String("--mark") && parts.size() == 3) {
             marks << parts;
         } else {
@@ -83,6 +86,7 @@ int main(int argc, char **argv)
         clickTerminalFromAbove(*view, m[0].toInt(), m[1].toInt(), button);
     }
     view->setRotation(float(rotation.x()), float(rotation.y()));
+    view->setZoom(zoom);
     QTest::qWait(100);
     if (!window.grab().save(args[0]))
         return fail("could not save the picture");
