@@ -195,22 +195,18 @@ private slots:
         QCOMPARE(int(lines.size()) * 2, 8 * n * n);
         for (const Polyline &l : lines)
             QCOMPARE_VEC(l.vertices[0].colour, QVector3D(0.7f, 0.7f, 0), kFeedbackColourTolerance);
-        if (n == 1) {
-            const float s = 1.0f / 9;
-            QCOMPARE_VEC(lines[0].vertices[0].position, QVector3D(s, 1, 0), kPosTolerance);
-            QCOMPARE_VEC(lines[0].vertices[1].position, QVector3D(s, 0, 0), kPosTolerance);
-            QCOMPARE_VEC(lines[1].vertices[0].position, QVector3D(-s, 1, 0), kPosTolerance);
-            QCOMPARE_VEC(lines[2].vertices[0].position, lines[2].vertices[1].position, kPosTolerance);
-        }
-        if (n == 4) {
-            const float s = 1.0f / 36;
-            QCOMPARE_VEC(lines[0].vertices[0].position, QVector3D(-0.75f + s, 1, -0.75f), kPosTolerance);
-            QCOMPARE_VEC(lines[0].vertices[1].position, QVector3D(-0.75f + s, -0.75f, -0.75f), kPosTolerance);
-            // The x wire of level 3 in row 0 is the third segment of (a, b) = (3, 0).
-            const Polyline &xWire = lines[(3 * n + 0) * 4 + 2];
-            QCOMPARE_VEC(xWire.vertices[0].position, QVector3D(-0.75f, -0.75f, -0.75f), kPosTolerance);
-            QCOMPARE_VEC(xWire.vertices[1].position, QVector3D(0.75f, -0.75f, -0.75f), kPosTolerance);
-        }
+        // In the text's order: for each (a, b), down, up, x and z wire, as
+        // networkWire places them (its geometry is checked in tst_geometry).
+        const CellGeometry g(n);
+        size_t at = 0;
+        for (int a = 0; a < n; ++a)
+            for (int b = 0; b < n; ++b)
+                for (WireKind kind : {WireKind::Down, WireKind::Up, WireKind::AlongX, WireKind::AlongZ}) {
+                    const Segment w = networkWire(kind, a, b, g);
+                    QCOMPARE_VEC(lines[at].vertices[0].position, QVector3D(w.from.x, w.from.y, w.from.z), kPosTolerance);
+                    QCOMPARE_VEC(lines[at].vertices[1].position, QVector3D(w.to.x, w.to.y, w.to.z), kPosTolerance);
+                    ++at;
+                }
     }
 
     void usedWiresDrawEveryRoute()
