@@ -68,7 +68,7 @@ QSpinBox *makeSpinBox(QWidget *parent, const char *name, int minimum, int maximu
     box->setObjectName(QLatin1String(name));
     box->setRange(minimum, maximum);
     box->setSingleStep(1);
-    box->setValue(minimum); // the text's boxes start at their minimum: the start sequence relies on it
+    box->setValue(minimum); // starts at its minimum: the start-up sequence relies on it
     // Take a typed number at Enter or on leaving the box, not digit by
     // digit: typing "12" must not pass through a network of size 1.
     box->setKeyboardTracking(false);
@@ -98,7 +98,7 @@ GLObjectWindow::GLObjectWindow(QWidget *parent, const char *name)
     setCentralWidget(hbox);
 
     // Qt 6 menu bars have no separator mode; the "&File" menu is the same,
-    // with saving a picture added before the text's two items.
+    // with saving a picture added before its two original items.
     auto *file = new QMenu(QStringLiteral("&File"), bar);
     QAction *saveItem = file->addAction(tr("Save Image..."));
     saveItem->setObjectName(QStringLiteral("save_image"));

@@ -7,7 +7,7 @@ constexpr int kNoOpenGLExitStatus = -1;
 
 int main(int argc, char **argv)
 {
-    // Qt 6 chooses colours itself: there is no colour specification to set.
+    // Qt 6 chooses colours itself: there is no setColorSpec any more.
     ProgramApplication app(argc, argv);
 
     if (!hasOpenGL()) {

@@ -8,7 +8,6 @@
 #include "view/glbox.h"
 
 #include <QImage>
-#include <QMatrix4x4>
 #include <QSignalSpy>
 #include <QtTest>
 

@@ -195,7 +195,7 @@ private slots:
         QCOMPARE(int(lines.size()) * 2, 8 * n * n);
         for (const Polyline &l : lines)
             QCOMPARE_VEC(l.vertices[0].colour, QVector3D(0.7f, 0.7f, 0), kFeedbackColourTolerance);
-        // In the text's order: for each (a, b), down, up, x and z wire, as
+        // In drawing order: for each (a, b), down, up, x and z wire, as
         // networkWire places them (its geometry is checked in tst_geometry).
         const CellGeometry g(n);
         size_t at = 0;

@@ -71,7 +71,7 @@ private slots:
         auto *dock = find<QDockWidget>("routes");
         QVERIFY(dock->isVisible());
         QCOMPARE(window->dockWidgetArea(dock), Qt::RightDockWidgetArea);
-        QCOMPARE(view->size(), QSize(800, 800)); // the view keeps the text's size
+        QCOMPARE(view->size(), QSize(800, 800)); // the view keeps its 800 x 800
 
         clickTerminalFromAbove(*view, 1, 3, Qt::LeftButton);
         QCOMPARE(entries().size(), 1);

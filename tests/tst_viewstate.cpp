@@ -88,7 +88,7 @@ private slots:
         for (const char *s : expected)
             want << QLatin1String(s);
         QCOMPARE(slotList, want);
-        // The text's one signal first; the announcements for the undo history
+        // The status signal first; the announcements for the undo history
         // and the routes panel after it.
         QCOMPARE(signalList, (QStringList{QStringLiteral("report(QString)"),
                                           QStringLiteral("marksEdited(QString,ts::NetworkState)"),

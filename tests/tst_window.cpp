@@ -87,7 +87,7 @@ private slots:
         QVERIFY(about->shortcut().isEmpty());
         QCOMPARE(exit->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
         const QList<QAction *> items = menus[0]->menu()->actions();
-        QCOMPARE(items.indexOf(exit), items.indexOf(about) + 1); // the text's two, in its order, last
+        QCOMPARE(items.indexOf(exit), items.indexOf(about) + 1); // the original two, in order, last
     }
 
     void modeGroups_data()

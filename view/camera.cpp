@@ -117,14 +117,18 @@ Mat4 Camera::modelView() const
     return m;
 }
 
-WindowPoint Camera::toWindow(const Vec3 &p) const
+WindowPoint toWindow(const Mat4 &mvp, const Vec3 &p, int width, int height)
 {
-    const Mat4 mvp = modelViewProjection();
     double clip[4];
     for (int row = 0; row < 4; ++row)
         clip[row] = mvp.at(row, 0) * p.x + mvp.at(row, 1) * p.y + mvp.at(row, 2) * p.z + mvp.at(row, 3);
     const double w = clip[3];
     return {(clip[0] / w + 1.0) / 2.0 * width, (clip[1] / w + 1.0) / 2.0 * height, (clip[2] / w + 1.0) / 2.0};
+}
+
+WindowPoint Camera::toWindow(const Vec3 &p) const
+{
+    return ts::toWindow(modelViewProjection(), p, width, height);
 }
 
 Vec3 Camera::eyeInModel() const

@@ -69,6 +69,10 @@ struct Camera
     Vec3 eyeInModel() const;
 };
 
+// Where a model point lands in a viewport of width x height device pixels
+// under a model-view-projection matrix.
+WindowPoint toWindow(const Mat4 &modelViewProjection, const Vec3 &model, int width, int height);
+
 Mat4 perspective(double fovDegrees, double aspect, double nearPlane, double farPlane);
 Mat4 lookAtFromZ(double distance);
 Mat4 rotation(double degrees, double x, double y, double z);

@@ -31,14 +31,19 @@ const std::array<Vec3, 24> kUnitCube{{
     {1, 1, -1}, {-1, 1, -1}, {-1, 1, 1}, {1, 1, 1},      // y = +1
 }};
 
-Stipple planeStipple(PlaneFamily family)
+const Stipple &planeStipple(PlaneFamily family)
 {
-    const PlaneFamilyInfo &f = info(family);
-    Stipple bits{};
-    for (std::size_t row = 0; row < 32; ++row)
-        for (std::size_t byte = 0; byte < 4; ++byte)
-            bits[row * 4 + byte] = (row % 2 == 0) ? f.stippleEvenRows : f.stippleOddRows;
-    return bits;
+    // Built once from the family table, not on every frame.
+    static const std::array<Stipple, kPlaneFamilyCount> stipples = [] {
+        std::array<Stipple, kPlaneFamilyCount> all{};
+        for (const PlaneFamilyInfo &f : kPlaneFamilies)
+            for (std::size_t row = 0; row < 32; ++row)
+                for (std::size_t byte = 0; byte < 4; ++byte)
+                    all[static_cast<std::size_t>(index(f.family))][row * 4 + byte] =
+                        (row % 2 == 0) ? f.stippleEvenRows : f.stippleOddRows;
+        return all;
+    }();
+    return stipples[static_cast<std::size_t>(index(family))];
 }
 
 bool planeQuad(PlaneFamily family, int offset, const CellGeometry &g, std::array<Vec3, 4> &q)

@@ -58,7 +58,7 @@ extern const std::array<Vec3, 24> kUnitCube;
 
 // 32x32 polygon stipple, bottom row first, most significant bit leftmost.
 using Stipple = std::array<std::uint8_t, 128>;
-Stipple planeStipple(PlaneFamily family);
+const Stipple &planeStipple(PlaneFamily family);
 // The plane's quad inside the cube; false when the offset puts it outside
 // (|offset| >= n), when nothing is drawn.
 bool planeQuad(PlaneFamily family, int offset, const CellGeometry &g, std::array<Vec3, 4> &corners);

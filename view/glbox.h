@@ -70,7 +70,7 @@ public:
     ts::PickResult pickAt(int x, int y, int bufferEntries = ts::kSelectBufferSize);
     int boxesSentByLastPick() const { return lastPickBoxes; }
 
-    // The text's four slots of one plane family, for wiring a panel by family.
+    // The four slots of one plane family, for wiring a panel by family.
     struct FamilySlots
     {
         void (GLBox::*hilite)(bool);

@@ -66,7 +66,10 @@ void GLBox::applyProjection() const
 
 void GLBox::loadProjection()
 {
-    // Only a zoom changes the projection between resizes.
+    // Only a zoom changes the projection between resizes; before the first
+    // one there is no context yet, and resizeGL will load it.
+    if (!isValid())
+        return;
     makeCurrent();
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
@@ -112,7 +115,7 @@ void GLBox::drawScene(Pass pass, const PixelRect *pickWindow)
     glEnable(GL_POLYGON_OFFSET_FILL);
     drawLattice(pass, pickWindow);
     glDisable(GL_POLYGON_OFFSET_FILL);
-    if (pickWindow && sceneDrawing == SceneDrawing::Batched) {
+    if (pass == Pass::Select && sceneDrawing == SceneDrawing::Batched) {
         // Everything after the lattice carries no name: it never wins a
         // pick and never hides a box from one, so a fast pick skips it.
         glPopMatrix();

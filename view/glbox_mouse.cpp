@@ -81,6 +81,8 @@ PickResult GLBox::pickAt(int x, int y, int bufferEntries)
     const double side = kPickWindowPixels * ratio;
     const PixelRect window = PixelRect::around(centreX, centreY, side, side);
 
+    if (!isValid())
+        return {}; // nothing drawn yet, so nothing to hit
     // Outside paintGL the widget's context is not current by itself.
     makeCurrent();
     std::vector<GLuint> buffer(static_cast<std::size_t>(std::max(bufferEntries, 4)));
