@@ -40,7 +40,7 @@ private slots:
     }
     void cleanup() { window.reset(); }
 
-    void menusKeepTheTextsItems()
+    void menusKeepTheOriginalItems()
     {
         const QList<QAction *> menus = window->menuBar()->actions();
         QCOMPARE(menus.size(), 4); // File, Edit, View, Help

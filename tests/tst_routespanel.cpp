@@ -193,6 +193,7 @@ private slots:
     {
         find<QSpinBox>("grid")->setValue(15);
         clickTerminalFromAbove(*view, 4, 9, Qt::LeftButton);
+        const Marks before = view->network().marks();
         const CellGeometry g(15);
         QCOMPARE(tooltipAt(project(*view, {g.x(4), 1, g.z(9)})),
                  QStringLiteral("terminal (4, 9): its route arrives at terminal (9, 4); marked red"));
@@ -203,8 +204,8 @@ private slots:
         QCoreApplication::processEvents();
         const QString sw = tooltipAt(project(*view, {g.x(7), g.y(7), g.z(0)}));
         QCOMPARE(sw, QStringLiteral("switch (7, 0, 7): on i = k + c1"));
-        const Marks before = view->network().marks();
-        QVERIFY(view->network().marks() == before); // hovering changes nothing
+        // Hovering, over boxes and empty space alike, changed no mark.
+        QVERIFY(view->network().marks() == before);
     }
 
     void assistiveTechnologyIsTold()
