@@ -1,10 +1,11 @@
 #include "app/globjectwindow.h"
 
 #include "app/imagefile.h"
-#include "app/markhistory.h"
 #include "app/routespanel.h"
+#include "core/networkdocument.h"
 #include "view/glbox.h"
 
+#include <QAbstractSpinBox>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -12,8 +13,10 @@
 #include <QDir>
 #include <QDockWidget>
 #include <QFileDialog>
-#include <QGuiApplication>
 #include <QFrame>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -21,6 +24,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QSpacerItem>
 #include <QSpinBox>
 #include <QStatusBar>
@@ -37,8 +41,8 @@ namespace {
 constexpr int kViewFrameLineWidth = 3;
 constexpr int kSpacerSide = 5;
 
-// Qt 6 has no row and column boxes: a plain widget whose layout places its
-// children in creation order stands in for them.
+// A row or column of widgets: a plain widget whose layout places its
+// children in creation order.
 template <typename Layout, typename Widget = QWidget>
 Widget *makeBox(QWidget *parent, const char *name)
 {
@@ -97,8 +101,7 @@ GLObjectWindow::GLObjectWindow(QWidget *parent, const char *name)
     auto *hbox = makeBox<QHBoxLayout>(this, "hbox");
     setCentralWidget(hbox);
 
-    // Qt 6 menu bars have no separator mode; the "&File" menu is the same,
-    // with saving a picture added before its two original items.
+    // Saving a picture comes first, before "About" and "Exit".
     auto *file = new QMenu(QStringLiteral("&File"), bar);
     QAction *saveItem = file->addAction(tr("Save Image..."));
     saveItem->setObjectName(QStringLiteral("save_image"));
@@ -116,7 +119,8 @@ GLObjectWindow::GLObjectWindow(QWidget *parent, const char *name)
     frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     frame->setLineWidth(kViewFrameLineWidth);
 
-    auto *view = addTo(frame, new GLBox(frame, "glbox"));
+    doc = new NetworkDocument(this);
+    auto *view = addTo(frame, new GLBox(frame, "glbox", doc));
     connect(view, &GLBox::report, status, [status](const QString &text) { status->showMessage(text); });
 
     buildControlPanel(column, view);
@@ -126,18 +130,15 @@ GLObjectWindow::GLObjectWindow(QWidget *parent, const char *name)
 
 void GLObjectWindow::buildAdditions(QMenuBar *bar, GLBox *view, QAction *saveItem)
 {
-    auto *grid = findChild<QSpinBox *>(QStringLiteral("grid"));
-    history = new MarkHistory(view, grid, {ikSpin, jiSpin, kjSpin}, this);
-
     auto *edit = new QMenu(tr("&Edit"), bar);
-    QAction *undo = history->stack()->createUndoAction(edit, tr("&Undo"));
-    undo->setObjectName(QStringLiteral("undo"));
-    undo->setShortcut(QKeySequence::Undo);
-    QAction *redo = history->stack()->createRedoAction(edit, tr("&Redo"));
-    redo->setObjectName(QStringLiteral("redo"));
-    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
-    edit->addAction(undo);
-    edit->addAction(redo);
+    undoAction = doc->undoStack()->createUndoAction(edit, tr("&Undo"));
+    undoAction->setObjectName(QStringLiteral("undo"));
+    undoAction->setShortcut(QKeySequence::Undo);
+    redoAction = doc->undoStack()->createRedoAction(edit, tr("&Redo"));
+    redoAction->setObjectName(QStringLiteral("redo"));
+    redoAction->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    edit->addAction(undoAction);
+    edit->addAction(redoAction);
     edit->addSeparator();
     QAction *copy = edit->addAction(tr("&Copy Image"));
     copy->setObjectName(QStringLiteral("copy_image"));
@@ -156,7 +157,7 @@ void GLObjectWindow::buildAdditions(QMenuBar *bar, GLBox *view, QAction *saveIte
     // The routes in words, on the right; the View menu shows and hides them.
     auto *dock = new QDockWidget(tr("Routes"), this);
     dock->setObjectName(QStringLiteral("routes"));
-    dock->setWidget(new RoutesPanel(view, dock));
+    dock->setWidget(new RoutesPanel(doc, dock));
     addDockWidget(Qt::RightDockWidgetArea, dock);
     auto *viewMenu = new QMenu(tr("&View"), bar);
     viewMenu->addAction(dock->toggleViewAction());
@@ -171,6 +172,17 @@ void GLObjectWindow::buildAdditions(QMenuBar *bar, GLBox *view, QAction *saveIte
         box.exec();
     });
     bar->addMenu(help);
+
+    // The controls show the document whatever changed it: a control, a slot
+    // called on the view, undo or redo. Showing never edits.
+    connect(doc, &NetworkDocument::sizeChanged, this, &GLObjectWindow::showSize);
+    connect(doc, &NetworkDocument::offsetChanged, this, &GLObjectWindow::showOffset);
+    connect(doc, &NetworkDocument::displayOptionsChanged, this, &GLObjectWindow::showDisplayOptions);
+    // Undo and redo reach the history from every spin box too.
+    for (QAbstractSpinBox *box : findChildren<QAbstractSpinBox *>())
+        box->installEventFilter(this);
+    // How the program starts is not an edit to take back.
+    doc->undoStack()->clear();
 }
 
 bool GLObjectWindow::saveViewImage(GLBox *view, const QString &path)
@@ -192,7 +204,7 @@ QString GLObjectWindow::keysAndMouseText()
         {tr("Mouse wheel, + and -"), tr("Zoom in and out")},
         {tr("Arrow keys"), tr("Turn the model 5 degrees, as a drag of 25 pixels would; with Shift, 1 degree")},
         {tr("Home"), tr("Back to the start view: angles 0, 0 and no zoom")},
-        {tr("Ctrl+Z, Ctrl+Shift+Z or Ctrl+Y"), tr("Undo and redo changes of the marks")},
+        {tr("Ctrl+Z, Ctrl+Shift+Z or Ctrl+Y"), tr("Undo and redo changes of the marks, the size and the offsets")},
         {tr("Ctrl+S, Ctrl+C"), tr("Save the picture, copy it to the clipboard")},
         {tr("Ctrl+Q"), tr("Quit")},
     };
@@ -214,9 +226,26 @@ bool GLObjectWindow::event(QEvent *event)
     return QMainWindow::event(event);
 }
 
+bool GLObjectWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    // A spin box claims Ctrl+Z for its own text. Once its value is taken
+    // (nothing typed is pending), the keys belong to the document's history.
+    if (event->type() == QEvent::ShortcutOverride) {
+        const QKeySequence keys(static_cast<QKeyEvent *>(event)->keyCombination());
+        const bool historyKeys = undoAction->shortcuts().contains(keys) || redoAction->shortcuts().contains(keys);
+        const auto *edit = watched->findChild<QLineEdit *>();
+        if (historyKeys && !(edit && edit->isUndoAvailable())) {
+            event->ignore();
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
 void GLObjectWindow::buildControlPanel(QWidget *column, GLBox *view)
 {
     QSpinBox *grid = addTo(column, makeSpinBox(column, "grid", kMinNetworkSize, kMaxNetworkSize));
+    sizeBox = grid;
     explain(grid, tr("Network size N: N by N terminals on the top face, N by N by N switches"));
     connect(grid, &QSpinBox::valueChanged, view, &GLBox::setSize);
     connect(grid, &QSpinBox::valueChanged, this, &GLObjectWindow::setSize);
@@ -230,7 +259,6 @@ void GLObjectWindow::buildControlPanel(QWidget *column, GLBox *view)
          {{"switches_fill", "fill"}, {"switches_frame", "frame"}, {"switches_off", "off"}},
          &GLBox::setSwitchesMode},
     };
-    QButtonGroup *modeButtons[3] = {};
     int m = 0;
     for (const ModeGroup &mode : modes) {
         auto *box = addTo(column, makeBox<QVBoxLayout, QGroupBox>(column, mode.name));
@@ -246,10 +274,10 @@ void GLObjectWindow::buildControlPanel(QWidget *column, GLBox *view)
             buttons->addButton(button, id++);
         }
         connect(buttons, &QButtonGroup::idClicked, view, mode.slot);
-        modeButtons[m++] = buttons;
+        modeGroups[static_cast<std::size_t>(m++)] = buttons;
     }
 
-    std::array<std::array<QCheckBox *, 3>, kPlaneFamilyCount> checks{};
+    auto &checks = familyChecks;
     for (const PlaneFamilyInfo &family : kPlaneFamilies) {
         const int f = index(family.family);
         const QString prefix = QLatin1String(family.prefix);
@@ -290,11 +318,11 @@ void GLObjectWindow::buildControlPanel(QWidget *column, GLBox *view)
 
     // One consistent start: the panel shows what the view holds.
     grid->setValue(kDefaultNetworkSize);
-    modeButtons[0]->button(0)->setChecked(true);
+    modeGroups[0]->button(0)->setChecked(true);
     view->setRouteMode(RoutePath);
-    modeButtons[1]->button(0)->setChecked(true);
+    modeGroups[1]->button(0)->setChecked(true);
     view->setWiresMode(WiresOff);
-    modeButtons[2]->button(0)->setChecked(true);
+    modeGroups[2]->button(0)->setChecked(true);
     view->setSwitchesMode(SwitchesFill);
     for (const PlaneFamily family : kAllPlaneFamilies) {
         for (QCheckBox *check : checks[static_cast<std::size_t>(index(family))])
@@ -319,6 +347,51 @@ void GLObjectWindow::setSize(int n)
         spin->setMaximum(n);
     for (QSpinBox *spin : {ikSpin, jiSpin, kjSpin})
         spin->setMinimum(-n);
+}
+
+void GLObjectWindow::showSize()
+{
+    const QSignalBlocker blocker(sizeBox);
+    sizeBox->setValue(doc->network().size());
+    for (const PlaneFamily family : kAllPlaneFamilies)
+        showOffset(family);
+}
+
+void GLObjectWindow::showOffset(PlaneFamily family)
+{
+    // The range is -N..N as the panel keeps it, widened to take an offset
+    // that was set beyond it directly, so the box never shows a wrong value.
+    QSpinBox *spin = offsetSpin(family);
+    const QSignalBlocker blocker(spin);
+    const int n = doc->network().size(), offset = doc->network().offset(family);
+    spin->setRange(std::min(-n, offset), std::max(n, offset));
+    spin->setValue(offset);
+}
+
+void GLObjectWindow::showDisplayOptions()
+{
+    const DisplayOptions &options = doc->displayOptions();
+    const int modes[] = {options.routeMode == RoutePath ? 0 : 1, options.wiresMode, options.switchesMode};
+    for (std::size_t m = 0; m < modeGroups.size(); ++m) {
+        QButtonGroup *group = modeGroups[m];
+        if (QAbstractButton *button = group->button(modes[m])) {
+            button->setChecked(true); // checking emits no idClicked
+        } else if (group->checkedButton()) {
+            // A mode without a button (set directly): none of them is true.
+            group->setExclusive(false);
+            group->checkedButton()->setChecked(false);
+            group->setExclusive(true);
+        }
+    }
+    for (const PlaneFamily family : kAllPlaneFamilies) {
+        const PlaneOptions &plane = options.plane(family);
+        const bool values[] = {plane.hilite, plane.plane, plane.opaque};
+        for (std::size_t c = 0; c < 3; ++c) {
+            QCheckBox *check = familyChecks[static_cast<std::size_t>(index(family))][c];
+            const QSignalBlocker blocker(check);
+            check->setChecked(values[c]);
+        }
+    }
 }
 
 void GLObjectWindow::about()

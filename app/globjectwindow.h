@@ -1,18 +1,25 @@
 #pragma once
 
-#include "view/planefamily.h"
+#include "core/planefamily.h"
 
 #include <QMainWindow>
 
+#include <array>
+
 class GLBox;
-class MarkHistory;
+class NetworkDocument;
+class QAbstractButton;
 class QAction;
+class QButtonGroup;
+class QCheckBox;
 class QMenuBar;
 class QSpinBox;
 class QWidget;
 
 // The main window: File menu, status bar, the control column on the left
-// and the sunken frame with the 3D view on the right.
+// and the sunken frame with the 3D view on the right. Its controls edit the
+// document through the view's slots and show whatever the document holds,
+// however it changed.
 class GLObjectWindow : public QMainWindow
 {
     Q_OBJECT
@@ -21,7 +28,7 @@ public:
     GLObjectWindow(QWidget *parent = nullptr, const char *name = nullptr);
     ~GLObjectWindow() override;
 
-    MarkHistory *markHistory() const { return history; }
+    NetworkDocument *document() const { return doc; }
     // Writes the view's frame at device resolution; a failure is told in a
     // message box and leaves no file behind.
     bool saveViewImage(GLBox *view, const QString &path);
@@ -29,6 +36,7 @@ public:
 
 protected:
     bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private slots:
     void setSize(int n);
@@ -38,9 +46,17 @@ private:
     void buildControlPanel(QWidget *column, GLBox *view);
     QSpinBox *&offsetSpin(ts::PlaneFamily family);
     void buildAdditions(QMenuBar *bar, GLBox *view, QAction *saveItem);
+    void showSize();
+    void showOffset(ts::PlaneFamily family);
+    void showDisplayOptions();
 
     QSpinBox *ikSpin = nullptr;
     QSpinBox *jiSpin = nullptr;
     QSpinBox *kjSpin = nullptr;
-    MarkHistory *history = nullptr;
+    NetworkDocument *doc = nullptr;
+    QSpinBox *sizeBox = nullptr;
+    std::array<QButtonGroup *, 3> modeGroups{}; // route, wires, switches
+    std::array<std::array<QCheckBox *, 3>, ts::kPlaneFamilyCount> familyChecks{}; // hilite, plane, opaque
+    QAction *undoAction = nullptr;
+    QAction *redoAction = nullptr;
 };

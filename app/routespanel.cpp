@@ -1,39 +1,25 @@
 #include "app/routespanel.h"
 
-#include "view/glbox.h"
-#include "view/routetext.h"
+#include "app/marklistmodel.h"
+#include "core/networkdocument.h"
+#include "core/routetext.h"
 
-#include <QColor>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
-#include <QListWidget>
-#include <QPainter>
-#include <QPixmap>
-#include <QPlainTextEdit>
+#include <QListView>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <functional>
+
 using namespace ts;
 
 namespace {
-constexpr int kSwatchSide = 14;
 constexpr int kTop = -1; // the level box's value for "top": a terminal
-
-// The route's start colour and its half-colour end, side by side.
-QIcon swatch(int bits)
-{
-    QPixmap pixmap(2 * kSwatchSide, kSwatchSide);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    const Colour full = colourFromBits(bits, 1.0f), half = colourFromBits(bits, 0.5f);
-    painter.fillRect(0, 0, kSwatchSide, kSwatchSide, QColor::fromRgbF(full.r, full.g, full.b));
-    painter.fillRect(kSwatchSide, 0, kSwatchSide, kSwatchSide, QColor::fromRgbF(half.r, half.g, half.b));
-    painter.setPen(Qt::gray);
-    painter.drawRect(0, 0, 2 * kSwatchSide - 1, kSwatchSide - 1);
-    return QIcon(pixmap);
-}
+constexpr int kPlaceholderKey = -1;
 
 QSpinBox *indexBox(QWidget *parent, const char *name, const QString &help)
 {
@@ -43,27 +29,69 @@ QSpinBox *indexBox(QWidget *parent, const char *name, const QString &help)
     box->setAccessibleName(help);
     return box;
 }
+
+QListView *listView(QWidget *parent, const char *name, const QString &help, MarkListModel *model)
+{
+    auto *view = new QListView(parent);
+    view->setObjectName(QLatin1String(name));
+    view->setAccessibleName(help);
+    view->setWordWrap(true);
+    view->setUniformItemSizes(false);
+    view->setIconSize(QSize(2 * MarkListModel::kSwatchSide, MarkListModel::kSwatchSide));
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->setModel(model);
+    return view;
+}
+
+// Collects the rows of one list in key order, taking a line from the rows
+// already shown when its key and bits are the same and the text could not
+// have changed, so that a click words one line, not every line.
+class RowCollector
+{
+public:
+    RowCollector(const std::vector<MarkListModel::Row> &shown, bool reusable)
+        : shown(shown)
+        , reusable(reusable)
+    {
+    }
+
+    void add(int key, int bits, const std::function<QString()> &words)
+    {
+        while (next < shown.size() && shown[next].key < key)
+            ++next;
+        if (reusable && next < shown.size() && shown[next].key == key && shown[next].bits == bits)
+            rows.push_back(shown[next]);
+        else
+            rows.push_back({key, bits, words()});
+    }
+
+    std::vector<MarkListModel::Row> take(const QString &whenEmpty)
+    {
+        if (rows.empty())
+            rows.push_back({kPlaceholderKey, 0, whenEmpty});
+        return std::move(rows);
+    }
+
+private:
+    const std::vector<MarkListModel::Row> &shown;
+    bool reusable;
+    std::size_t next = 0;
+    std::vector<MarkListModel::Row> rows;
+};
 } // namespace
 
-RoutesPanel::RoutesPanel(GLBox *view, QWidget *parent)
+RoutesPanel::RoutesPanel(NetworkDocument *document, QWidget *parent)
     : QWidget(parent)
-    , view(view)
+    , document(document)
+    , routes(new MarkListModel(this))
+    , summary(new MarkListModel(this))
 {
     auto *layout = new QVBoxLayout(this);
 
-    routes = new QListWidget(this);
-    routes->setObjectName(QStringLiteral("route_list"));
-    routes->setAccessibleName(tr("Marked terminals and their routes"));
-    routes->setWordWrap(true);
-    routes->setIconSize(QSize(2 * kSwatchSide, kSwatchSide));
-    routes->setMinimumWidth(320);
-    layout->addWidget(routes, 3);
-
-    summary = new QPlainTextEdit(this);
-    summary->setObjectName(QStringLiteral("route_summary"));
-    summary->setAccessibleName(tr("Destinations and marked switches"));
-    summary->setReadOnly(true);
-    layout->addWidget(summary, 1);
+    QListView *routeList = listView(this, "route_list", tr("Marked terminals and their routes"), routes);
+    routeList->setMinimumWidth(320);
+    layout->addWidget(routeList, 3);
+    layout->addWidget(listView(this, "route_summary", tr("Destinations and marked switches"), summary), 1);
 
     auto *form = new QGroupBox(tr("Mark"), this);
     form->setObjectName(QStringLiteral("mark"));
@@ -104,59 +132,76 @@ RoutesPanel::RoutesPanel(GLBox *view, QWidget *parent)
     auto *clear = new QPushButton(tr("Clear all"), form);
     clear->setObjectName(QStringLiteral("clear_marks"));
     clear->setToolTip(tr("Clear every mark, as a click on empty space would"));
-    connect(clear, &QPushButton::clicked, view, &GLBox::clearMarks);
+    connect(clear, &QPushButton::clicked, document, &NetworkDocument::clearMarks);
     grid->addWidget(clear, 2, 0, 1, 6);
     layout->addWidget(form);
 
-    connect(view, &GLBox::networkChanged, this, &RoutesPanel::refresh);
-    refresh();
+    connect(document, &NetworkDocument::networkChanged, this, &RoutesPanel::follow);
+    follow();
     markK->setValue(kTop);
 }
 
 void RoutesPanel::toggleChosen(int colourBit)
 {
-    PickedBox box;
-    box.kind = markK->value() == kTop ? PickedBox::Terminal : PickedBox::Switch;
-    box.i = markI->value();
-    box.j = markJ->value();
-    box.k = markK->value() == kTop ? -1 : markK->value();
-    view->toggleMark(box, colourBit);
+    if (markK->value() == kTop)
+        document->toggleTerminal(markI->value(), markJ->value(), colourBit);
+    else
+        document->toggleSwitch(markI->value(), markJ->value(), markK->value(), colourBit);
 }
 
-void RoutesPanel::refresh()
+void RoutesPanel::follow()
 {
-    const SwitchNetwork &net = view->network();
+    const SwitchNetwork &net = document->network();
     const int n = net.size();
     markI->setRange(0, n - 1);
     markJ->setRange(0, n - 1);
     markK->setRange(kTop, n - 1);
 
-    routes->clear();
-    QStringList destinations, switches;
+    // A route's words depend on its colours and the wiring; the summary's
+    // only on the box and its colours.
+    const bool sameWiring = describedSize == n && describedOffsets == net.allOffsets();
+    RowCollector routeRows(routes->rows(), sameWiring);
+    RowCollector summaryRows(summary->rows(), true);
+    const int arrivalKeys = kMaxNetworkSize * kMaxNetworkSize;
     for (int i = 0; i < n; ++i)
-        for (int j = 0; j < n; ++j) {
-            if (const int bits = net.terminalSelection(i, j)) {
-                auto *item = new QListWidgetItem(swatch(bits), QString::fromStdString(colourWords(bits) + ": " +
-                                                                                      describeRoute(net, i, j)));
-                routes->addItem(item);
+        for (int j = 0; j < n; ++j)
+            if (const int bits = net.terminalMark(i, j))
+                routeRows.add(i * kMaxNetworkSize + j, bits, [&] {
+                    return QString::fromStdString(colourWords(bits) + ": " + describeRoute(net, i, j));
+                });
+    bool anyArrival = false;
+    for (int i = 0; i < n; ++i)
+        for (int j = 0; j < n; ++j)
+            if (const int bits = net.arrivals(i, j)) {
+                anyArrival = true;
+                summaryRows.add(i * kMaxNetworkSize + j, bits, [&] {
+                    return tr("terminal (%1, %2) is reached by %3")
+                        .arg(i)
+                        .arg(j)
+                        .arg(QString::fromStdString(colourWords(bits)));
+                });
             }
-            if (const int mark = net.terminalMark(i, j))
-                destinations << tr("terminal (%1, %2) is reached by %3")
-                                    .arg(i)
-                                    .arg(j)
-                                    .arg(QString::fromStdString(colourWords(mark)));
+    if (!anyArrival)
+        summaryRows.add(arrivalKeys - 1, 0, [this] { return tr("No route arrives."); });
+    bool anySwitch = false;
+    for (int i = 0; i < n; ++i)
+        for (int j = 0; j < n; ++j)
             for (int k = 0; k < n; ++k)
-                if (const int sel = net.switchSelection(i, j, k))
-                    switches << tr("switch (%1, %2, %3) is marked %4")
-                                    .arg(i)
-                                    .arg(j)
-                                    .arg(k)
-                                    .arg(QString::fromStdString(colourWords(sel)));
-        }
-    if (routes->count() == 0)
-        routes->addItem(tr("No terminal is marked: click one, or use the form below."));
-    QStringList lines;
-    lines << (destinations.isEmpty() ? QStringList{tr("No route arrives.")} : destinations);
-    lines << (switches.isEmpty() ? QStringList{tr("No switch is marked.")} : switches);
-    summary->setPlainText(lines.join(QLatin1Char('\n')));
+                if (const int bits = net.switchMark(i, j, k)) {
+                    anySwitch = true;
+                    summaryRows.add(arrivalKeys + (i * kMaxNetworkSize + j) * kMaxNetworkSize + k, bits, [&] {
+                        return tr("switch (%1, %2, %3) is marked %4")
+                            .arg(i)
+                            .arg(j)
+                            .arg(k)
+                            .arg(QString::fromStdString(colourWords(bits)));
+                    });
+                }
+    if (!anySwitch)
+        summaryRows.add(arrivalKeys, 0, [this] { return tr("No switch is marked."); });
+
+    routes->setRows(routeRows.take(tr("No terminal is marked: click one, or use the form below.")));
+    summary->setRows(summaryRows.take({}));
+    describedSize = n;
+    describedOffsets = net.allOffsets();
 }

@@ -1,7 +1,7 @@
 // Frame and pick times of the view at 800x800, for the plain per-box drawing
 // and the batched display pass side by side in one run. Prints numbers; it
 // is not a test. Usage: transpose-switch-bench [--frames N] [--machine]
-#include "scenecamera.h"
+#include "support/viewdriver.h"
 #include "app/startup.h"
 
 #include <QApplication>
@@ -52,7 +52,7 @@ void markEveryTerminal(BenchView &view)
     const int n = view.network().size();
     for (int i = 0; i < n; ++i)
         for (int j = 0; j < n; ++j)
-            if (!view.network().terminalSelection(i, j))
+            if (!view.network().terminalMark(i, j))
                 clickTerminalFromAbove(view, i, j, (i + j) % 2 ? Qt::LeftButton : Qt::RightButton);
     view.setRotation(30, 40);
 }

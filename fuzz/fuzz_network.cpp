@@ -2,9 +2,9 @@
 // offsets, toggles, clearing, and selection buffers of any content. Checks
 // after every operation, with nothing recomputed by the caller, that the
 // marks equal what the rules give and that no entry beyond the size is set.
-#include "view/network.h"
-#include "view/picking.h"
-#include "tests/marksoracle.h"
+#include "core/network.h"
+#include "scene/picking.h"
+#include "support/marksoracle.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -42,7 +42,7 @@ void checkInvariants(const SwitchNetwork &net)
     check(SwitchNetwork::isValidSize(n));
     check(oracle::nothingBeyondSize(net));
     // The model rebuilt its marks by itself after whatever came before.
-    check(net.marks().terminalMarks == oracle::expectedMarks(net));
+    check(net.marks().arrivals == oracle::expectedMarks(net));
     for (int i = 0; i < kMaxNetworkSize; ++i)
         for (int j = 0; j < kMaxNetworkSize; ++j) {
             const RouteTrace r = net.trace(i, j);

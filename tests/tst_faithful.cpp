@@ -1,6 +1,6 @@
 // The batched display pass against the plain per-box drawing: the same
 // picture to within rounding, in every state that changes the lattice.
-#include "scenecamera.h"
+#include "support/viewdriver.h"
 
 using namespace ts;
 

@@ -3,13 +3,13 @@
 // worked out here from the rules (cell centres x(t) = (2t+1)/N - 1, y(k) =
 // 1 - (2k+1)/N, routes k = i0 - c1, i1 = j0 - c2, j1 = k - c3), never taken
 // from the code under test.
-#include "view/camera.h"
-#include "view/displayoptions.h"
-#include "view/geometry.h"
-#include "view/lattice.h"
-#include "view/network.h"
-#include "view/routegeometry.h"
-#include "marksoracle.h"
+#include "scene/camera.h"
+#include "core/displayoptions.h"
+#include "scene/geometry.h"
+#include "scene/lattice.h"
+#include "core/network.h"
+#include "scene/routegeometry.h"
+#include "support/marksoracle.h"
 
 #include <QMatrix4x4>
 #include <QtTest>

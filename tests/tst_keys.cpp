@@ -1,7 +1,7 @@
 // What a keyboard and a wheel do in the view: arrow keys turn as the
 // equivalent drags would, +/- and the wheel zoom about the centre with draw
 // and pick still agreeing, Home brings back the start frame, Escape clears.
-#include "scenecamera.h"
+#include "support/viewdriver.h"
 
 using namespace ts;
 
@@ -144,7 +144,7 @@ private slots:
                 if (!view->rect().adjusted(2, 2, -2, -2).contains(at.toPoint()))
                     continue;
                 QTest::mouseClick(view.get(), Qt::MiddleButton, {}, at.toPoint());
-                QCOMPARE(view->network().switchSelection(i, 0, k), int(GreenBit));
+                QCOMPARE(view->network().switchMark(i, 0, k), int(GreenBit));
                 ++marked;
             }
         QVERIFY2(marked >= 4, qPrintable(QString::number(marked)));

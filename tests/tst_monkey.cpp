@@ -4,7 +4,7 @@
 // state is still true. Set TS_MONKEY_SEED and TS_MONKEY_ACTIONS to vary it.
 #include "app/globjectwindow.h"
 #include "view/glbox.h"
-#include "marksoracle.h"
+#include "support/marksoracle.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -42,9 +42,9 @@ QString invariantBroken(const GLBox &view)
     const TerminalGrid expected = oracle::expectedMarks(net);
     for (int i = 0; i < kMaxNetworkSize; ++i)
         for (int j = 0; j < kMaxNetworkSize; ++j)
-            if (net.terminalMark(i, j) != expected[i][j])
+            if (net.arrivals(i, j) != expected[i][j])
                 return QStringLiteral("mark at %1,%2 is %3, expected %4")
-                    .arg(i).arg(j).arg(net.terminalMark(i, j)).arg(expected[i][j]);
+                    .arg(i).arg(j).arg(net.arrivals(i, j)).arg(expected[i][j]);
     return {};
 }
 } // namespace

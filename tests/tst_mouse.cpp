@@ -1,6 +1,6 @@
 // Turning the model by dragging and marking boxes by clicking, through real
 // mouse events on a shown view. Runs at device pixel ratio 1 and again at 2.
-#include "scenecamera.h"
+#include "support/viewdriver.h"
 
 #include <QStatusBar>
 
@@ -77,17 +77,17 @@ private slots:
         const QPoint source = terminalAt(1, 3);
         const QPoint destination = terminalAt(3, 1);
         click(Qt::LeftButton, source);
-        QCOMPARE(view->network().terminalSelection(1, 3), int(RedBit));
-        QCOMPARE(view->network().terminalMark(3, 1), int(RedBit));
+        QCOMPARE(view->network().terminalMark(1, 3), int(RedBit));
+        QCOMPARE(view->network().arrivals(3, 1), int(RedBit));
         QImage image = view->grabFramebuffer();
         QCOMPARE_COLOUR(pixelAt(image, destination), 0.5f, 0, 0);
         const CellGeometry g(4);
-        const QPointF frameEdge = project(*view, {g.x(1) + g.t, 1.0f + g.t / 3, g.z(3)});
+        const QPointF frameEdge = project(*view, {g.x(1) + g.boxScale, 1.0f + g.boxScale / 3, g.z(3)});
         QVERIFY(countPixels(image, frameEdge, 3, 1, 0, 0) > 0);
 
         click(Qt::LeftButton, source);
-        QCOMPARE(view->network().terminalSelection(1, 3), 0);
-        QCOMPARE(view->network().terminalMark(3, 1), 0);
+        QCOMPARE(view->network().terminalMark(1, 3), 0);
+        QCOMPARE(view->network().arrivals(3, 1), 0);
         QCOMPARE_COLOUR(pixelAt(view->grabFramebuffer(), destination), 0.7f, 0.7f, 0.7f);
     }
 
@@ -95,9 +95,9 @@ private slots:
     {
         lookAtTopFace();
         click(Qt::RightButton, terminalAt(2, 3));
-        QCOMPARE(view->network().terminalSelection(2, 3), int(BlueBit));
+        QCOMPARE(view->network().terminalMark(2, 3), int(BlueBit));
         click(Qt::MiddleButton, terminalAt(2, 3));
-        QCOMPARE(view->network().terminalSelection(2, 3), BlueBit | GreenBit);
+        QCOMPARE(view->network().terminalMark(2, 3), BlueBit | GreenBit);
 
         // At rest the front row of switches faces the viewer: middle-click (2, 0, 0).
         view->setRotation(0.0f, 0.0f);
@@ -105,10 +105,10 @@ private slots:
         const CellGeometry g(4);
         const QPoint sw = project(*view, {g.x(2), g.y(0), g.z(0) - g.switchHalfSize()}).toPoint();
         click(Qt::MiddleButton, sw);
-        QCOMPARE(view->network().switchSelection(2, 0, 0), int(GreenBit));
+        QCOMPARE(view->network().switchMark(2, 0, 0), int(GreenBit));
         const QPointF edge = project(*view, {g.x(2) + g.switchHalfSize(), g.y(0), g.z(0) - g.switchHalfSize()});
         QVERIFY(countPixels(view->grabFramebuffer(), edge, 3, 0, 1, 0) > 0);
-        QCOMPARE(view->network().terminalSelection(2, 3), BlueBit | GreenBit); // untouched
+        QCOMPARE(view->network().terminalMark(2, 3), BlueBit | GreenBit); // untouched
     }
 
     void unknownButtonChangesNothing()
@@ -118,7 +118,7 @@ private slots:
         const quint64 frames = view->framesDrawn();
         click(Qt::BackButton, terminalAt(1, 1));
         QTest::qWait(10);
-        QCOMPARE(view->network().terminalSelection(1, 1), 0);
+        QCOMPARE(view->network().terminalMark(1, 1), 0);
         QCOMPARE(view->framesDrawn(), frames);
     }
 
@@ -127,11 +127,11 @@ private slots:
         lookAtTopFace();
         click(Qt::LeftButton, terminalAt(0, 0));
         click(Qt::RightButton, terminalAt(3, 2));
-        QVERIFY(view->network().terminalMark(0, 0) != 0);
+        QVERIFY(view->network().arrivals(0, 0) != 0);
         click(Qt::LeftButton, {5, 5});
         for (int i = 0; i < kMaxNetworkSize; ++i)
             for (int j = 0; j < kMaxNetworkSize; ++j)
-                QCOMPARE(view->network().terminalSelection(i, j) | view->network().terminalMark(i, j), 0);
+                QCOMPARE(view->network().terminalMark(i, j) | view->network().arrivals(i, j), 0);
     }
 
     void clickSlop()
@@ -139,14 +139,14 @@ private slots:
         lookAtTopFace();
         const QPoint at = terminalAt(1, 2);
         click(Qt::LeftButton, at, at + QPoint(3, 3)); // still a click, picked at the press point
-        QCOMPARE(view->network().terminalSelection(1, 2), int(RedBit));
+        QCOMPARE(view->network().terminalMark(1, 2), int(RedBit));
         for (QPoint away : {QPoint(4, 0), QPoint(0, -4)}) {
             QTest::qWait(10);
             const quint64 frames = view->framesDrawn();
             QTest::mousePress(view.get(), Qt::LeftButton, {}, at);
             QTest::mouseRelease(view.get(), Qt::LeftButton, {}, at + away); // a drag's end
             QTest::qWait(10);
-            QCOMPARE(view->network().terminalSelection(1, 2), int(RedBit));
+            QCOMPARE(view->network().terminalMark(1, 2), int(RedBit));
             QCOMPARE(view->framesDrawn(), frames);
         }
     }

@@ -1,8 +1,8 @@
 // The network's rules, pick names and angle arithmetic, without a display.
-#include "view/geometry.h"
-#include "view/network.h"
-#include "view/picking.h"
-#include "marksoracle.h"
+#include "scene/geometry.h"
+#include "core/network.h"
+#include "scene/picking.h"
+#include "support/marksoracle.h"
 
 #include <QtTest>
 
@@ -91,21 +91,21 @@ private slots:
         net.toggleTerminal(1, 3, RedBit);
         net.toggleTerminal(1, 3, GreenBit);
         net.toggleTerminal(2, 0, BlueBit);
-        QCOMPARE(net.terminalMark(3, 1), RedBit | GreenBit);
-        QCOMPARE(net.terminalMark(0, 2), int(BlueBit));
-        QVERIFY(net.marks().terminalMarks == oracle::expectedMarks(net));
+        QCOMPARE(net.arrivals(3, 1), RedBit | GreenBit);
+        QCOMPARE(net.arrivals(0, 2), int(BlueBit));
+        QVERIFY(net.marks().arrivals == oracle::expectedMarks(net));
 
         // A dead-end route marks nothing.
         setOffsets(net, 2, 0, 0);
-        QCOMPARE(net.terminalMark(3, 1), 0);
-        QVERIFY(net.marks().terminalMarks == oracle::expectedMarks(net));
+        QCOMPARE(net.arrivals(3, 1), 0);
+        QVERIFY(net.marks().arrivals == oracle::expectedMarks(net));
 
         // Every offset change rebuilds the marks by itself, for each family.
         for (int c1 : {-4, -1, 0, 3, INT_MAX})
             for (int c2 : {-1, 2})
                 for (int c3 : {INT_MIN, -2, 0, 1}) {
                     setOffsets(net, c1, c2, c3);
-                    QVERIFY(net.marks().terminalMarks == oracle::expectedMarks(net));
+                    QVERIFY(net.marks().arrivals == oracle::expectedMarks(net));
                 }
     }
 
@@ -120,11 +120,11 @@ private slots:
         QCOMPARE(net.size(), 8);
         QVERIFY(net.setSize(3));
         QVERIFY(oracle::nothingBeyondSize(net));
-        QVERIFY(net.marks().terminalMarks == oracle::expectedMarks(net));
+        QVERIFY(net.marks().arrivals == oracle::expectedMarks(net));
         QVERIFY(net.setSize(8)); // nothing comes back
-        QCOMPARE(net.terminalSelection(6, 1), 0);
-        QCOMPARE(net.switchSelection(6, 6, 6), 0);
-        QVERIFY(net.marks().terminalMarks == oracle::expectedMarks(net));
+        QCOMPARE(net.terminalMark(6, 1), 0);
+        QCOMPARE(net.switchMark(6, 6, 6), 0);
+        QVERIFY(net.marks().arrivals == oracle::expectedMarks(net));
     }
 
     void clearingFromAStartIndex()
@@ -140,18 +140,18 @@ private slots:
         for (int i = 0; i < kMaxNetworkSize; ++i)
             for (int j = 0; j < kMaxNetworkSize; ++j) {
                 const bool kept = i == 1 && j == 1;
-                QCOMPARE(net.terminalSelection(i, j), kept ? int(RedBit) : 0);
+                QCOMPARE(net.terminalMark(i, j), kept ? int(RedBit) : 0);
                 for (int k = 0; k < kMaxNetworkSize; ++k)
-                    QCOMPARE(net.switchSelection(i, j, k), kept && k == 1 ? int(GreenBit) : 0);
+                    QCOMPARE(net.switchMark(i, j, k), kept && k == 1 ? int(GreenBit) : 0);
                 if (i >= 3 || j >= 3)
-                    QCOMPARE(net.terminalMark(i, j), 0);
+                    QCOMPARE(net.arrivals(i, j), 0);
             }
-        QVERIFY(net.marks().terminalMarks == oracle::expectedMarks(net));
+        QVERIFY(net.marks().arrivals == oracle::expectedMarks(net));
         net.clearFrom(15);
-        QCOMPARE(net.terminalSelection(1, 1), int(RedBit));
+        QCOMPARE(net.terminalMark(1, 1), int(RedBit));
         net.clearFrom(0);
-        QCOMPARE(net.terminalSelection(1, 1), 0);
-        QCOMPARE(net.switchSelection(1, 1, 1), 0);
+        QCOMPARE(net.terminalMark(1, 1), 0);
+        QCOMPARE(net.switchMark(1, 1, 1), 0);
     }
 
     void togglesOutsideTheNetworkAreIgnored()
@@ -162,7 +162,7 @@ private slots:
         net.toggleSwitch(0, 0, 3, RedBit);
         net.toggleSwitch(0, 0, -1, RedBit);
         QVERIFY(net.marks() == Marks{});
-        QCOMPARE(net.terminalSelection(100, 100), 0);
+        QCOMPARE(net.terminalMark(100, 100), 0);
     }
 
     void pickNames_data()

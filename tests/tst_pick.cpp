@@ -3,7 +3,7 @@
 // space), sending GL only the boxes near the pointer must give the same
 // answer as sending every box in drawing order with the rest of the scene.
 // TS_PICK_CASES and TS_PICK_SEED vary it.
-#include "scenecamera.h"
+#include "support/viewdriver.h"
 
 #include <QRandomGenerator>
 
@@ -92,7 +92,7 @@ private slots:
                              .toPoint();
                     break;
                 case 2: // the edge of a terminal box
-                    at = project(*view, {g.x(i) + g.t, 1, g.z(j) + float(rng.bounded(2.0) - 1.0) * g.t}).toPoint();
+                    at = project(*view, {g.x(i) + g.boxScale, 1, g.z(j) + float(rng.bounded(2.0) - 1.0) * g.boxScale}).toPoint();
                     break;
                 default: // anywhere, empty space included
                     at = QPoint(rng.bounded(view->width()), rng.bounded(view->height()));

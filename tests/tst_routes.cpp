@@ -2,8 +2,8 @@
 // with identity matrices, so window coordinates map straight back to model
 // coordinates. Plus a look at real pixels: marked routes solid, wires dashed.
 #include "sceneprobe.h"
-#include "scenecamera.h"
-#include "view/routegeometry.h"
+#include "support/viewdriver.h"
+#include "scene/routegeometry.h"
 
 #include <GL/gl.h>
 
@@ -156,7 +156,7 @@ private slots:
         view->setKJOffset(c3);
         const Colour start{0, 0, 1}, end{0, 0, 0.5f};
         const CellGeometry g(4);
-        const RouteDrawing built = buildRoute(view->network(), routeMode, i0, j0, g.h, g.sideOffset(), start, end);
+        const RouteDrawing built = buildRoute(view->network(), routeMode, i0, j0, g.halfCell, g.sideOffset(), start, end);
         const auto lines = capture([&] { SceneProbe::drawRoute(*view, i0, j0, start, end); }, routeMode == RoutePath);
         std::vector<FeedbackVertex> received;
         for (const Polyline &l : lines)
@@ -246,7 +246,7 @@ private slots:
             QSKIP("line widths are device pixels");
         clickTerminalFromAbove(*view, 1, 3, Qt::LeftButton);
         const CellGeometry g(4);
-        QCOMPARE(view->network().terminalSelection(1, 3), int(RedBit));
+        QCOMPARE(view->network().terminalMark(1, 3), int(RedBit));
         view->setRotation(0, 0);
         view->setSwitchesMode(SwitchesOff);
         QImage image = view->grabFramebuffer();

@@ -1,14 +1,15 @@
 // The routes panel, the mark form, the view's tooltips and what assistive
 // technology is told, on the real window.
 #include "app/globjectwindow.h"
-#include "scenecamera.h"
+#include "support/viewdriver.h"
 
 #include <QAccessible>
 #include <QApplication>
 #include <QDockWidget>
 #include <QHelpEvent>
-#include <QListWidget>
-#include <QPlainTextEdit>
+#include <QAbstractItemModel>
+#include <QListView>
+#include <QUndoStack>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QToolTip>
@@ -31,12 +32,12 @@ class TestRoutesPanel : public QObject
         return found;
     }
 
-    QStringList entries() const
+    QStringList entries(const char *list = "route_list") const
     {
         QStringList texts;
-        auto *list = find<QListWidget>("route_list");
-        for (int r = 0; r < list->count(); ++r)
-            texts << list->item(r)->text();
+        const QAbstractItemModel *model = find<QListView>(list)->model();
+        for (int r = 0; r < model->rowCount(); ++r)
+            texts << model->index(r, 0).data().toString();
         return texts;
     }
 
@@ -79,8 +80,28 @@ private slots:
                  qPrintable(entries()[0]));
         QVERIFY(entries()[0].contains(QStringLiteral("(3, 3, 1)")) && entries()[0].contains(QStringLiteral("(3, 1, 1)")));
         QVERIFY(entries()[0].endsWith(QStringLiteral("up to terminal (3, 1), where it arrives.")));
-        QVERIFY(find<QPlainTextEdit>("route_summary")->toPlainText().contains(
-            QStringLiteral("terminal (3, 1) is reached by red")));
+        QVERIFY(entries("route_summary").contains(QStringLiteral("terminal (3, 1) is reached by red")));
+
+        // A click among many marked terminals adds its one line and words
+        // no other: the list keeps its selection and scroll position.
+        for (int i = 0; i < 4; ++i)
+            view->toggleMark({PickedBox::Terminal, i, 0, -1}, GreenBit);
+        const QAbstractItemModel *model = find<QListView>("route_list")->model();
+        QSignalSpy inserted(model, &QAbstractItemModel::rowsInserted);
+        QSignalSpy removed(model, &QAbstractItemModel::rowsRemoved);
+        QSignalSpy changed(model, &QAbstractItemModel::dataChanged);
+        QSignalSpy reset(model, &QAbstractItemModel::modelReset);
+        clickTerminalFromAbove(*view, 2, 2, Qt::LeftButton);
+        QCOMPARE(inserted.size(), 1);
+        QCOMPARE(inserted[0][1].toInt(), 4); // after (0, 0), (1, 0), (1, 3), (2, 0)
+        clickTerminalFromAbove(*view, 1, 3, Qt::RightButton); // red + blue: one line changes
+        QCOMPARE(changed.size(), 1);
+        QCOMPARE(changed[0][0].toModelIndex().row(), 2);
+        QCOMPARE(removed.size() + reset.size(), 0);
+        view->document()->undoStack()->undo();
+        view->document()->undoStack()->undo();
+        for (int i = 0; i < 4; ++i)
+            view->toggleMark({PickedBox::Terminal, i, 0, -1}, GreenBit);
 
         // c1 = 1: terminal (0, 0) dies at the i = k + c1 family.
         clickTerminalFromAbove(*view, 0, 0, Qt::RightButton);
@@ -108,7 +129,8 @@ private slots:
         const Marks marked = view->network().marks();
         QTest::mouseClick(view, Qt::LeftButton, {}, {2, 2});
         const Marks afterClick = view->network().marks();
-        view->restoreMarks(marked);
+        view->document()->undoStack()->undo();
+        QVERIFY(view->network().marks() == marked);
         find<QPushButton>("clear_marks")->click();
         QVERIFY(view->network().marks() == afterClick);
         QVERIFY(afterClick == Marks{});
@@ -178,12 +200,12 @@ private slots:
         press(Qt::Key_Up, 3); // level 2
         QVERIFY(tabTo("mark_blue"));
         press(Qt::Key_Space, 1);
-        QCOMPARE(view->network().switchSelection(2, 1, 2), int(BlueBit));
+        QCOMPARE(view->network().switchMark(2, 1, 2), int(BlueBit));
         QVERIFY(tabTo("mark_k"));
         press(Qt::Key_Down, 3); // back to "top": the terminal (2, 1)
         QVERIFY(tabTo("mark_green"));
         press(Qt::Key_Space, 1);
-        QCOMPARE(view->network().terminalSelection(2, 1), int(GreenBit));
+        QCOMPARE(view->network().terminalMark(2, 1), int(GreenBit));
         QVERIFY(tabTo("clear_marks"));
         press(Qt::Key_Space, 1);
         QVERIFY(view->network().marks() == Marks{});
@@ -221,7 +243,7 @@ private slots:
         clickTerminalFromAbove(*view, 1, 3, Qt::LeftButton);
         QCOMPARE(a->text(QAccessible::Description),
                  QStringLiteral("N = 4, c1 = 0, c2 = 0, c3 = 0; 1 terminal marked: 1 arrives, 0 die."));
-        QAccessibleInterface *list = QAccessible::queryAccessibleInterface(find<QListWidget>("route_list"));
+        QAccessibleInterface *list = QAccessible::queryAccessibleInterface(find<QListView>("route_list"));
         QVERIFY(list && list->childCount() == 1);
         QVERIFY(list->child(0)->text(QAccessible::Name).contains(QStringLiteral("terminal (1, 3)")));
     }

@@ -1,7 +1,7 @@
 // The network in words: route descriptions, tooltips and the view's summary,
 // with every expected text written out here from the rules.
-#include "view/routetext.h"
-#include "marksoracle.h"
+#include "core/routetext.h"
+#include "support/marksoracle.h"
 #include "routerows.h"
 
 #include <QtTest>

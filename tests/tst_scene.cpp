@@ -1,7 +1,7 @@
 // The scene as drawn: real pixels read back from the view, and the names a
 // selection pass reports, checked against positions projected here from the
 // camera. Runs at device pixel ratio 1 and again at 2.
-#include "scenecamera.h"
+#include "support/viewdriver.h"
 
 #include <GL/gl.h>
 

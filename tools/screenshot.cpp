@@ -8,7 +8,7 @@
 // --check takes a check box's object name, e.g. ik_hilite or kj_opaque.
 #include "app/globjectwindow.h"
 #include "app/startup.h"
-#include "scenecamera.h"
+#include "support/viewdriver.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,11 +1,10 @@
 #pragma once
 
-#include "view/camera.h"
-#include "view/displayoptions.h"
-#include "view/lattice.h"
-#include "view/network.h"
-#include "view/pickculling.h"
-#include "view/picking.h"
+#include "core/networkdocument.h"
+#include "scene/camera.h"
+#include "scene/lattice.h"
+#include "scene/pickculling.h"
+#include "scene/picking.h"
 
 #include <QOpenGLWidget>
 #include <QString>
@@ -16,44 +15,43 @@ class QKeyEvent;
 class QMouseEvent;
 class QWheelEvent;
 
-// The 3D view of the network. It owns the network's state and the display
-// options, changes them through its slots and the mouse, and draws the whole
-// scene in legacy immediate-mode OpenGL.
+// The 3D view of the network. It draws the document's network, display
+// options and view point in legacy immediate-mode OpenGL, and edits the
+// document through its slots, the mouse and the keys. Without a document of
+// its own it makes one.
 class GLBox : public QOpenGLWidget
 {
     Q_OBJECT
 
 public:
-    explicit GLBox(QWidget *parent = nullptr, const char *name = nullptr);
+    explicit GLBox(QWidget *parent = nullptr, const char *name = nullptr, NetworkDocument *document = nullptr);
     ~GLBox() override;
 
-    const ts::SwitchNetwork &network() const { return net; }
-    const ts::DisplayOptions &displayOptions() const { return options; }
-    float rotationX() const { return rotX; }
-    float rotationY() const { return rotY; }
+    NetworkDocument *document() const { return doc; }
+    const ts::SwitchNetwork &network() const { return doc->network(); }
+    const ts::DisplayOptions &displayOptions() const { return doc->displayOptions(); }
+    float rotationX() const { return doc->viewPoint().rotX; }
+    float rotationY() const { return doc->viewPoint().rotY; }
     // The camera of the next frame: the angles and the viewport in device pixels.
-    ts::Camera camera() const { return {rotX, rotY, viewW, viewH, zoomFactor}; }
+    ts::Camera camera() const { return {rotationX(), rotationY(), viewW, viewH, zoom()}; }
 
     // How many frames paintGL has drawn for the screen: what a test counts
     // to see whether a change repainted the view.
     quint64 framesDrawn() const { return frames; }
 
     // Turns the model as a drag would, normalised into [0, 360).
-    void setRotation(float aboutX, float aboutY);
+    void setRotation(float aboutX, float aboutY) { doc->setRotation(aboutX, aboutY); }
 
     // Zoom about the view's centre, kept within [kMinZoom, kMaxZoom]; 1 is
     // the plain camera. Draw and pick share it.
-    double zoom() const { return zoomFactor; }
-    void setZoom(double factor);
+    double zoom() const { return doc->viewPoint().zoom; }
+    void setZoom(double factor) { doc->setZoom(factor); }
     // Angles 0, 0 and no zoom: the view as the program starts.
-    void resetView();
+    void resetView() { doc->setViewPoint({}); }
 
-    // Mark edits as a user makes them: each is what a click does (a toggle
-    // of a box, or a clear on empty space) and is announced by marksEdited.
+    // What a click does: toggle a mark on a box, or clear on empty space.
     void toggleMark(const ts::PickedBox &box, int colourBit);
-    void clearMarks();
-    // Puts back marks saved from this network (an undo); no announcement.
-    void restoreMarks(const ts::Marks &marks);
+    void clearMarks() { doc->clearMarks(); }
 
     // The display pass normally issues the lattice and the wire-style routes
     // in a few large batches, and a pick sends GL only the boxes near the
@@ -100,11 +98,6 @@ public slots:
 
 signals:
     void report(const QString &text);
-    // After a user's edit of the marks (a click, a key, the mark form, or a
-    // smaller size dropping marks): what it was, and the state before it.
-    void marksEdited(const QString &what, const ts::NetworkState &before);
-    // After any change of the network: size, an offset, or the marks.
-    void networkChanged();
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
@@ -123,11 +116,8 @@ private:
     enum class Pass { Display, Select };
 
     void updateGL() { update(); }
-    void networkHasChanged();
-    template <typename T>
-    void setOption(T &field, T value);
-    void setPlaneOption(ts::PlaneFamily family, bool ts::PlaneOptions::*option, bool on);
-    void setOffset(ts::PlaneFamily family, int offset);
+    void followNetwork();
+    void followViewPoint();
     void applyProjection() const;
     void loadProjection();
     void turnBy(int pixelsRight, int pixelsDown);
@@ -142,11 +132,8 @@ private:
     void drawMarkedRoutes();
     void applyPick(const ts::PickResult &result, int colourBit);
 
-    float rotX = 0.0f;
-    float rotY = 0.0f;
-    double zoomFactor = 1.0;
-    ts::SwitchNetwork net;
-    ts::DisplayOptions options;
+    NetworkDocument *doc;
+    double projectionZoom = 1.0; // the zoom of the projection GL holds
     int viewW = 0; // viewport in device pixels, as the pick window needs them
     int viewH = 0;
     int pressX = 0;

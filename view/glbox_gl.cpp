@@ -3,7 +3,7 @@
 #include "view/glbox.h"
 
 #include "view/latticerenderer.h"
-#include "view/routegeometry.h"
+#include "scene/routegeometry.h"
 
 #include <QColor>
 
@@ -71,6 +71,7 @@ void GLBox::loadProjection()
     if (!isValid())
         return;
     makeCurrent();
+    projectionZoom = zoom();
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
     applyProjection();
@@ -86,6 +87,7 @@ void GLBox::resizeGL(int w, int h)
     viewW = qRound(w * ratio);
     viewH = qRound(h * ratio);
     glViewport(0, 0, viewW, viewH);
+    projectionZoom = zoom();
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
     applyProjection();
@@ -105,7 +107,7 @@ void GLBox::drawScene(Pass pass, const PixelRect *pickWindow)
 {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glPushMatrix();
-    for (const SceneStep &step : sceneSteps(rotX, rotY)) {
+    for (const SceneStep &step : sceneSteps(rotationX(), rotationY())) {
         if (step.kind == SceneStep::Rotate)
             glRotatef(step.angle, step.x, step.y, step.z);
         else
@@ -119,7 +121,7 @@ void GLBox::drawScene(Pass pass, const PixelRect *pickWindow)
         // Everything after the lattice carries no name: it never wins a
         // pick and never hides a box from one, so a fast pick skips it.
         glPopMatrix();
-        emit report(QString::fromStdString(angleText(rotX, rotY)));
+        emit report(QString::fromStdString(angleText(rotationX(), rotationY())));
         return;
     }
     glLoadName(kUnnamed);
@@ -131,7 +133,7 @@ void GLBox::drawScene(Pass pass, const PixelRect *pickWindow)
     drawAxisMarker();
     glLineWidth(1.0f);
     drawWireOverlay();
-    const QString text = QString::fromStdString(angleText(rotX, rotY));
+    const QString text = QString::fromStdString(angleText(rotationX(), rotationY()));
     drawMarkedRoutes();
     glPopMatrix();
     emit report(text);
@@ -140,7 +142,7 @@ void GLBox::drawScene(Pass pass, const PixelRect *pickWindow)
 void GLBox::drawLattice(Pass pass, const PixelRect *pickWindow)
 {
     lattice.clear();
-    buildLattice(net, options, lattice);
+    buildLattice(network(), displayOptions(), lattice);
     if (pass == Pass::Display) {
         if (sceneDrawing == SceneDrawing::Plain)
             drawLatticePerBox(lattice);
@@ -164,11 +166,11 @@ void GLBox::drawLattice(Pass pass, const PixelRect *pickWindow)
 
 void GLBox::drawPlanes() const
 {
-    const CellGeometry g(net.size());
+    const CellGeometry g(network().size());
     for (const PlaneFamily family : kAllPlaneFamilies) {
-        const PlaneOptions &plane = options.plane(family);
+        const PlaneOptions &plane = displayOptions().plane(family);
         std::array<Vec3, 4> corners;
-        if (!plane.plane || !planeQuad(family, net.offset(family), g, corners))
+        if (!plane.plane || !planeQuad(family, network().offset(family), g, corners))
             continue;
         colour(info(family).colour);
         if (plane.opaque) {
@@ -211,8 +213,8 @@ void GLBox::drawAxisMarker() const
 
 void GLBox::drawRoute(int i0, int j0, Colour start, Colour end)
 {
-    const CellGeometry g(net.size());
-    const RouteDrawing d = buildRoute(net, options.routeMode, i0, j0, g.h, g.sideOffset(), start, end);
+    const CellGeometry g(network().size());
+    const RouteDrawing d = buildRoute(network(), displayOptions().routeMode, i0, j0, g.halfCell, g.sideOffset(), start, end);
     for (int p = 0; p < d.count; ++p)
         drawPrimitive(d.primitive[p]);
 }
@@ -220,11 +222,11 @@ void GLBox::drawRoute(int i0, int j0, Colour start, Colour end)
 template <typename Colours>
 void GLBox::drawRoutes(Colours colours)
 {
-    const CellGeometry g(net.size());
+    const CellGeometry g(network().size());
     const float s = g.sideOffset();
     // Wire-style routes are independent segments, so they can all share one
     // GL_LINES batch; path-style strips keep their own, and their dashes.
-    const bool oneBatch = options.routeMode != RoutePath && sceneDrawing == SceneDrawing::Batched;
+    const bool oneBatch = displayOptions().routeMode != RoutePath && sceneDrawing == SceneDrawing::Batched;
     if (oneBatch)
         glBegin(GL_LINES);
     for (int i = 0; i < g.n; ++i) {
@@ -236,7 +238,7 @@ void GLBox::drawRoutes(Colours colours)
                 drawRoute(i, j, start, end);
                 continue;
             }
-            emitVertices(buildRoute(net, options.routeMode, i, j, g.h, s, start, end).primitive[0]);
+            emitVertices(buildRoute(network(), displayOptions().routeMode, i, j, g.halfCell, s, start, end).primitive[0]);
         }
     }
     if (oneBatch)
@@ -245,16 +247,16 @@ void GLBox::drawRoutes(Colours colours)
 
 void GLBox::drawWireOverlay()
 {
-    if (options.wiresMode == WiresOff)
+    if (displayOptions().wiresMode == WiresOff)
         return;
-    const CellGeometry g(net.size());
+    const CellGeometry g(network().size());
     glEnable(GL_LINE_STIPPLE);
-    if (options.wiresMode == WiresUsed) {
+    if (displayOptions().wiresMode == WiresUsed) {
         drawRoutes([](int, int, Colour &start, Colour &end) {
             start = end = palette::wireOverlay;
             return true;
         });
-    } else if (options.wiresMode == WiresAll) {
+    } else if (displayOptions().wiresMode == WiresAll) {
         colour(palette::wireOverlay);
         glBegin(GL_LINES);
         for (int a = 0; a < g.n; ++a) {
@@ -275,7 +277,7 @@ void GLBox::drawMarkedRoutes()
 {
     glLineWidth(kMarkedRouteWidth);
     drawRoutes([this](int i, int j, Colour &start, Colour &end) {
-        const int bits = net.terminalSelection(i, j);
+        const int bits = network().terminalMark(i, j);
         start = colourFromBits(bits, palette::selected);
         end = colourFromBits(bits, palette::derived);
         return bits != 0;

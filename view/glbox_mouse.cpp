@@ -2,7 +2,7 @@
 
 #include "view/glbox.h"
 
-#include "view/routetext.h"
+#include "core/routetext.h"
 
 #include <QHelpEvent>
 #include <QKeyEvent>
@@ -45,8 +45,8 @@ void GLBox::mousePressEvent(QMouseEvent *event)
     const QPoint p = eventPoint(event);
     pressX = p.x();
     pressY = p.y();
-    pressRotX = rotX;
-    pressRotY = rotY;
+    pressRotX = rotationX();
+    pressRotY = rotationY();
 }
 
 void GLBox::mouseMoveEvent(QMouseEvent *event)
@@ -55,9 +55,8 @@ void GLBox::mouseMoveEvent(QMouseEvent *event)
     // Measured from the press, not the last move: returning to the press
     // point restores the press angles. update() collapses a burst of moves
     // into one frame showing the last of them.
-    rotY = normaliseAngle(dragAngle(pressRotY, static_cast<long long>(pressX) - p.x()));
-    rotX = normaliseAngle(dragAngle(pressRotX, static_cast<long long>(p.y()) - pressY));
-    updateGL();
+    setRotation(dragAngle(pressRotX, static_cast<long long>(p.y()) - pressY),
+                dragAngle(pressRotY, static_cast<long long>(pressX) - p.x()));
 }
 
 void GLBox::mouseReleaseEvent(QMouseEvent *event)
@@ -126,7 +125,7 @@ void GLBox::applyPick(const PickResult &result, int colourBit)
         clearMarks();
         break;
     case PickResult::Hit:
-        toggleMark(decodePickName(result.name, net.size()), colourBit);
+        toggleMark(decodePickName(result.name, network().size()), colourBit);
         break;
     case PickResult::Overflowed:
         // Something was hit but could not be read: keep the user's marks.
@@ -138,7 +137,7 @@ void GLBox::applyPick(const PickResult &result, int colourBit)
 void GLBox::turnBy(int pixelsRight, int pixelsDown)
 {
     // As a drag of that many pixels from here would turn it.
-    setRotation(dragAngle(rotX, pixelsDown), dragAngle(rotY, -pixelsRight));
+    setRotation(dragAngle(rotationX(), pixelsDown), dragAngle(rotationY(), -pixelsRight));
 }
 
 bool GLBox::event(QEvent *event)
@@ -148,12 +147,12 @@ bool GLBox::event(QEvent *event)
     // Names the box under the pointer with the same pick a click makes.
     const QPoint at = static_cast<QHelpEvent *>(event)->pos();
     const PickResult r = pickAt(at.x(), at.y());
-    const PickedBox box = r.kind == PickResult::Hit ? decodePickName(r.name, net.size()) : PickedBox{};
+    const PickedBox box = r.kind == PickResult::Hit ? decodePickName(r.name, network().size()) : PickedBox{};
     QString text;
     if (box.kind == PickedBox::Terminal)
-        text = QString::fromStdString(describeTerminal(net, box.i, box.j));
+        text = QString::fromStdString(describeTerminal(network(), box.i, box.j));
     else if (box.kind == PickedBox::Switch)
-        text = QString::fromStdString(describeSwitch(net, box.i, box.j, box.k));
+        text = QString::fromStdString(describeSwitch(network(), box.i, box.j, box.k));
     if (text.isEmpty()) {
         QToolTip::hideText();
         event->ignore();
@@ -173,8 +172,8 @@ void GLBox::keyPressEvent(QKeyEvent *event)
     case Qt::Key_Up: turnBy(0, -step); break;
     case Qt::Key_Down: turnBy(0, step); break;
     case Qt::Key_Plus:
-    case Qt::Key_Equal: setZoom(zoomFactor * kZoomStep); break;
-    case Qt::Key_Minus: setZoom(zoomFactor / kZoomStep); break;
+    case Qt::Key_Equal: setZoom(zoom() * kZoomStep); break;
+    case Qt::Key_Minus: setZoom(zoom() / kZoomStep); break;
     case Qt::Key_Home: resetView(); break;
     case Qt::Key_Escape: clearMarks(); break;
     default: QOpenGLWidget::keyPressEvent(event); return;
@@ -189,6 +188,6 @@ void GLBox::wheelEvent(QWheelEvent *event)
         event->ignore();
         return;
     }
-    setZoom(zoomFactor * std::pow(kZoomStep, notches));
+    setZoom(zoom() * std::pow(kZoomStep, notches));
     event->accept();
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "view/lattice.h"
+#include "scene/lattice.h"
 
 #include <vector>
 

@@ -4,7 +4,7 @@
 // clicking terminals from above, and pixel comparisons with the software
 // renderer's rounding tolerance.
 
-#include "view/geometry.h"
+#include "scene/geometry.h"
 #include "view/glbox.h"
 
 #include <QImage>

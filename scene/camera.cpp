@@ -1,4 +1,4 @@
-#include "view/camera.h"
+#include "scene/camera.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,11 +1,11 @@
-#include "view/network.h"
+#include "core/network.h"
 
 namespace ts {
 
 bool Marks::operator==(const Marks &other) const
 {
-    return terminalSelections == other.terminalSelections && terminalMarks == other.terminalMarks &&
-           switchSelections == other.switchSelections;
+    return terminalMarks == other.terminalMarks && arrivals == other.arrivals &&
+           switchMarks == other.switchMarks;
 }
 
 bool SwitchNetwork::setSize(int size)
@@ -13,15 +13,15 @@ bool SwitchNetwork::setSize(int size)
     if (!isValidSize(size))
         return false;
     n = size;
-    clearSelections(size);
-    recomputeMarks();
+    dropMarksFrom(size);
+    recomputeArrivals();
     return true;
 }
 
 void SwitchNetwork::setOffset(PlaneFamily f, int offset)
 {
     offsets[static_cast<std::size_t>(index(f))] = offset;
-    recomputeMarks();
+    recomputeArrivals();
 }
 
 RouteTrace SwitchNetwork::trace(int i0, int j0) const
@@ -51,33 +51,33 @@ void SwitchNetwork::traceRoute(int i0, int j0, int *k, int *i1, int *j1) const
         *j1 = r.j1;
 }
 
-void SwitchNetwork::recomputeMarks()
+void SwitchNetwork::recomputeArrivals()
 {
-    for (auto &row : state.terminalMarks)
+    for (auto &row : state.arrivals)
         row.fill(0);
     for (int i = 0; i < kMaxNetworkSize; ++i) {
         for (int j = 0; j < kMaxNetworkSize; ++j) {
-            const int bits = state.terminalSelections[i][j];
+            const int bits = state.terminalMarks[i][j];
             if (bits == 0)
                 continue;
             const RouteTrace r = trace(i, j);
             if (r.i1 >= 0 && r.j1 >= 0)
-                state.terminalMarks[r.i1][r.j1] |= bits;
+                state.arrivals[r.i1][r.j1] |= bits;
         }
     }
 }
 
-void SwitchNetwork::clearSelections(int start)
+void SwitchNetwork::dropMarksFrom(int start)
 {
     for (int i = 0; i < kMaxNetworkSize; ++i) {
         for (int j = 0; j < kMaxNetworkSize; ++j) {
             if (i >= start || j >= start) {
-                state.terminalSelections[i][j] = 0;
                 state.terminalMarks[i][j] = 0;
+                state.arrivals[i][j] = 0;
             }
             for (int k = 0; k < kMaxNetworkSize; ++k) {
                 if (i >= start || j >= start || k >= start)
-                    state.switchSelections[i][j][k] = 0;
+                    state.switchMarks[i][j][k] = 0;
             }
         }
     }
@@ -85,29 +85,29 @@ void SwitchNetwork::clearSelections(int start)
 
 void SwitchNetwork::clearFrom(int start)
 {
-    clearSelections(start);
-    recomputeMarks();
+    dropMarksFrom(start);
+    recomputeArrivals();
 }
 
 void SwitchNetwork::toggleTerminal(int i, int j, int bit)
 {
     if (inNetwork(i) && inNetwork(j))
-        state.terminalSelections[i][j] ^= bit;
-    recomputeMarks();
+        state.terminalMarks[i][j] ^= bit;
+    recomputeArrivals();
 }
 
 void SwitchNetwork::toggleSwitch(int i, int j, int k, int bit)
 {
     if (inNetwork(i) && inNetwork(j) && inNetwork(k))
-        state.switchSelections[i][j][k] ^= bit;
-    recomputeMarks();
+        state.switchMarks[i][j][k] ^= bit;
+    recomputeArrivals();
 }
 
 void SwitchNetwork::restoreMarks(const Marks &saved)
 {
     state = saved;
-    clearSelections(n);
-    recomputeMarks();
+    dropMarksFrom(n);
+    recomputeArrivals();
 }
 
 } // namespace ts

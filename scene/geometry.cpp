@@ -1,4 +1,4 @@
-#include "view/geometry.h"
+#include "scene/geometry.h"
 
 #include <cmath>
 #include <cstdio>
@@ -17,8 +17,8 @@ CellGeometry::CellGeometry(int size)
 
 CellGeometry::CellGeometry(int size, float halfCell)
     : n(size)
-    , h(halfCell)
-    , t(static_cast<float>(1.0 / (3 * size)))
+    , halfCell(halfCell)
+    , boxScale(static_cast<float>(1.0 / (3 * size)))
 {
 }
 
@@ -50,7 +50,7 @@ bool planeQuad(PlaneFamily family, int offset, const CellGeometry &g, std::array
 {
     if (offset <= -g.n || offset >= g.n)
         return false;
-    const float cell = 2.0f * g.h;
+    const float cell = 2.0f * g.halfCell;
     const float A = offset < 0 ? static_cast<float>(offset) * -cell : 0.0f;
     const float B = offset > 0 ? static_cast<float>(offset) * cell : 0.0f;
     auto value = [A, B](QuadTerm term) {
@@ -98,21 +98,6 @@ Segment networkWire(WireKind kind, int a, int b, const CellGeometry &g)
 float dragAngle(float pressAngle, int pixels)
 {
     return static_cast<float>(pressAngle + kDegreesPerPixel * pixels);
-}
-
-float normaliseAngle(float degrees)
-{
-    if (!std::isfinite(degrees))
-        return 0.0f;
-    // Far from the range, repeated steps of 360 would stop changing the
-    // float; fmod is exact, so it lands where those steps would have.
-    if (degrees < -720.0f || degrees >= 1080.0f)
-        degrees = static_cast<float>(std::fmod(static_cast<double>(degrees), 360.0));
-    while (degrees < 0.0f)
-        degrees += 360.0f;
-    while (degrees >= 360.0f)
-        degrees -= 360.0f;
-    return degrees;
 }
 
 std::string angleText(float rotX, float rotY)

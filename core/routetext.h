@@ -1,6 +1,6 @@
 #pragma once
 
-#include "view/network.h"
+#include "core/network.h"
 
 #include <string>
 

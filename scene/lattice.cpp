@@ -1,4 +1,4 @@
-#include "view/lattice.h"
+#include "scene/lattice.h"
 
 namespace ts {
 
@@ -34,7 +34,7 @@ void buildLattice(const SwitchNetwork &net, const DisplayOptions &options, std::
                 box.name = switchPickName(i, j, k, n);
                 box.centre = {g.x(i), g.y(k), g.z(j)};
                 box.halfSize = {half, half, half};
-                frameStyle(net.switchSelection(i, j, k), box);
+                frameStyle(net.switchMark(i, j, k), box);
                 box.hasFill = filled;
                 box.fillColour = {fill[0], fill[1], fill[2]};
                 boxes.push_back(box);
@@ -42,9 +42,9 @@ void buildLattice(const SwitchNetwork &net, const DisplayOptions &options, std::
             LatticeBox terminal{};
             terminal.name = terminalPickName(i, j, n);
             terminal.centre = {g.x(i), 1.0f, g.z(j)};
-            terminal.halfSize = {g.t, g.t / 3.0f, g.t};
-            frameStyle(net.terminalSelection(i, j), terminal);
-            const int mark = net.terminalMark(i, j);
+            terminal.halfSize = {g.boxScale, g.boxScale / 3.0f, g.boxScale};
+            frameStyle(net.terminalMark(i, j), terminal);
+            const int mark = net.arrivals(i, j);
             terminal.hasFill = true;
             terminal.fillColour = mark ? colourFromBits(mark, palette::derived) : palette::terminalGrey;
             boxes.push_back(terminal);

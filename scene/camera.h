@@ -1,6 +1,7 @@
 #pragma once
 
-#include "view/vec.h"
+#include "core/vec.h"
+#include "core/viewpoint.h"
 
 #include <array>
 
@@ -48,8 +49,6 @@ struct WindowPoint
 
 // Zoom narrows the field of view about the view's centre; at 1 the camera
 // is exactly the one above.
-constexpr double kMinZoom = 0.5;
-constexpr double kMaxZoom = 8.0;
 double fieldOfViewForZoom(double zoom);
 
 struct Camera

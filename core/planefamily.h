@@ -1,7 +1,7 @@
 #pragma once
 
 #include <array>
-#include "view/vec.h"
+#include "core/vec.h"
 
 #include <cstdint>
 

@@ -5,7 +5,7 @@
 // i1 = j0 - c2 and along z to j1 = k - c3, and arrives only if all three
 // lie inside the network. No Qt, so the fuzzer uses it too.
 
-#include "view/network.h"
+#include "core/network.h"
 
 namespace oracle {
 
@@ -36,7 +36,7 @@ inline ts::TerminalGrid expectedMarks(const ts::SwitchNetwork &net)
             const long long i1 = static_cast<long long>(j0) - net.offset(PlaneFamily::JI);
             const long long j1 = k - net.offset(PlaneFamily::KJ);
             if (insideNetwork(k, n) && insideNetwork(i1, n) && insideNetwork(j1, n))
-                marks[static_cast<std::size_t>(i1)][static_cast<std::size_t>(j1)] |= net.terminalSelection(i0, j0);
+                marks[static_cast<std::size_t>(i1)][static_cast<std::size_t>(j1)] |= net.terminalMark(i0, j0);
         }
     return marks;
 }
@@ -47,10 +47,10 @@ inline bool nothingBeyondSize(const ts::SwitchNetwork &net)
     const int n = net.size();
     for (int i = 0; i < ts::kMaxNetworkSize; ++i)
         for (int j = 0; j < ts::kMaxNetworkSize; ++j) {
-            if ((i >= n || j >= n) && (net.terminalSelection(i, j) || net.terminalMark(i, j)))
+            if ((i >= n || j >= n) && (net.terminalMark(i, j) || net.arrivals(i, j)))
                 return false;
             for (int k = 0; k < ts::kMaxNetworkSize; ++k)
-                if ((i >= n || j >= n || k >= n) && net.switchSelection(i, j, k))
+                if ((i >= n || j >= n || k >= n) && net.switchMark(i, j, k))
                     return false;
         }
     return true;

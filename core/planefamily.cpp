@@ -1,4 +1,4 @@
-#include "view/planefamily.h"
+#include "core/planefamily.h"
 
 namespace ts {
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "view/displayoptions.h"
-#include "view/geometry.h"
-#include "view/network.h"
-#include "view/picking.h"
+#include "core/displayoptions.h"
+#include "scene/geometry.h"
+#include "core/network.h"
+#include "scene/picking.h"
 
 #include <vector>
 

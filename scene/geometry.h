@@ -1,7 +1,8 @@
 #pragma once
 
-#include "view/planefamily.h"
-#include "view/vec.h"
+#include "core/planefamily.h"
+#include "core/vec.h"
+#include "core/viewpoint.h"
 
 #include <array>
 #include <cstdint>
@@ -33,22 +34,22 @@ struct CellGeometry
     explicit CellGeometry(int n);
     CellGeometry(int n, float halfCell); // the half cell a caller was handed
     int n;
-    float h; // half cell, 1/n
-    float t; // box scale, 1/(3n)
-    float sideOffset() const { return t / 3.0f; }
+    float halfCell; // 1/n
+    float boxScale; // 1/(3n), the unit cube's scale for a terminal box
+    float sideOffset() const { return boxScale / 3.0f; }
     float x(int i) const { return centre(i); }
     float z(int j) const { return centre(j); }
-    float y(int k) const { return static_cast<float>(1.0 - (2.0 * k + 1.0) * h); }
+    float y(int k) const { return static_cast<float>(1.0 - (2.0 * k + 1.0) * halfCell); }
     float lowest() const { return y(n - 1); }
     float first() const { return centre(0); }
     float last() const { return centre(n - 1); }
-    float switchHalfSize() const { return t / 1.5f; }
+    float switchHalfSize() const { return boxScale / 1.5f; }
     // x of column i moved by s: a terminal's down wire (+s) or up wire (-s).
     // Routes and the wire overlay share it, so their wires coincide exactly.
     float shiftedX(int i, float s) const { return static_cast<float>(centreExact(i) + s); }
 
 private:
-    double centreExact(int i) const { return (2.0 * i + 1.0) * h - 1.0; }
+    double centreExact(int i) const { return (2.0 * i + 1.0) * halfCell - 1.0; }
     float centre(int i) const { return static_cast<float>(centreExact(i)); }
 };
 
@@ -85,9 +86,6 @@ Segment networkWire(WireKind kind, int a, int b, const CellGeometry &g);
 // Rotation of a drag: 5 pixels make one degree, measured from the press.
 constexpr double kDegreesPerPixel = 0.2;
 float dragAngle(float pressAngle, int pixels);
-// Brings an angle into [0, 360) as repeated adding or subtracting of 360
-// would, but in bounded time for any float; NaN and infinities become 0.
-float normaliseAngle(float degrees);
 
 std::string angleText(float rotX, float rotY);
 

@@ -1,4 +1,4 @@
-#include "view/pickculling.h"
+#include "scene/pickculling.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
-#include "view/routegeometry.h"
+#include "scene/routegeometry.h"
 
-#include "view/displayoptions.h"
+#include "core/displayoptions.h"
 
 namespace ts {
 
@@ -85,10 +85,10 @@ void buildPath(const CellGeometry &c, const RouteTrace &r, int i0, int j0, float
 }
 } // namespace
 
-RouteDrawing buildRoute(const SwitchNetwork &net, int routeMode, int i0, int j0, float h, float s,
+RouteDrawing buildRoute(const SwitchNetwork &net, int routeMode, int i0, int j0, float halfCell, float s,
                         Colour start, Colour end)
 {
-    const CellGeometry coords(net.size(), h);
+    const CellGeometry coords(net.size(), halfCell);
     const RouteTrace r = net.trace(i0, j0);
     RouteDrawing d;
     if (routeMode != RoutePath) {

@@ -1,6 +1,6 @@
-#include "view/picking.h"
+#include "scene/picking.h"
 
-#include "view/network.h"
+#include "core/network.h"
 
 namespace ts {
 

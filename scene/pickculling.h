@@ -1,7 +1,7 @@
 #pragma once
 
-#include "view/camera.h"
-#include "view/lattice.h"
+#include "scene/camera.h"
+#include "scene/lattice.h"
 
 #include <vector>
 

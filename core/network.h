@@ -1,13 +1,13 @@
 #pragma once
 
-#include "view/planefamily.h"
+#include "core/planefamily.h"
 
 #include <array>
 
 // The Transpose Switch itself: size, plane offsets and the user's marks, and
 // the rules by which a terminal's route runs through the three plane families.
 // Every operation keeps the model's rules itself: entries beyond the size
-// are 0 and the terminal marks always follow from the selections. No GL and
+// are 0 and the arrivals always follow from the marks. No GL and
 // no widgets here, so the rules can be checked without a display.
 
 namespace ts {
@@ -16,7 +16,7 @@ constexpr int kMaxNetworkSize = 15;
 constexpr int kMinNetworkSize = 1;
 constexpr int kDefaultNetworkSize = 4;
 
-// Colour bits of marks and selections.
+// Colour bits of marks and arrivals.
 enum ColourBit : int { RedBit = 1, GreenBit = 2, BlueBit = 4 };
 
 using TerminalGrid = std::array<std::array<int, kMaxNetworkSize>, kMaxNetworkSize>;
@@ -31,28 +31,14 @@ struct RouteTrace
     bool arrives() const { return j1 >= 0; }
 };
 
-// Everything the user's clicks decide, for saving and restoring it whole.
+// The user's marks and the arrivals that follow from them.
 struct Marks
 {
-    TerminalGrid terminalSelections{};
     TerminalGrid terminalMarks{};
-    SwitchGrid switchSelections{};
+    TerminalGrid arrivals{};
+    SwitchGrid switchMarks{};
     bool operator==(const Marks &other) const;
     bool operator!=(const Marks &other) const { return !(*this == other); }
-};
-
-// What an undo of a mark edit puts back: the marks, and the size and offsets
-// they were made under (a smaller size drops marks; offsets move them).
-struct NetworkState
-{
-    int size = kDefaultNetworkSize;
-    Offsets offsets{};
-    Marks marks;
-    bool operator==(const NetworkState &other) const
-    {
-        return size == other.size && offsets == other.offsets && marks == other.marks;
-    }
-    bool operator!=(const NetworkState &other) const { return !(*this == other); }
 };
 
 class SwitchNetwork
@@ -76,31 +62,36 @@ public:
     // Indices outside the network change nothing.
     void toggleTerminal(int i, int j, int bit);
     void toggleSwitch(int i, int j, int k, int bit);
-    // Zeroes every selection with an index at or above start (0 clears
+    // Zeroes every mark with an index at or above start (0 clears
     // everything) and rebuilds the marks.
     void clearFrom(int start);
 
     RouteTrace trace(int i0, int j0) const;
     void traceRoute(int i0, int j0, int *k = nullptr, int *i1 = nullptr, int *j1 = nullptr) const;
 
-    int terminalSelection(int i, int j) const { return inRange(i, j) ? state.terminalSelections[i][j] : 0; }
     int terminalMark(int i, int j) const { return inRange(i, j) ? state.terminalMarks[i][j] : 0; }
-    int switchSelection(int i, int j, int k) const
+    int arrivals(int i, int j) const { return inRange(i, j) ? state.arrivals[i][j] : 0; }
+    int switchMark(int i, int j, int k) const
     {
-        return inRange(i, j, k) ? state.switchSelections[i][j][k] : 0;
+        return inRange(i, j, k) ? state.switchMarks[i][j][k] : 0;
     }
     const Marks &marks() const { return state; }
-    NetworkState snapshot() const { return {n, offsets, state}; }
-    // Puts back marks saved from a network of this size (an undo); the
-    // terminal marks are rebuilt rather than trusted.
+    // Puts back marks saved from a network of this size; the arrivals are
+    // rebuilt rather than trusted.
     void restoreMarks(const Marks &saved);
+
+    bool operator==(const SwitchNetwork &other) const
+    {
+        return n == other.n && offsets == other.offsets && state == other.state;
+    }
+    bool operator!=(const SwitchNetwork &other) const { return !(*this == other); }
 
 private:
     static bool inRange(int i, int j) { return i >= 0 && j >= 0 && i < kMaxNetworkSize && j < kMaxNetworkSize; }
     static bool inRange(int i, int j, int k) { return inRange(i, j) && k >= 0 && k < kMaxNetworkSize; }
     bool inNetwork(int i) const { return i >= 0 && i < n; }
-    void recomputeMarks();
-    void clearSelections(int start);
+    void recomputeArrivals();
+    void dropMarksFrom(int start);
 
     int n = kDefaultNetworkSize;
     Offsets offsets{};

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "view/geometry.h"
-#include "view/network.h"
+#include "scene/geometry.h"
+#include "core/network.h"
 
 #include <array>
 
@@ -32,7 +32,7 @@ struct RouteDrawing
     std::array<RoutePrimitive, 2> primitive;
 };
 
-RouteDrawing buildRoute(const SwitchNetwork &net, int routeMode, int i0, int j0, float h, float s,
+RouteDrawing buildRoute(const SwitchNetwork &net, int routeMode, int i0, int j0, float halfCell, float s,
                         Colour start, Colour end);
 
 // start*(1-w) + end*w, worked in double.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "view/planefamily.h"
+#include "core/planefamily.h"
 
 #include <array>
 
@@ -19,6 +19,7 @@ struct PlaneOptions
     bool hilite = false;
     bool plane = false;
     bool opaque = false;
+    bool operator==(const PlaneOptions &o) const { return hilite == o.hilite && plane == o.plane && opaque == o.opaque; }
 };
 
 struct DisplayOptions
@@ -30,6 +31,12 @@ struct DisplayOptions
 
     PlaneOptions &plane(PlaneFamily f) { return planes[static_cast<std::size_t>(index(f))]; }
     const PlaneOptions &plane(PlaneFamily f) const { return planes[static_cast<std::size_t>(index(f))]; }
+    bool operator==(const DisplayOptions &o) const
+    {
+        return planes == o.planes && wiresMode == o.wiresMode && routeMode == o.routeMode &&
+               switchesMode == o.switchesMode;
+    }
+    bool operator!=(const DisplayOptions &o) const { return !(*this == o); }
 };
 
 } // namespace ts

@@ -1,4 +1,4 @@
-#include "view/routetext.h"
+#include "core/routetext.h"
 
 #include <vector>
 
@@ -103,9 +103,9 @@ std::string describeTerminal(const SwitchNetwork &net, int i, int j)
     else
         text += std::string("its route dies at ") + relation(r.k < 0 ? PlaneFamily::IK
                                                              : r.i1 < 0 ? PlaneFamily::JI : PlaneFamily::KJ);
-    if (const int sel = net.terminalSelection(i, j))
+    if (const int sel = net.terminalMark(i, j))
         text += "; marked " + colourWords(sel);
-    if (const int mark = net.terminalMark(i, j))
+    if (const int mark = net.arrivals(i, j))
         text += "; reached by " + colourWords(mark);
     return text;
 }
@@ -120,12 +120,12 @@ std::string describeSwitch(const SwitchNetwork &net, int i, int j, int k)
         families += f.relation;
     }
     std::string text = "switch " + triple(i, j, k) + ": " + (families.empty() ? "on no family" : "on " + families);
-    if (const int sel = net.switchSelection(i, j, k))
+    if (const int sel = net.switchMark(i, j, k))
         text += "; marked " + colourWords(sel);
     std::string routes;
     for (int i0 = 0; i0 < net.size(); ++i0)
         for (int j0 = 0; j0 < net.size(); ++j0) {
-            if (!net.terminalSelection(i0, j0))
+            if (!net.terminalMark(i0, j0))
                 continue;
             for (const Turn &t : turns(net, i0, j0))
                 if (t.i == i && t.j == j && t.k == k) {
@@ -144,7 +144,7 @@ std::string describeNetwork(const SwitchNetwork &net)
     int marked = 0, arrive = 0;
     for (int i = 0; i < net.size(); ++i)
         for (int j = 0; j < net.size(); ++j)
-            if (net.terminalSelection(i, j)) {
+            if (net.terminalMark(i, j)) {
                 ++marked;
                 arrive += net.trace(i, j).arrives() ? 1 : 0;
             }

@@ -1,0 +1,214 @@
+#include "core/networkdocument.h"
+
+#include <QDebug>
+#include <QUndoCommand>
+#include <QUndoStack>
+
+#include <algorithm>
+
+using namespace ts;
+
+namespace {
+// What an edit changed, for deciding which edits merge.
+enum EditKind : int { MarksEdit = -1, SizeEdit = 0, OffsetEdit = 1 }; // OffsetEdit + family index
+
+constexpr int kNetworkEditId = 1; // every network edit; mergeWith decides by kind
+} // namespace
+
+// One edit of the network: the whole network before and after it, so that
+// undo and redo put back exactly what was there, marks that a smaller size
+// dropped included.
+class NetworkEdit : public QUndoCommand
+{
+public:
+    NetworkEdit(NetworkDocument *document, const SwitchNetwork &before, const SwitchNetwork &after,
+                const QString &text, int kind)
+        : QUndoCommand(text)
+        , document(document)
+        , before(before)
+        , after(after)
+        , kind(kind)
+        , era(document->undoEra)
+    {
+    }
+
+    int id() const override { return kNetworkEditId; }
+    void undo() override
+    {
+        ++document->undoEra;
+        document->show(before);
+    }
+    void redo() override
+    {
+        if (!firstRedo)
+            ++document->undoEra;
+        firstRedo = false;
+        document->show(after);
+    }
+
+    bool mergeWith(const QUndoCommand *command) override
+    {
+        // Only edits in a row merge: after an undo or redo the next edit
+        // starts a command of its own.
+        const auto *next = static_cast<const NetworkEdit *>(command);
+        if (next->era != era)
+            return false;
+        const bool sameSpin = kind != MarksEdit && next->kind == kind;
+        if (!sameSpin && !(kind == SizeEdit && next->isClampTo(after.size())))
+            return false;
+        after = next->after;
+        setObsolete(before == after);
+        return true;
+    }
+
+private:
+    // An offset brought from outside -n..n to the nearer bound: what the
+    // panel does to the offsets when the size shrinks, part of that change.
+    bool isClampTo(int n) const
+    {
+        if (kind < OffsetEdit)
+            return false;
+        const auto family = static_cast<PlaneFamily>(kind - OffsetEdit);
+        const int was = before.offset(family);
+        return (was < -n || was > n) && after.offset(family) == std::clamp(was, -n, n);
+    }
+
+    NetworkDocument *document;
+    SwitchNetwork before, after;
+    int kind;
+    quint64 era;
+    bool firstRedo = true; // push() does the edit through redo()
+};
+
+NetworkDocument::NetworkDocument(QObject *parent)
+    : QObject(parent)
+    , history(new QUndoStack(this))
+{
+}
+
+NetworkDocument::~NetworkDocument() = default;
+
+void NetworkDocument::edit(const SwitchNetwork &next, const QString &what, int kind)
+{
+    if (next == net)
+        return;
+    history->push(new NetworkEdit(this, net, next, what, kind));
+}
+
+void NetworkDocument::show(const SwitchNetwork &next)
+{
+    const SwitchNetwork was = net;
+    net = next;
+    if (net.size() != was.size())
+        emit sizeChanged(net.size());
+    for (const PlaneFamily family : kAllPlaneFamilies)
+        if (net.offset(family) != was.offset(family))
+            emit offsetChanged(family, net.offset(family));
+    if (net.marks() != was.marks())
+        emit marksChanged();
+    emit networkChanged();
+}
+
+void NetworkDocument::setSize(int n)
+{
+    if (n == net.size())
+        return;
+    SwitchNetwork next = net;
+    if (!next.setSize(n)) {
+        qWarning().noquote() << QStringLiteral("Invalid size requested! (%1).  Valid range is 1-%2")
+                                    .arg(n)
+                                    .arg(kMaxNetworkSize);
+        return;
+    }
+    edit(next, tr("Change Size"), SizeEdit);
+}
+
+void NetworkDocument::setOffset(PlaneFamily family, int offset)
+{
+    if (net.offset(family) == offset)
+        return;
+    SwitchNetwork next = net;
+    next.setOffset(family, offset);
+    edit(next, tr("Change %1").arg(QLatin1String(info(family).offsetName)), OffsetEdit + index(family));
+}
+
+void NetworkDocument::toggleTerminal(int i, int j, int colourBit)
+{
+    SwitchNetwork next = net;
+    next.toggleTerminal(i, j, colourBit);
+    edit(next, tr("Mark Terminal"), MarksEdit);
+}
+
+void NetworkDocument::toggleSwitch(int i, int j, int k, int colourBit)
+{
+    SwitchNetwork next = net;
+    next.toggleSwitch(i, j, k, colourBit);
+    edit(next, tr("Mark Switch"), MarksEdit);
+}
+
+void NetworkDocument::clearMarks()
+{
+    SwitchNetwork next = net;
+    next.clearFrom(0);
+    edit(next, tr("Clear Marks"), MarksEdit);
+}
+
+void NetworkDocument::replaceNetwork(const SwitchNetwork &next, const QString &what)
+{
+    edit(next, what, MarksEdit);
+}
+
+void NetworkDocument::setDisplayOptions(const DisplayOptions &next)
+{
+    if (next == options)
+        return;
+    options = next;
+    emit displayOptionsChanged();
+}
+
+void NetworkDocument::setRouteMode(int mode)
+{
+    DisplayOptions next = options;
+    next.routeMode = static_cast<RouteMode>(mode);
+    setDisplayOptions(next);
+}
+
+void NetworkDocument::setWiresMode(int mode)
+{
+    DisplayOptions next = options;
+    next.wiresMode = static_cast<WiresMode>(mode);
+    setDisplayOptions(next);
+}
+
+void NetworkDocument::setSwitchesMode(int mode)
+{
+    DisplayOptions next = options;
+    next.switchesMode = static_cast<SwitchesMode>(mode);
+    setDisplayOptions(next);
+}
+
+void NetworkDocument::setPlaneOption(PlaneFamily family, bool PlaneOptions::*option, bool on)
+{
+    DisplayOptions next = options;
+    next.plane(family).*option = on;
+    setDisplayOptions(next);
+}
+
+void NetworkDocument::setViewPoint(const ViewPoint &next)
+{
+    const ViewPoint normal{normaliseAngle(next.rotX), normaliseAngle(next.rotY), normaliseZoom(next.zoom)};
+    if (normal == view)
+        return;
+    view = normal;
+    emit viewPointChanged();
+}
+
+void NetworkDocument::setRotation(float aboutX, float aboutY)
+{
+    setViewPoint({aboutX, aboutY, view.zoom});
+}
+
+void NetworkDocument::setZoom(double zoom)
+{
+    setViewPoint({view.rotX, view.rotY, zoom});
+}
