@@ -20,8 +20,8 @@ constexpr Colour terminalGrey{0.7f, 0.7f, 0.7f};
 constexpr Colour deadEndGrey{0.2f, 0.2f, 0.2f};
 constexpr Colour wireOverlay{0.7f, 0.7f, 0.0f};
 constexpr float highlight = 0.8f;
-constexpr float selected = 1.0f; // per colour bit of a user's selection
-constexpr float derived = 0.5f;  // per colour bit of a mark or a route's end
+constexpr float marked = 1.0f;  // per colour bit of a user's mark
+constexpr float derived = 0.5f; // per colour bit of an arrival or a route's end
 } // namespace palette
 
 // Each set colour bit (1 red, 2 green, 4 blue) gives level in its channel.

@@ -7,7 +7,7 @@ void frameStyle(int bits, LatticeBox &box)
 {
     box.hasFrame = true;
     box.frameWidth = bits ? kThickLine : kThinLine;
-    box.frameColour = bits ? colourFromBits(bits, palette::selected) : palette::white;
+    box.frameColour = bits ? colourFromBits(bits, palette::marked) : palette::white;
 }
 } // namespace
 

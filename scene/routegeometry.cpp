@@ -85,7 +85,7 @@ void buildPath(const CellGeometry &c, const RouteTrace &r, int i0, int j0, float
 }
 } // namespace
 
-RouteDrawing buildRoute(const SwitchNetwork &net, int routeMode, int i0, int j0, float halfCell, float s,
+RouteDrawing buildRoute(const SwitchNetwork &net, int routeMode, int i0, int j0, float halfCell, float sideOffset,
                         Colour start, Colour end)
 {
     const CellGeometry coords(net.size(), halfCell);
@@ -93,9 +93,9 @@ RouteDrawing buildRoute(const SwitchNetwork &net, int routeMode, int i0, int j0,
     RouteDrawing d;
     if (routeMode != RoutePath) {
         d.count = 1;
-        buildWires(coords, r, i0, j0, s, start, end, d.primitive[0]);
+        buildWires(coords, r, i0, j0, sideOffset, start, end, d.primitive[0]);
     } else {
-        buildPath(coords, r, i0, j0, s, start, end, d);
+        buildPath(coords, r, i0, j0, sideOffset, start, end, d);
     }
     return d;
 }

@@ -32,7 +32,7 @@ struct RouteDrawing
     std::array<RoutePrimitive, 2> primitive;
 };
 
-RouteDrawing buildRoute(const SwitchNetwork &net, int routeMode, int i0, int j0, float halfCell, float s,
+RouteDrawing buildRoute(const SwitchNetwork &net, int routeMode, int i0, int j0, float halfCell, float sideOffset,
                         Colour start, Colour end);
 
 // start*(1-w) + end*w, worked in double.

@@ -41,7 +41,7 @@ inline ts::TerminalGrid expectedMarks(const ts::SwitchNetwork &net)
     return marks;
 }
 
-// Nothing selected or marked at an index at or beyond the size.
+// No mark or arrival at an index at or beyond the size.
 inline bool nothingBeyondSize(const ts::SwitchNetwork &net)
 {
     const int n = net.size();

@@ -37,7 +37,7 @@ class TestFaithful : public QObject
             QTest::mouseClick(view.get(), buttons[t % 3], {}, project(*view, {g.x(t), 1, g.z(n - 1 - t)}).toPoint());
         view->setRotation(0, 0);
         QCoreApplication::processEvents();
-        // A front switch selected too, for a thick frame inside the lattice.
+        // A front switch marked too, for a thick frame inside the lattice.
         QTest::mouseClick(view.get(), Qt::MiddleButton, {},
                           project(*view, {g.x(0), g.y(0), g.z(0) - g.switchHalfSize()}).toPoint());
     }

@@ -403,7 +403,7 @@ private slots:
         const LatticeBox &plain = find(31);
         QCOMPARE(plain.frameWidth, 1.0f);
         QCOMPARE_NEAR(q(plain.frameColour), QVector3D(1, 1, 1));
-        QCOMPARE_NEAR(q(find(13).frameColour), QVector3D(1, 0, 0)); // terminal (1, 3), selected
+        QCOMPARE_NEAR(q(find(13).frameColour), QVector3D(1, 0, 0)); // terminal (1, 3), marked
         QCOMPARE_NEAR(q(find(7).fillColour), QVector3D(0.5f, 0, 0)); // (3, 1), where it arrives
         QCOMPARE_NEAR(q(find(0).fillColour), QVector3D(0.7f, 0.7f, 0.7f));
         QCOMPARE_NEAR(q(find(7).halfSize), QVector3D(1.0f / 12, 1.0f / 36, 1.0f / 12));

@@ -38,7 +38,7 @@ QString invariantBroken(const GLBox &view)
     if (!(view.rotationX() >= 0 && view.rotationX() < 360 && view.rotationY() >= 0 && view.rotationY() < 360))
         return QStringLiteral("angles %1 %2").arg(view.rotationX()).arg(view.rotationY());
     if (!oracle::nothingBeyondSize(net))
-        return QStringLiteral("a selection or mark beyond N");
+        return QStringLiteral("a mark or arrival beyond N");
     const TerminalGrid expected = oracle::expectedMarks(net);
     for (int i = 0; i < kMaxNetworkSize; ++i)
         for (int j = 0; j < kMaxNetworkSize; ++j)

@@ -85,7 +85,7 @@ private slots:
         }
     }
 
-    void marksFollowSelectionsAndOffsets()
+    void arrivalsFollowMarksAndOffsets()
     {
         SwitchNetwork net = networkWith(4);
         net.toggleTerminal(1, 3, RedBit);

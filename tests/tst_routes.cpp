@@ -213,7 +213,7 @@ private slots:
     {
         view->setWiresMode(WiresUsed);
         const auto lines = capture([&] { SceneProbe::drawWireOverlay(*view); });
-        QCOMPARE(segmentCount(lines), size_t(16 * 5)); // every terminal's route, none selected
+        QCOMPARE(segmentCount(lines), size_t(16 * 5)); // every terminal's route, none marked
         for (const Polyline &l : lines)
             for (const FeedbackVertex &v : l.vertices)
                 QCOMPARE_VEC(v.colour, QVector3D(0.7f, 0.7f, 0), kFeedbackColourTolerance);

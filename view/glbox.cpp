@@ -21,7 +21,7 @@ GLBox::GLBox(QWidget *parent, const char *name, NetworkDocument *document)
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(tr("3D view of the network"));
     connect(doc, &NetworkDocument::networkChanged, this, &GLBox::followNetwork);
-    connect(doc, &NetworkDocument::displayOptionsChanged, this, [this] { updateGL(); });
+    connect(doc, &NetworkDocument::displayOptionsChanged, this, [this] { update(); });
     connect(doc, &NetworkDocument::viewPointChanged, this, &GLBox::followViewPoint);
     setAccessibleDescription(QString::fromStdString(describeNetwork(network())));
     lattice.reserve(static_cast<size_t>(kMaxNetworkSize) * kMaxNetworkSize * (kMaxNetworkSize + 1));
@@ -31,7 +31,7 @@ GLBox::~GLBox() = default;
 
 void GLBox::followNetwork()
 {
-    updateGL();
+    update();
     // What a screen reader says about the view follows what it shows.
     setAccessibleDescription(QString::fromStdString(describeNetwork(network())));
 }
@@ -40,7 +40,7 @@ void GLBox::followViewPoint()
 {
     if (zoom() != projectionZoom)
         loadProjection();
-    updateGL();
+    update();
 }
 
 void GLBox::toggleMark(const PickedBox &box, int colourBit)
@@ -56,7 +56,7 @@ void GLBox::setSceneDrawing(SceneDrawing drawing)
     if (sceneDrawing == drawing)
         return;
     sceneDrawing = drawing;
-    updateGL();
+    update();
 }
 
 // Each slot sets the document; the document compares first, and the view

@@ -115,7 +115,6 @@ private:
 
     enum class Pass { Display, Select };
 
-    void updateGL() { update(); }
     void followNetwork();
     void followViewPoint();
     void applyProjection() const;

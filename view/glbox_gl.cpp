@@ -223,7 +223,6 @@ template <typename Colours>
 void GLBox::drawRoutes(Colours colours)
 {
     const CellGeometry g(network().size());
-    const float s = g.sideOffset();
     // Wire-style routes are independent segments, so they can all share one
     // GL_LINES batch; path-style strips keep their own, and their dashes.
     const bool oneBatch = displayOptions().routeMode != RoutePath && sceneDrawing == SceneDrawing::Batched;
@@ -238,7 +237,7 @@ void GLBox::drawRoutes(Colours colours)
                 drawRoute(i, j, start, end);
                 continue;
             }
-            emitVertices(buildRoute(network(), displayOptions().routeMode, i, j, g.halfCell, s, start, end).primitive[0]);
+            emitVertices(buildRoute(network(), displayOptions().routeMode, i, j, g.halfCell, g.sideOffset(), start, end).primitive[0]);
         }
     }
     if (oneBatch)
@@ -278,7 +277,7 @@ void GLBox::drawMarkedRoutes()
     glLineWidth(kMarkedRouteWidth);
     drawRoutes([this](int i, int j, Colour &start, Colour &end) {
         const int bits = network().terminalMark(i, j);
-        start = colourFromBits(bits, palette::selected);
+        start = colourFromBits(bits, palette::marked);
         end = colourFromBits(bits, palette::derived);
         return bits != 0;
     });

@@ -129,7 +129,7 @@ void GLBox::applyPick(const PickResult &result, int colourBit)
         break;
     case PickResult::Overflowed:
         // Something was hit but could not be read: keep the user's marks.
-        updateGL();
+        update();
         break;
     }
 }
