@@ -80,10 +80,81 @@ private:
     bool firstRedo = true; // push() does the edit through redo()
 };
 
+// A change of the lesson's title and notes.
+class LessonTextEdit : public QUndoCommand
+{
+public:
+    LessonTextEdit(NetworkDocument *document, const QString &title, const QString &notes)
+        : QUndoCommand(NetworkDocument::tr("Edit Lesson Notes"))
+        , document(document)
+        , before{document->title(), document->notes()}
+        , after{title, notes}
+    {
+    }
+
+    void undo() override { document->showLessonText(before[0], before[1]); }
+    void redo() override { document->showLessonText(after[0], after[1]); }
+
+private:
+    NetworkDocument *document;
+    QString before[2], after[2];
+};
+
 NetworkDocument::NetworkDocument(QObject *parent)
     : QObject(parent)
     , history(new QUndoStack(this))
 {
+    connect(history, &QUndoStack::cleanChanged, this, &NetworkDocument::checkModified);
+}
+
+Lesson NetworkDocument::lesson() const
+{
+    return {lessonTitle, lessonNotes, net, options, view};
+}
+
+void NetworkDocument::open(const Lesson &lesson)
+{
+    history->clear();
+    show(lesson.network);
+    showLessonText(lesson.title, lesson.notes);
+    setDisplayOptions(lesson.options);
+    setViewPoint(lesson.view);
+    markSaved();
+}
+
+void NetworkDocument::setLessonText(const QString &title, const QString &notes)
+{
+    if (title != lessonTitle || notes != lessonNotes)
+        history->push(new LessonTextEdit(this, title, notes));
+}
+
+void NetworkDocument::showLessonText(const QString &title, const QString &notes)
+{
+    if (title == lessonTitle && notes == lessonNotes)
+        return;
+    lessonTitle = title;
+    lessonNotes = notes;
+    emit lessonTextChanged();
+}
+
+bool NetworkDocument::isModified() const
+{
+    return !history->isClean() || options != savedOptions;
+}
+
+void NetworkDocument::markSaved()
+{
+    history->setClean();
+    savedOptions = options;
+    checkModified();
+}
+
+void NetworkDocument::checkModified()
+{
+    if (isModified() == wasModified)
+        return;
+    wasModified = !wasModified;
+    emit modifiedChanged(wasModified);
 }
 
 NetworkDocument::~NetworkDocument() = default;
@@ -164,6 +235,7 @@ void NetworkDocument::setDisplayOptions(const DisplayOptions &next)
         return;
     options = next;
     emit displayOptionsChanged();
+    checkModified();
 }
 
 void NetworkDocument::setRouteMode(int mode)

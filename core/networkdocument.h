@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/displayoptions.h"
+#include "core/lesson.h"
 #include "core/network.h"
 #include "core/viewpoint.h"
 
@@ -29,6 +30,21 @@ public:
     const ts::DisplayOptions &displayOptions() const { return options; }
     const ts::ViewPoint &viewPoint() const { return view; }
     QUndoStack *undoStack() const { return history; }
+    const QString &title() const { return lessonTitle; }
+    const QString &notes() const { return lessonNotes; }
+
+    // Everything at once, as a lesson file holds it.
+    ts::Lesson lesson() const;
+    // Replaces everything and starts a new history: opening is no edit.
+    void open(const ts::Lesson &lesson);
+    // The lecturer's title and notes, as one undoable edit.
+    void setLessonText(const QString &title, const QString &notes);
+
+    // Whether anything a lesson saves has changed since the last markSaved()
+    // or open(): an edit in the history or a display option. Turning and
+    // zooming are saved too but change nothing worth asking about.
+    bool isModified() const;
+    void markSaved();
 
     // Edits of the network, each one undoable command.
     // A size outside 1..15 is refused with the message on standard error.
@@ -64,15 +80,23 @@ signals:
     void networkChanged();
     void displayOptionsChanged();
     void viewPointChanged();
+    void lessonTextChanged();
+    void modifiedChanged(bool modified);
 
 private:
     friend class NetworkEdit;
+    friend class LessonTextEdit;
     void edit(const ts::SwitchNetwork &next, const QString &what, int kind);
     void show(const ts::SwitchNetwork &next);
+    void showLessonText(const QString &title, const QString &notes);
+    void checkModified();
 
     ts::SwitchNetwork net;
     ts::DisplayOptions options;
     ts::ViewPoint view;
+    QString lessonTitle, lessonNotes;
     QUndoStack *history;
+    ts::DisplayOptions savedOptions;
+    bool wasModified = false;
     quint64 undoEra = 0; // counts undos and redos; edits merge only within one
 };

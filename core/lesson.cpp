@@ -1,0 +1,360 @@
+#include "core/lesson.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSaveFile>
+#include <QStringList>
+
+#include <algorithm>
+#include <cmath>
+
+namespace ts {
+
+namespace {
+constexpr char kFormat[] = "transpose-switch-lesson";
+const char *const kRouteNames[] = {"path", "wire"};
+const char *const kWiresNames[] = {"off", "used", "all"};
+const char *const kSwitchesNames[] = {"fill", "frame", "off"};
+const char *const kColourNames[] = {"red", "green", "blue"};
+const char *const kOffsetKeys[] = {"c1", "c2", "c3"};
+const char *const kOptionKeys[] = {"hilite", "plane", "opaque"};
+constexpr bool PlaneOptions::*kOptionFields[] = {&PlaneOptions::hilite, &PlaneOptions::plane, &PlaneOptions::opaque};
+
+// The first thing wrong, with where it is ("marks[2].colours"). Thrown only
+// inside the reader below and caught by parseLesson, so that each check is
+// one line and the first failure ends the reading.
+struct Refusal
+{
+    QString message;
+};
+
+// Typed reading of JSON values; each refuses a value of the wrong kind.
+struct Reader
+{
+    static QString path(const QString &where, const char *key)
+    {
+        return where.isEmpty() ? QLatin1String(key) : where + QLatin1Char('.') + QLatin1String(key);
+    }
+
+    static int wholeNumber(const QJsonValue &v, const QString &where)
+    {
+        const double d = v.toDouble();
+        if (!v.isDouble() || std::floor(d) != d || std::fabs(d) > 1e9)
+            throw Refusal{QStringLiteral("\"%1\" must be a whole number").arg(where)};
+        return static_cast<int>(d);
+    }
+
+    static QJsonObject object(const QJsonValue &v, const QString &where)
+    {
+        if (!v.isObject())
+            throw Refusal{QStringLiteral("\"%1\" must be an object").arg(where)};
+        return v.toObject();
+    }
+
+    static QJsonArray array(const QJsonValue &v, const QString &where, int size = -1)
+    {
+        if (!v.isArray() || (size >= 0 && v.toArray().size() != size))
+            throw Refusal{size < 0 ? QStringLiteral("\"%1\" must be a list").arg(where)
+                                   : QStringLiteral("\"%1\" must be a list of %2").arg(where).arg(size)};
+        return v.toArray();
+    }
+
+    static QString string(const QJsonValue &v, const QString &where)
+    {
+        if (!v.isString())
+            throw Refusal{QStringLiteral("\"%1\" must be a text").arg(where)};
+        return v.toString();
+    }
+
+    template <std::size_t N>
+    static int name(const QJsonValue &v, const QString &where, const char *const (&names)[N])
+    {
+        const QString s = string(v, where);
+        QStringList allowed;
+        for (std::size_t n = 0; n < N; ++n) {
+            if (s == QLatin1String(names[n]))
+                return static_cast<int>(n);
+            allowed << QStringLiteral("\"%1\"").arg(QLatin1String(names[n]));
+        }
+        throw Refusal{QStringLiteral("\"%1\" must be one of %2, not \"%3\"").arg(where, allowed.join(QStringLiteral(", ")), s)};
+    }
+};
+
+Lesson readLesson(const QJsonObject &root)
+{
+    using R = Reader;
+    if (root.value(QLatin1String("format")) != QLatin1String(kFormat))
+        throw Refusal{QStringLiteral("not a lesson: \"format\" must be \"%1\"").arg(QLatin1String(kFormat))};
+    const QJsonValue versionValue = root.value(QLatin1String("version"));
+    if (versionValue.isUndefined())
+        throw Refusal{QStringLiteral("\"version\" is missing")};
+    const int version = R::wholeNumber(versionValue, QStringLiteral("version"));
+    if (version > kLessonVersion)
+        throw Refusal{QStringLiteral("made by a newer version of the program (lesson version %1)").arg(version)};
+    if (version < 1)
+        throw Refusal{QStringLiteral("\"version\" must be 1")};
+
+    Lesson lesson;
+    auto has = [&root](const char *key) { return root.contains(QLatin1String(key)); };
+    auto value = [&root](const char *key) { return root.value(QLatin1String(key)); };
+    if (has("title"))
+        lesson.title = R::string(value("title"), QStringLiteral("title"));
+    if (has("notes"))
+        lesson.notes = R::string(value("notes"), QStringLiteral("notes"));
+
+    SwitchNetwork &net = lesson.network;
+    if (has("size")) {
+        const int n = R::wholeNumber(value("size"), QStringLiteral("size"));
+        if (!net.setSize(n))
+            throw Refusal{QStringLiteral("\"size\" must be from %1 to %2, not %3")
+                              .arg(kMinNetworkSize)
+                              .arg(kMaxNetworkSize)
+                              .arg(n)};
+    }
+    const int n = net.size();
+    if (has("offsets")) {
+        const QJsonObject offsets = R::object(value("offsets"), QStringLiteral("offsets"));
+        for (const PlaneFamily family : kAllPlaneFamilies) {
+            const char *key = kOffsetKeys[index(family)];
+            if (!offsets.contains(QLatin1String(key)))
+                continue;
+            const QString where = R::path(QStringLiteral("offsets"), key);
+            const int c = R::wholeNumber(offsets.value(QLatin1String(key)), where);
+            if (c < -n || c > n)
+                throw Refusal{QStringLiteral("\"%1\" must be from %2 to %3 at size %3, not %4").arg(where).arg(-n).arg(n).arg(c)};
+            net.setOffset(family, c);
+        }
+    }
+    if (has("routes"))
+        lesson.options.routeMode = static_cast<RouteMode>(R::name(value("routes"), QStringLiteral("routes"), kRouteNames));
+    if (has("wires"))
+        lesson.options.wiresMode = static_cast<WiresMode>(R::name(value("wires"), QStringLiteral("wires"), kWiresNames));
+    if (has("switches"))
+        lesson.options.switchesMode =
+            static_cast<SwitchesMode>(R::name(value("switches"), QStringLiteral("switches"), kSwitchesNames));
+    if (has("families")) {
+        const QJsonObject families = R::object(value("families"), QStringLiteral("families"));
+        for (const PlaneFamilyInfo &family : kPlaneFamilies) {
+            if (!families.contains(QLatin1String(family.prefix)))
+                continue;
+            const QString where = R::path(QStringLiteral("families"), family.prefix);
+            const QJsonObject options = R::object(families.value(QLatin1String(family.prefix)), where);
+            for (int o = 0; o < 3; ++o) {
+                const QJsonValue v = options.value(QLatin1String(kOptionKeys[o]));
+                if (v.isUndefined())
+                    continue;
+                if (!v.isBool())
+                    throw Refusal{QStringLiteral("\"%1\" must be true or false").arg(R::path(where, kOptionKeys[o]))};
+                lesson.options.plane(family.family).*kOptionFields[o] = v.toBool();
+            }
+        }
+    }
+    if (has("marks")) {
+        const QJsonArray marks = R::array(value("marks"), QStringLiteral("marks"));
+        for (int m = 0; m < marks.size(); ++m) {
+            const QString where = QStringLiteral("marks[%1]").arg(m);
+            const QJsonObject mark = R::object(marks[m], where);
+            const bool terminal = mark.contains(QLatin1String("terminal"));
+            if (terminal == mark.contains(QLatin1String("switch")))
+                throw Refusal{QStringLiteral("\"%1\" must name one \"terminal\" or one \"switch\"").arg(where)};
+            const char *kind = terminal ? "terminal" : "switch";
+            const QJsonArray at = R::array(mark.value(QLatin1String(kind)), R::path(where, kind), terminal ? 2 : 3);
+            int index[3] = {0, 0, 0};
+            for (int a = 0; a < at.size(); ++a) {
+                index[a] = R::wholeNumber(at[a], QStringLiteral("%1[%2]").arg(R::path(where, kind)).arg(a));
+                if (index[a] < 0 || index[a] >= n)
+                    throw Refusal{QStringLiteral("\"%1\" lies outside the network of size %2").arg(R::path(where, kind)).arg(n)};
+            }
+            const QString colourWhere = R::path(where, "colours");
+            const QJsonArray colours = R::array(mark.value(QLatin1String("colours")), colourWhere);
+            if (colours.isEmpty())
+                throw Refusal{QStringLiteral("\"%1\" names no colour").arg(colourWhere)};
+            for (const QJsonValue &colour : colours) {
+                const int bit = 1 << R::name(colour, colourWhere, kColourNames);
+                const int has = terminal ? net.terminalMark(index[0], index[1])
+                                         : net.switchMark(index[0], index[1], index[2]);
+                if (has & bit)
+                    continue; // a colour named twice is the same mark
+                if (terminal)
+                    net.toggleTerminal(index[0], index[1], bit);
+                else
+                    net.toggleSwitch(index[0], index[1], index[2], bit);
+            }
+        }
+    }
+    if (has("view")) {
+        const QJsonObject view = R::object(value("view"), QStringLiteral("view"));
+        if (view.contains(QLatin1String("angles"))) {
+            const QJsonArray angles = R::array(view.value(QLatin1String("angles")), QStringLiteral("view.angles"), 2);
+            float a[2] = {};
+            for (int i = 0; i < 2; ++i) {
+                if (!angles[i].isDouble() || !std::isfinite(angles[i].toDouble()) ||
+                    !std::isfinite(static_cast<float>(angles[i].toDouble())))
+                    throw Refusal{QStringLiteral("\"view.angles[%1]\" must be a finite number").arg(i)};
+                a[i] = normaliseAngle(static_cast<float>(angles[i].toDouble()));
+            }
+            lesson.view.rotX = a[0];
+            lesson.view.rotY = a[1];
+        }
+        if (view.contains(QLatin1String("zoom"))) {
+            const QJsonValue zoom = view.value(QLatin1String("zoom"));
+            const double z = zoom.toDouble();
+            if (!zoom.isDouble() || !(z >= kMinZoom && z <= kMaxZoom))
+                throw Refusal{QStringLiteral("\"view.zoom\" must be a number from %1 to %2").arg(kMinZoom).arg(kMaxZoom)};
+            lesson.view.zoom = z;
+        }
+    }
+    return lesson;
+}
+
+QString quoted(const QString &text)
+{
+    const QByteArray json = QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact);
+    return QString::fromUtf8(json.mid(1, json.size() - 2));
+}
+
+QString boolText(bool b)
+{
+    return b ? QStringLiteral("true") : QStringLiteral("false");
+}
+
+QString colourList(int bits)
+{
+    QStringList names;
+    for (int c = 0; c < 3; ++c)
+        if (bits & (1 << c))
+            names << quoted(QLatin1String(kColourNames[c]));
+    return QLatin1Char('[') + names.join(QStringLiteral(", ")) + QLatin1Char(']');
+}
+
+QString lineAndColumn(const QByteArray &bytes, int offset)
+{
+    const QByteArray before = bytes.left(offset);
+    const int line = static_cast<int>(before.count('\n')) + 1;
+    const int column = static_cast<int>(offset - (before.lastIndexOf('\n') + 1)) + 1;
+    return QStringLiteral("line %1, column %2").arg(line).arg(column);
+}
+} // namespace
+
+bool parseLesson(const QByteArray &bytes, Lesson *lesson, QString *error)
+{
+    QJsonParseError parse{};
+    const QJsonDocument json = QJsonDocument::fromJson(bytes, &parse);
+    try {
+        if (parse.error != QJsonParseError::NoError) {
+            // Qt reports the place just past the character it stumbled on,
+            // except for text after the end.
+            const int at = parse.error == QJsonParseError::GarbageAtEnd ? parse.offset : std::max(0, parse.offset - 1);
+            throw Refusal{QStringLiteral("not JSON: %1 at %2").arg(parse.errorString(), lineAndColumn(bytes, at))};
+        }
+        if (!json.isObject())
+            throw Refusal{QStringLiteral("not a lesson: the file holds no JSON object")};
+        *lesson = readLesson(json.object());
+        return true;
+    } catch (const Refusal &refusal) {
+        if (error)
+            *error = refusal.message;
+        return false;
+    }
+}
+
+QByteArray lessonBytes(const Lesson &lesson)
+{
+    const SwitchNetwork &net = lesson.network;
+    const DisplayOptions &o = lesson.options;
+    const QString indent = QStringLiteral("    ");
+    QStringList lines;
+    auto key = [&](const char *name, const QString &value) {
+        lines << indent + quoted(QLatin1String(name)) + QStringLiteral(": ") + value;
+    };
+    key("format", quoted(QLatin1String(kFormat)));
+    key("version", QString::number(kLessonVersion));
+    key("title", quoted(lesson.title));
+    key("notes", quoted(lesson.notes));
+    key("size", QString::number(net.size()));
+    key("offsets", QStringLiteral("{\"c1\": %1, \"c2\": %2, \"c3\": %3}")
+                       .arg(net.offset(PlaneFamily::IK))
+                       .arg(net.offset(PlaneFamily::JI))
+                       .arg(net.offset(PlaneFamily::KJ)));
+    key("routes", quoted(QLatin1String(kRouteNames[o.routeMode == RoutePath ? 0 : 1])));
+    key("wires", quoted(QLatin1String(kWiresNames[o.wiresMode >= WiresOff && o.wiresMode <= WiresAll ? o.wiresMode : 0])));
+    key("switches", quoted(QLatin1String(
+                        kSwitchesNames[o.switchesMode >= SwitchesFill && o.switchesMode <= SwitchesOff ? o.switchesMode : 0])));
+    QStringList families;
+    for (const PlaneFamilyInfo &family : kPlaneFamilies) {
+        const PlaneOptions &p = o.plane(family.family);
+        families << indent + indent +
+                        QStringLiteral("\"%1\": {\"hilite\": %2, \"plane\": %3, \"opaque\": %4}")
+                            .arg(QLatin1String(family.prefix), boolText(p.hilite), boolText(p.plane), boolText(p.opaque));
+    }
+    key("families", QStringLiteral("{\n") + families.join(QStringLiteral(",\n")) + QLatin1Char('\n') + indent + QLatin1Char('}'));
+    QStringList marks;
+    const int n = net.size();
+    for (int i = 0; i < n; ++i)
+        for (int j = 0; j < n; ++j)
+            if (const int bits = net.terminalMark(i, j))
+                marks << QStringLiteral("{\"terminal\": [%1, %2], \"colours\": %3}").arg(i).arg(j).arg(colourList(bits));
+    for (int i = 0; i < n; ++i)
+        for (int j = 0; j < n; ++j)
+            for (int k = 0; k < n; ++k)
+                if (const int bits = net.switchMark(i, j, k))
+                    marks << QStringLiteral("{\"switch\": [%1, %2, %3], \"colours\": %4}")
+                                 .arg(i)
+                                 .arg(j)
+                                 .arg(k)
+                                 .arg(colourList(bits));
+    for (QString &mark : marks)
+        mark.prepend(indent + indent);
+    key("marks", marks.isEmpty() ? QStringLiteral("[]")
+                                 : QStringLiteral("[\n") + marks.join(QStringLiteral(",\n")) + QLatin1Char('\n') + indent +
+                                       QLatin1Char(']'));
+    // Nine digits bring a float back exactly, seventeen a double.
+    key("view", QStringLiteral("{\"angles\": [%1, %2], \"zoom\": %3}")
+                    .arg(QString::number(double(lesson.view.rotX), 'g', 9), QString::number(double(lesson.view.rotY), 'g', 9),
+                         QString::number(lesson.view.zoom, 'g', 17)));
+    return (QStringLiteral("{\n") + lines.join(QStringLiteral(",\n")) + QStringLiteral("\n}\n")).toUtf8();
+}
+
+bool readLessonFile(const QString &path, Lesson *lesson, QString *error)
+{
+    const QString name = QDir::toNativeSeparators(path);
+    auto refuse = [&](const QString &why) {
+        if (error)
+            *error = QStringLiteral("%1: %2").arg(name, why);
+        return false;
+    };
+    const QFileInfo info(path);
+    if (!info.exists())
+        return refuse(QStringLiteral("there is no such file"));
+    if (info.isDir())
+        return refuse(QStringLiteral("is a folder, not a lesson"));
+    if (info.size() > kMaxLessonBytes)
+        return refuse(QStringLiteral("is larger than 1 MiB, too large for a lesson"));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return refuse(QStringLiteral("cannot be read: %1").arg(file.errorString()));
+    const QByteArray bytes = file.read(kMaxLessonBytes + 1);
+    if (bytes.size() > kMaxLessonBytes)
+        return refuse(QStringLiteral("is larger than 1 MiB, too large for a lesson"));
+    QString why;
+    if (!parseLesson(bytes, lesson, &why))
+        return refuse(why);
+    return true;
+}
+
+bool writeLessonFile(const QString &path, const Lesson &lesson, QString *error)
+{
+    QSaveFile file(path);
+    const QByteArray bytes = lessonBytes(lesson);
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+        return true;
+    if (error)
+        *error = QStringLiteral("%1: cannot be saved: %2").arg(QDir::toNativeSeparators(path), file.errorString());
+    return false;
+}
+
+} // namespace ts
