@@ -29,6 +29,7 @@ CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo 
     -DBUILD_TESTING=OFF -DTS_BUILD_BENCH=ON >/dev/null
 cmake --build build-fuzz -j "$jobs"
 ./build-fuzz/fuzz/fuzz_network -runs=0 fuzz/corpus 2>&1 | tail -1
+./build-fuzz/fuzz/fuzz_lesson -runs=0 fuzz/lesson-corpus 2>&1 | tail -1
 
 echo "== Install and package"
 bash scripts/check-deps.sh build
