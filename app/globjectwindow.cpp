@@ -1,6 +1,8 @@
 #include "app/globjectwindow.h"
 
 #include "app/imagefile.h"
+#include "app/lessonfiles.h"
+#include "app/lessonnotes.h"
 #include "app/routespanel.h"
 #include "core/networkdocument.h"
 #include "view/glbox.h"
@@ -10,6 +12,11 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QMimeData>
 #include <QDir>
 #include <QDockWidget>
 #include <QFileDialog>
@@ -24,6 +31,8 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QRadioButton>
+#include <QScreen>
+#include <QStandardPaths>
 #include <QSignalBlocker>
 #include <QSpacerItem>
 #include <QSpinBox>
@@ -39,6 +48,8 @@ using namespace ts;
 
 namespace {
 constexpr int kViewFrameLineWidth = 3;
+constexpr int kFrameAllowance = 40;   // the window manager's title bar and borders
+constexpr int kSmallestViewSide = 240; // below this the model is too small to teach with
 constexpr int kSpacerSide = 5;
 
 // A row or column of widgets: a plain widget whose layout places its
@@ -100,18 +111,19 @@ GLObjectWindow::GLObjectWindow(QWidget *parent, const char *name)
 
     auto *hbox = makeBox<QHBoxLayout>(this, "hbox");
     setCentralWidget(hbox);
+    doc = new NetworkDocument(this);
+    files = new LessonFiles(this, doc);
 
-    // Saving a picture comes first, before "About" and "Exit".
     auto *file = new QMenu(QStringLiteral("&File"), bar);
-    QAction *saveItem = file->addAction(tr("Save Image..."));
-    saveItem->setObjectName(QStringLiteral("save_image"));
-    saveItem->setShortcut(QKeySequence::Save);
-    file->addSeparator();
     QAction *aboutItem = file->addAction(QStringLiteral("About"));
     connect(aboutItem, &QAction::triggered, this, &GLObjectWindow::about);
     QAction *exitItem = file->addAction(QStringLiteral("Exit"));
     exitItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
-    connect(exitItem, &QAction::triggered, qApp, &QCoreApplication::quit);
+    // Quits at once unless an opened lesson has unsaved changes.
+    connect(exitItem, &QAction::triggered, this, [this] {
+        if (files->maybeSave())
+            QCoreApplication::quit();
+    });
     bar->addMenu(file);
 
     auto *column = addTo(hbox, makeBox<QVBoxLayout>(hbox, "vbox"));
@@ -119,17 +131,34 @@ GLObjectWindow::GLObjectWindow(QWidget *parent, const char *name)
     frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     frame->setLineWidth(kViewFrameLineWidth);
 
-    doc = new NetworkDocument(this);
     auto *view = addTo(frame, new GLBox(frame, "glbox", doc));
     connect(view, &GLBox::report, status, [status](const QString &text) { status->showMessage(text); });
 
     buildControlPanel(column, view);
-    buildAdditions(bar, view, saveItem);
+    buildAdditions(bar, view, file);
     setAccessibleName(tr("Transpose Switch"));
+    setAcceptDrops(true);
+    fitToScreen(view);
 }
 
-void GLObjectWindow::buildAdditions(QMenuBar *bar, GLBox *view, QAction *saveItem)
+void GLObjectWindow::buildAdditions(QMenuBar *bar, GLBox *view, QMenu *file)
 {
+    // The lesson files and pictures come first, before "About" and "Exit".
+    QAction *about = file->actions().constFirst();
+    file->insertActions(about, files->actions());
+    file->insertSeparator(about);
+    QAction *exportItem = new QAction(tr("&Export Image..."), file);
+    exportItem->setObjectName(QStringLiteral("export_image"));
+    exportItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    file->insertAction(about, exportItem);
+    file->insertSeparator(about);
+    connect(exportItem, &QAction::triggered, this, [this, view] {
+        const QString path = QFileDialog::getSaveFileName(this, tr("Export Image"), QStringLiteral("transpose-switch.png"),
+                                                          tr("Images (*.png *.jpg *.bmp *.ppm);;All files (*)"));
+        if (!path.isEmpty())
+            saveViewImage(view, path);
+    });
+
     auto *edit = new QMenu(tr("&Edit"), bar);
     undoAction = doc->undoStack()->createUndoAction(edit, tr("&Undo"));
     undoAction->setObjectName(QStringLiteral("undo"));
@@ -140,6 +169,9 @@ void GLObjectWindow::buildAdditions(QMenuBar *bar, GLBox *view, QAction *saveIte
     edit->addAction(undoAction);
     edit->addAction(redoAction);
     edit->addSeparator();
+    QAction *notes = edit->addAction(tr("Lesson &Notes..."));
+    notes->setObjectName(QStringLiteral("lesson_notes_edit"));
+    connect(notes, &QAction::triggered, this, [this] { editLessonNotes(doc, this); });
     QAction *copy = edit->addAction(tr("&Copy Image"));
     copy->setObjectName(QStringLiteral("copy_image"));
     copy->setShortcut(QKeySequence::Copy);
@@ -147,12 +179,6 @@ void GLObjectWindow::buildAdditions(QMenuBar *bar, GLBox *view, QAction *saveIte
             [view] { QGuiApplication::clipboard()->setImage(view->grabFramebuffer()); });
     bar->addMenu(edit);
 
-    connect(saveItem, &QAction::triggered, this, [this, view] {
-        const QString path = QFileDialog::getSaveFileName(this, tr("Save Image"), QStringLiteral("transpose-switch.png"),
-                                                          tr("Images (*.png *.jpg *.bmp *.ppm);;All files (*)"));
-        if (!path.isEmpty())
-            saveViewImage(view, path);
-    });
 
     // The routes in words, on the right; the View menu shows and hides them.
     auto *dock = new QDockWidget(tr("Routes"), this);
@@ -161,6 +187,11 @@ void GLObjectWindow::buildAdditions(QMenuBar *bar, GLBox *view, QAction *saveIte
     addDockWidget(Qt::RightDockWidgetArea, dock);
     auto *viewMenu = new QMenu(tr("&View"), bar);
     viewMenu->addAction(dock->toggleViewAction());
+    QAction *fullScreen = viewMenu->addAction(tr("&Full Screen"));
+    fullScreen->setObjectName(QStringLiteral("full_screen"));
+    fullScreen->setShortcut(QKeySequence(Qt::Key_F11));
+    fullScreen->setCheckable(true);
+    connect(fullScreen, &QAction::toggled, this, [this](bool on) { on ? showFullScreen() : showNormal(); });
     bar->addMenu(viewMenu);
 
     auto *help = new QMenu(tr("&Help"), bar);
@@ -171,6 +202,19 @@ void GLObjectWindow::buildAdditions(QMenuBar *bar, GLBox *view, QAction *saveIte
         box.setTextFormat(Qt::RichText);
         box.exec();
     });
+    QMenu *examples = help->addMenu(tr("&Example Lessons"));
+    examples->setObjectName(QStringLiteral("example_lessons"));
+    for (const QString &lesson : exampleLessons()) {
+        Lesson read;
+        const QString title = readLessonFile(lesson, &read, nullptr) && !read.title.isEmpty()
+                                  ? read.title
+                                  : QFileInfo(lesson).completeBaseName();
+        connect(examples->addAction(title), &QAction::triggered, this, [this, lesson] {
+            if (files->maybeSave())
+                files->open(lesson);
+        });
+    }
+    examples->setEnabled(!examples->isEmpty());
     bar->addMenu(help);
 
     // The controls show the document whatever changed it: a control, a slot
@@ -205,7 +249,9 @@ QString GLObjectWindow::keysAndMouseText()
         {tr("Arrow keys"), tr("Turn the model 5 degrees, as a drag of 25 pixels would; with Shift, 1 degree")},
         {tr("Home"), tr("Back to the start view: angles 0, 0 and no zoom")},
         {tr("Ctrl+Z, Ctrl+Shift+Z or Ctrl+Y"), tr("Undo and redo changes of the marks, the size and the offsets")},
-        {tr("Ctrl+S, Ctrl+C"), tr("Save the picture, copy it to the clipboard")},
+        {tr("Ctrl+N, Ctrl+O, Ctrl+S, Ctrl+Shift+S"), tr("New lesson, open a lesson, save it, save it as")},
+        {tr("Ctrl+E, Ctrl+C"), tr("Export the picture, copy it to the clipboard")},
+        {tr("F11"), tr("Full screen, for a projector")},
         {tr("Ctrl+Q"), tr("Quit")},
     };
     QString html = tr("<p>The keys work while the view has the keyboard focus (click it or Tab to it).</p>");
@@ -216,6 +262,77 @@ QString GLObjectWindow::keysAndMouseText()
 }
 
 GLObjectWindow::~GLObjectWindow() = default;
+
+QStringList GLObjectWindow::exampleLessons()
+{
+    const QString folder = QStringLiteral("transpose-switch/lessons");
+    QStringList places{QCoreApplication::applicationDirPath() + QStringLiteral("/../share/") + folder};
+    places << QStandardPaths::locateAll(QStandardPaths::GenericDataLocation, folder, QStandardPaths::LocateDirectory);
+    places << QStringLiteral(TS_SOURCE_LESSONS); // a build that is not installed
+    for (const QString &place : places) {
+        QStringList found;
+        for (const QFileInfo &lesson : QDir(place).entryInfoList({QStringLiteral("*.") + QLatin1String(kLessonSuffix)},
+                                                                 QDir::Files, QDir::Name))
+            found << lesson.absoluteFilePath();
+        if (!found.isEmpty())
+            return found;
+    }
+    return {};
+}
+
+void GLObjectWindow::closeEvent(QCloseEvent *event)
+{
+    if (files->maybeSave())
+        event->accept();
+    else
+        event->ignore();
+}
+
+namespace {
+QString droppedLesson(const QMimeData *data)
+{
+    const QList<QUrl> urls = data->urls();
+    if (urls.size() != 1 || !urls.front().isLocalFile())
+        return {};
+    const QString file = urls.front().toLocalFile();
+    return QFileInfo(file).suffix() == QLatin1String(kLessonSuffix) ? file : QString();
+}
+} // namespace
+
+void GLObjectWindow::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!droppedLesson(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void GLObjectWindow::dropEvent(QDropEvent *event)
+{
+    const QString file = droppedLesson(event->mimeData());
+    if (file.isEmpty())
+        return;
+    event->acceptProposedAction();
+    if (files->maybeSave())
+        files->open(file);
+}
+
+void GLObjectWindow::fitToScreen(GLBox *view)
+{
+    // The view keeps its 800 x 800 where the screen has room; on a smaller
+    // screen it gives up what the rest of the window needs, so that every
+    // control and the status bar stay on screen.
+    const QScreen *where = screen();
+    if (!where)
+        return;
+    const QSize room = where->availableGeometry().size() - QSize(kFrameAllowance, kFrameAllowance);
+    const QSize wanted = sizeHint();
+    const QSize over(std::max(0, wanted.width() - room.width()), std::max(0, wanted.height() - room.height()));
+    if (over.width() == 0 && over.height() == 0)
+        return;
+    const QSize minimum = view->minimumSize();
+    view->setMinimumSize(std::max(kSmallestViewSide, minimum.width() - over.width()),
+                         std::max(kSmallestViewSide, minimum.height() - over.height()));
+    resize(sizeHint().boundedTo(room));
+}
 
 bool GLObjectWindow::event(QEvent *event)
 {

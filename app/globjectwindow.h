@@ -7,11 +7,13 @@
 #include <array>
 
 class GLBox;
+class LessonFiles;
 class NetworkDocument;
 class QAbstractButton;
 class QAction;
 class QButtonGroup;
 class QCheckBox;
+class QMenu;
 class QMenuBar;
 class QSpinBox;
 class QWidget;
@@ -29,6 +31,9 @@ public:
     ~GLObjectWindow() override;
 
     NetworkDocument *document() const { return doc; }
+    LessonFiles *lessonFiles() const { return files; }
+    // The lessons that come with the program, wherever it was installed.
+    static QStringList exampleLessons();
     // Writes the view's frame at device resolution; a failure is told in a
     // message box and leaves no file behind.
     bool saveViewImage(GLBox *view, const QString &path);
@@ -36,6 +41,9 @@ public:
 
 protected:
     bool event(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private slots:
@@ -45,7 +53,8 @@ private slots:
 private:
     void buildControlPanel(QWidget *column, GLBox *view);
     QSpinBox *&offsetSpin(ts::PlaneFamily family);
-    void buildAdditions(QMenuBar *bar, GLBox *view, QAction *saveItem);
+    void buildAdditions(QMenuBar *bar, GLBox *view, QMenu *file);
+    void fitToScreen(GLBox *view);
     void showSize();
     void showOffset(ts::PlaneFamily family);
     void showDisplayOptions();
@@ -54,6 +63,7 @@ private:
     QSpinBox *jiSpin = nullptr;
     QSpinBox *kjSpin = nullptr;
     NetworkDocument *doc = nullptr;
+    LessonFiles *files = nullptr;
     QSpinBox *sizeBox = nullptr;
     std::array<QButtonGroup *, 3> modeGroups{}; // route, wires, switches
     std::array<std::array<QCheckBox *, 3>, ts::kPlaneFamilyCount> familyChecks{}; // hilite, plane, opaque

@@ -8,6 +8,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QListView>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
@@ -88,6 +89,22 @@ RoutesPanel::RoutesPanel(NetworkDocument *document, QWidget *parent)
 {
     auto *layout = new QVBoxLayout(this);
 
+    // The lesson's title and notes, the lecturer's script beside the model.
+    lessonTitle = new QLabel(this);
+    lessonTitle->setObjectName(QStringLiteral("lesson_title"));
+    lessonTitle->setWordWrap(true);
+    QFont bold = lessonTitle->font();
+    bold.setBold(true);
+    lessonTitle->setFont(bold);
+    layout->addWidget(lessonTitle);
+    lessonNotes = new QPlainTextEdit(this);
+    lessonNotes->setObjectName(QStringLiteral("lesson_notes"));
+    lessonNotes->setAccessibleName(tr("Lesson notes"));
+    lessonNotes->setReadOnly(true);
+    layout->addWidget(lessonNotes, 1);
+    connect(document, &NetworkDocument::lessonTextChanged, this, &RoutesPanel::showLessonText);
+    showLessonText();
+
     QListView *routeList = listView(this, "route_list", tr("Marked terminals and their routes"), routes);
     routeList->setMinimumWidth(320);
     layout->addWidget(routeList, 3);
@@ -139,6 +156,14 @@ RoutesPanel::RoutesPanel(NetworkDocument *document, QWidget *parent)
     connect(document, &NetworkDocument::networkChanged, this, &RoutesPanel::follow);
     follow();
     markK->setValue(kTop);
+}
+
+void RoutesPanel::showLessonText()
+{
+    lessonTitle->setText(document->title());
+    lessonTitle->setVisible(!document->title().isEmpty());
+    lessonNotes->setPlainText(document->notes());
+    lessonNotes->setVisible(!document->notes().isEmpty());
 }
 
 void RoutesPanel::toggleChosen(int colourBit)

@@ -6,6 +6,8 @@
 
 class MarkListModel;
 class NetworkDocument;
+class QLabel;
+class QPlainTextEdit;
 class QSpinBox;
 
 // The routes in words, beside the view: every marked terminal with its
@@ -22,11 +24,14 @@ public:
 
 private:
     void follow();
+    void showLessonText();
     void toggleChosen(int colourBit);
 
     NetworkDocument *document;
     MarkListModel *routes;
     MarkListModel *summary;
+    QLabel *lessonTitle;
+    QPlainTextEdit *lessonNotes;
     QSpinBox *markI, *markJ, *markK;
     int describedSize = 0; // the wiring the route lines were worded for
     ts::Offsets describedOffsets{};

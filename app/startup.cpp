@@ -29,6 +29,13 @@ bool hasOpenGL()
     return created;
 }
 
+void nameApplication()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("transpose-switch"));
+    QCoreApplication::setOrganizationName(QStringLiteral("transpose-switch"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TS_VERSION));
+}
+
 ProgramApplication::SurfaceFormatFirst::SurfaceFormatFirst()
 {
     QSurfaceFormat::setDefaultFormat(viewSurfaceFormat());
@@ -37,6 +44,7 @@ ProgramApplication::SurfaceFormatFirst::SurfaceFormatFirst()
 ProgramApplication::ProgramApplication(int &argc, char **argv)
     : app(argc, argv)
 {
+    nameApplication();
     QFont font;
     font.setPixelSize(kApplicationFontPixels);
     QApplication::setFont(font);

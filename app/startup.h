@@ -12,6 +12,9 @@ QSurfaceFormat viewSurfaceFormat();
 // complaints while finding out are kept quiet: the caller reports the answer.
 bool hasOpenGL();
 
+// Names for the settings (recent lessons, dialog choices) and --version.
+void nameApplication();
+
 // The application object as the program starts it: the GL surface format is
 // set before it exists (Qt requires that), then the 12-pixel application
 // font. The program, the benchmark and the tools all start this way.

@@ -4,12 +4,19 @@
 // view saved whole or not at all, or copied to the clipboard.
 #include "app/globjectwindow.h"
 #include "app/imagefile.h"
+#include "app/lessonfiles.h"
+#include "core/lesson.h"
 #include "support/viewdriver.h"
 
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTimer>
 #include <QRadioButton>
 #include <QDir>
 #include <QGuiApplication>
@@ -86,7 +93,11 @@ private slots:
         for (QAction *a : menus[0]->menu()->actions())
             if (!a->isSeparator())
                 file << a->text();
-        QCOMPARE(file, (QStringList{QStringLiteral("Save Image..."), QStringLiteral("About"), QStringLiteral("Exit")}));
+        // The lesson files and the picture before the two original items.
+        QCOMPARE(file, (QStringList{"&New", "&Open...", "Open &Recent", "&Save", "Save &As...", "&Export Image...",
+                                    "About", "Exit"}));
+        QCOMPARE(action("save_lesson")->shortcut(), QKeySequence(QKeySequence::Save));
+        QCOMPARE(action("export_image")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_E));
         QCOMPARE(action("undo")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
         QVERIFY(action("redo")->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_Y)));
         QVERIFY(action("redo")->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)));
@@ -215,6 +226,63 @@ private slots:
             history()->redo();
         QVERIFY(network() == end);
         checkControlsShowTheDocument();
+    }
+
+    // A lesson opened shows whole, gives the window its caption, and its
+    // unsaved changes are asked about: Cancel keeps everything.
+    void lessonsAreNeverLost()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("lesson.tslesson"));
+        Lesson lesson;
+        lesson.title = QStringLiteral("Shifted");
+        lesson.notes = QStringLiteral("Read this out.");
+        lesson.network.setSize(6);
+        lesson.network.setOffset(PlaneFamily::JI, -2);
+        lesson.network.toggleTerminal(5, 1, GreenBit);
+        lesson.options.wiresMode = WiresAll;
+        lesson.options.plane(PlaneFamily::KJ).opaque = true;
+        lesson.view = {30.0f, 330.0f, 1.0};
+        QString error;
+        QVERIFY(writeLessonFile(path, lesson, &error));
+        QVERIFY(window->windowTitle().isEmpty());
+
+        // A broken file changes nothing, history included.
+        clickTerminalFromAbove(*view, 1, 1, Qt::LeftButton);
+        const int edits = history()->count();
+        const QString broken = dir.filePath(QStringLiteral("broken.tslesson"));
+        QFile(broken).open(QIODevice::WriteOnly);
+        QVERIFY(!window->lessonFiles()->open(broken, &error));
+        QCOMPARE(history()->count(), edits);
+        QCOMPARE(network().terminalMark(1, 1), int(RedBit));
+
+        QVERIFY(window->lessonFiles()->open(path, &error));
+        QVERIFY(view->document()->lesson() == lesson);
+        QVERIFY(!history()->canUndo());
+        checkControlsShowTheDocument();
+        QCOMPARE(window->findChild<QLabel *>(QStringLiteral("lesson_title"))->text(), lesson.title);
+        QCOMPARE(window->windowTitle(), QStringLiteral("Shifted[*]"));
+        QVERIFY(!window->isWindowModified());
+        QTRY_COMPARE(window->statusBar()->currentMessage(), QStringLiteral("Angle(030.0,330.0)"));
+
+        clickTerminalFromAbove(*view, 0, 0, Qt::RightButton);
+        QVERIFY(window->isWindowModified());
+        const SwitchNetwork edited = network();
+        QTimer::singleShot(0, this, [] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            box->button(QMessageBox::Cancel)->click();
+        });
+        QVERIFY(!window->close());
+        QVERIFY(window->isVisible());
+        QVERIFY(network() == edited);
+
+        QVERIFY(window->lessonFiles()->save());
+        QVERIFY(!window->isWindowModified());
+        Lesson saved;
+        QVERIFY(readLessonFile(path, &saved, &error));
+        QVERIFY(saved.network == edited);
+        QVERIFY(window->close()); // nothing unsaved: no question
     }
 
     void saveImageWritesTheFrame()

@@ -100,7 +100,7 @@ private slots:
             case 1: { // a control of the panel
                 QSpinBox *spin = spins[rng.bounded(int(spins.size()))];
                 action = QStringLiteral("spin ") + spin->objectName();
-                spin->setValue(rng.bounded(spin->minimum(), spin->maximum() + 1));
+                spin->setValue(int(rng.bounded(qint64(spin->minimum()), qint64(spin->maximum()) + 1)));
                 break;
             }
             case 2: {

@@ -1,0 +1,68 @@
+#include "app/commandline.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QRegularExpression>
+
+CommandLine parseCommandLine(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QCoreApplication::translate("main", "Turn a 3D model of the Transpose Switch network and follow its routes."));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption exportTo(QStringLiteral("export"),
+                                      QCoreApplication::translate("main", "Write the picture of the lesson (or of the "
+                                                                          "start) to FILE and exit."),
+                                      QStringLiteral("FILE"));
+    const QCommandLineOption imageSize(QStringLiteral("image-size"),
+                                       QCoreApplication::translate("main", "The exported picture's size in pixels."),
+                                       QStringLiteral("WxH"));
+    parser.addOption(exportTo);
+    parser.addOption(imageSize);
+    parser.addPositionalArgument(QStringLiteral("LESSON"),
+                                 QCoreApplication::translate("main", "A lesson file (.tslesson) to open."),
+                                 QStringLiteral("[LESSON]"));
+
+    CommandLine line;
+    auto fail = [&line](const QString &why) {
+        line.action = CommandLine::Exit;
+        line.exitCode = 2;
+        line.message = QStringLiteral("%1: %2").arg(QCoreApplication::applicationName(), why);
+        return line;
+    };
+    if (!parser.parse(arguments))
+        return fail(parser.errorText());
+    if (parser.isSet(help)) {
+        line.action = CommandLine::Exit;
+        line.message = parser.helpText();
+        return line;
+    }
+    if (parser.isSet(version)) {
+        line.action = CommandLine::Exit;
+        line.message = QStringLiteral("%1 %2\n").arg(QCoreApplication::applicationName(),
+                                                     QCoreApplication::applicationVersion());
+        return line;
+    }
+    const QStringList lessons = parser.positionalArguments();
+    if (lessons.size() > 1)
+        return fail(QCoreApplication::translate("main", "one lesson at a time, not %1").arg(lessons.size()));
+    line.lesson = lessons.value(0);
+    if (parser.isSet(imageSize) && !parser.isSet(exportTo))
+        return fail(QCoreApplication::translate("main", "--image-size goes with --export"));
+    if (parser.isSet(exportTo)) {
+        line.action = CommandLine::Export;
+        line.exportFile = parser.value(exportTo);
+        if (parser.isSet(imageSize)) {
+            const QRegularExpressionMatch size =
+                QRegularExpression(QStringLiteral("^(\\d{1,5})x(\\d{1,5})$")).match(parser.value(imageSize));
+            const int w = size.captured(1).toInt(), h = size.captured(2).toInt();
+            if (!size.hasMatch() || w < 1 || h < 1 || w > kMaxImageSide || h > kMaxImageSide)
+                return fail(QCoreApplication::translate("main", "--image-size must be WIDTHxHEIGHT, each 1 to %1, not \"%2\"")
+                                .arg(kMaxImageSide)
+                                .arg(parser.value(imageSize)));
+            line.imageSize = QSize(w, h);
+        }
+    }
+    return line;
+}

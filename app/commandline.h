@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QSize>
+#include <QString>
+#include <QStringList>
+
+// What the command line asks for, once the toolkit has taken its own
+// options: transpose-switch [LESSON] [--export FILE [--image-size WxH]],
+// --help and --version.
+struct CommandLine
+{
+    enum Action { Run, Export, Exit } action = Run;
+    QString lesson;     // empty: the start state
+    QString exportFile; // for Export
+    QSize imageSize;    // for Export; invalid: the view's own size
+    int exitCode = 0;   // for Exit
+    QString message;    // for Exit: to standard output when exitCode is 0, else standard error
+};
+
+CommandLine parseCommandLine(const QStringList &arguments);
+
+// The largest picture side --image-size takes.
+constexpr int kMaxImageSide = 16384;

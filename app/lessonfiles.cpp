@@ -1,0 +1,196 @@
+#include "app/lessonfiles.h"
+
+#include "core/networkdocument.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMessageBox>
+#include <QSettings>
+
+using namespace ts;
+
+namespace {
+constexpr int kRecentCount = 8;
+constexpr char kRecentKey[] = "recentLessons";
+
+QAction *item(QObject *parent, const QString &text, const char *name, const QKeySequence &keys = {})
+{
+    auto *action = new QAction(text, parent);
+    action->setObjectName(QLatin1String(name));
+    action->setShortcut(keys);
+    return action;
+}
+} // namespace
+
+LessonFiles::LessonFiles(QMainWindow *window, NetworkDocument *document)
+    : QObject(window)
+    , window(window)
+    , document(document)
+    , newItem(item(this, tr("&New"), "new_lesson", QKeySequence::New))
+    , openItem(item(this, tr("&Open..."), "open_lesson", QKeySequence::Open))
+    , recentItem(item(this, tr("Open &Recent"), "open_recent"))
+    , saveItem(item(this, tr("&Save"), "save_lesson", QKeySequence::Save))
+    , saveAsItem(item(this, tr("Save &As..."), "save_lesson_as", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)))
+    , recentMenu(new QMenu(window))
+{
+    recentMenu->setObjectName(QStringLiteral("recent_lessons"));
+    recentItem->setMenu(recentMenu);
+    connect(recentMenu, &QMenu::aboutToShow, this, &LessonFiles::fillRecentMenu);
+    fillRecentMenu();
+    connect(newItem, &QAction::triggered, this, [this] {
+        if (maybeSave())
+            newLesson();
+    });
+    connect(openItem, &QAction::triggered, this, [this] {
+        if (!maybeSave())
+            return;
+        const QString file = QFileDialog::getOpenFileName(this->window, tr("Open Lesson"), QFileInfo(path).path(),
+                                                          fileFilter());
+        if (!file.isEmpty())
+            open(file);
+    });
+    connect(saveItem, &QAction::triggered, this, &LessonFiles::save);
+    connect(saveAsItem, &QAction::triggered, this, &LessonFiles::saveAs);
+    connect(document, &NetworkDocument::modifiedChanged, this, &LessonFiles::showCaption);
+    connect(document, &NetworkDocument::lessonTextChanged, this, &LessonFiles::showCaption);
+}
+
+QList<QAction *> LessonFiles::actions() const
+{
+    return {newItem, openItem, recentItem, saveItem, saveAsItem};
+}
+
+QString LessonFiles::fileFilter()
+{
+    return tr("Lessons (*.%1);;All files (*)").arg(QLatin1String(kLessonSuffix));
+}
+
+bool LessonFiles::open(const QString &file)
+{
+    QString error;
+    if (open(file, &error))
+        return true;
+    QMessageBox::warning(window, tr("Open Lesson"), tr("The lesson could not be opened.\n%1").arg(error));
+    return false;
+}
+
+bool LessonFiles::open(const QString &file, QString *error)
+{
+    Lesson lesson;
+    if (!readLessonFile(file, &lesson, error))
+        return false;
+    document->open(lesson);
+    setCurrentFile(file);
+    return true;
+}
+
+void LessonFiles::newLesson()
+{
+    document->open(Lesson{});
+    path.clear();
+    active = false;
+    showCaption();
+}
+
+bool LessonFiles::save()
+{
+    return path.isEmpty() ? saveAs() : saveTo(path);
+}
+
+bool LessonFiles::saveAs()
+{
+    QString suggestion = path;
+    if (suggestion.isEmpty()) {
+        const QString stem = document->title().isEmpty() ? tr("lesson") : document->title();
+        suggestion = QDir::home().filePath(stem + QLatin1Char('.') + QLatin1String(kLessonSuffix));
+    }
+    QString file = QFileDialog::getSaveFileName(window, tr("Save Lesson"), suggestion, fileFilter());
+    if (file.isEmpty())
+        return false;
+    if (QFileInfo(file).suffix().isEmpty())
+        file += QLatin1Char('.') + QLatin1String(kLessonSuffix);
+    return saveTo(file);
+}
+
+bool LessonFiles::saveTo(const QString &file)
+{
+    QString error;
+    if (!writeLessonFile(file, document->lesson(), &error)) {
+        QMessageBox::warning(window, tr("Save Lesson"), tr("The lesson could not be saved.\n%1").arg(error));
+        return false;
+    }
+    document->markSaved();
+    setCurrentFile(file);
+    return true;
+}
+
+bool LessonFiles::maybeSave()
+{
+    if (!active || !document->isModified())
+        return true;
+    const QString name = document->title().isEmpty() ? QFileInfo(path).fileName() : document->title();
+    const auto answer = QMessageBox::warning(window, tr("Unsaved Changes"),
+                                             tr("The lesson \"%1\" has changes that are not saved.\n"
+                                                "Save them first?")
+                                                 .arg(name),
+                                             QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                                             QMessageBox::Save);
+    if (answer == QMessageBox::Save)
+        return save();
+    return answer == QMessageBox::Discard;
+}
+
+void LessonFiles::setCurrentFile(const QString &file)
+{
+    path = file;
+    active = true;
+    rememberRecent(file);
+    showCaption();
+}
+
+void LessonFiles::showCaption()
+{
+    if (!active) {
+        window->setWindowTitle(QString());
+        window->setWindowModified(false);
+        return;
+    }
+    const QString name = document->title().isEmpty() ? QFileInfo(path).fileName() : document->title();
+    window->setWindowTitle(name + QStringLiteral("[*]"));
+    window->setWindowModified(document->isModified());
+}
+
+void LessonFiles::rememberRecent(const QString &file)
+{
+    QSettings settings;
+    QStringList recent = settings.value(kRecentKey).toStringList();
+    const QString absolute = QFileInfo(file).absoluteFilePath();
+    recent.removeAll(absolute);
+    recent.prepend(absolute);
+    settings.setValue(kRecentKey, recent.mid(0, kRecentCount));
+    fillRecentMenu();
+}
+
+void LessonFiles::fillRecentMenu()
+{
+    QSettings settings;
+    QStringList recent;
+    for (const QString &file : settings.value(kRecentKey).toStringList())
+        if (QFileInfo(file).isFile()) // missing files drop out
+            recent << file;
+    settings.setValue(kRecentKey, recent);
+    recentMenu->clear();
+    for (int r = 0; r < recent.size(); ++r) {
+        const QString file = recent[r];
+        QAction *action = recentMenu->addAction(tr("&%1 %2").arg(r + 1).arg(QDir::toNativeSeparators(file)));
+        connect(action, &QAction::triggered, this, [this, file] {
+            if (maybeSave())
+                open(file);
+        });
+    }
+    recentItem->setEnabled(!recent.isEmpty());
+}

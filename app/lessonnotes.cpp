@@ -1,0 +1,30 @@
+#include "app/lessonnotes.h"
+
+#include "core/networkdocument.h"
+
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+void editLessonNotes(NetworkDocument *document, QWidget *parent)
+{
+    QDialog dialog(parent);
+    dialog.setObjectName(QStringLiteral("lesson_notes_dialog"));
+    dialog.setWindowTitle(QDialog::tr("Lesson Notes"));
+    auto *form = new QFormLayout(&dialog);
+    auto *title = new QLineEdit(document->title(), &dialog);
+    title->setObjectName(QStringLiteral("lesson_title_edit"));
+    auto *notes = new QPlainTextEdit(document->notes(), &dialog);
+    notes->setObjectName(QStringLiteral("lesson_notes_text"));
+    form->addRow(QDialog::tr("&Title:"), title);
+    form->addRow(QDialog::tr("&Notes:"), notes);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    form->addRow(buttons);
+    dialog.resize(480, 360);
+    if (dialog.exec() == QDialog::Accepted)
+        document->setLessonText(title->text(), notes->toPlainText());
+}
