@@ -16,12 +16,24 @@ cmake --install "$build" --prefix "$scratch/stage/usr" >/dev/null
 for f in bin/transpose-switch share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
          share/icons/hicolor/scalable/apps/$id.svg share/icons/hicolor/48x48/apps/$id.png \
          share/icons/hicolor/256x256/apps/$id.png share/man/man1/transpose-switch.1.gz \
-         share/doc/transpose-switch/copyright share/doc/transpose-switch/changelog.gz; do
+         share/doc/transpose-switch/copyright share/doc/transpose-switch/changelog.gz \
+         share/mime/packages/$id.xml share/transpose-switch/lessons/2-dead-ends.tslesson; do
     [ -e "$scratch/stage/usr/$f" ] || { echo "missing from the install: $f"; exit 1; }
 done
 desktop-file-validate "$scratch/stage/usr/share/applications/$id.desktop"
 appstreamcli validate --no-net "$scratch/stage/usr/share/metainfo/$id.metainfo.xml" >/dev/null
-echo "install: files present, desktop entry and metainfo valid"
+# The lesson type as file managers will know it, from the installed files alone.
+mkdir -p "$scratch/mime/packages"
+cp "$scratch/stage/usr/share/mime/packages/$id.xml" "$scratch/mime/packages/"
+update-mime-database "$scratch/mime" >/dev/null
+grep -q '^application/x-transpose-switch-lesson:\*\.tslesson$' "$scratch/mime/globs" \
+    || { echo "the lesson type is not registered by its glob"; exit 1; }
+# Each example lesson opens and draws, at the size the lesson export takes.
+for lesson in "$scratch"/stage/usr/share/transpose-switch/lessons/*.tslesson; do
+    TS_QUIET_XVFB=1 LIBGL_ALWAYS_SOFTWARE=1 bash scripts/xrun.sh "$scratch/stage/usr/bin/transpose-switch" "$lesson" \
+        --export "$scratch/lesson.png" --image-size 320x240 || { echo "example lesson failed: $lesson"; exit 1; }
+done
+echo "install: files present, desktop entry, metainfo and lesson type valid, example lessons open"
 
 (cd "$build" && cpack -G DEB >/dev/null 2>&1) || { echo "cpack failed"; exit 1; }
 deb=$(ls -t "$build"/transpose-switch_*.deb | head -1)

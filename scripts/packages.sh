@@ -11,7 +11,7 @@ build_packages=(cmake ninja-build g++ gzip qt6-base-dev libqt6opengl6-dev libgl-
 
 # What the tests run: Mesa's software renderer under Xvfb, and the checks of
 # the desktop entry, the AppStream metadata and the Debian package.
-test_packages=(libgl1-mesa-dri xvfb xauth desktop-file-utils appstream lintian apt)
+test_packages=(libgl1-mesa-dri xvfb xauth desktop-file-utils appstream lintian apt shared-mime-info)
 
 # The libFuzzer build, which the test command also builds.
 fuzz_packages=(clang libclang-rt-14-dev)
