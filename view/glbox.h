@@ -6,6 +6,7 @@
 #include "scene/pickculling.h"
 #include "scene/picking.h"
 
+#include <QImage>
 #include <QOpenGLWidget>
 #include <QString>
 
@@ -52,6 +53,10 @@ public:
     // What a click does: toggle a mark on a box, or clear on empty space.
     void toggleMark(const ts::PickedBox &box, int colourBit);
     void clearMarks() { doc->clearMarks(); }
+
+    // The scene drawn as on screen into an off-screen framebuffer of that
+    // many device pixels, for exporting pictures; null without a GL context.
+    QImage renderImage(const QSize &devicePixels);
 
     // The display pass normally issues the lattice and the wire-style routes
     // in a few large batches, and a pick sends GL only the boxes near the

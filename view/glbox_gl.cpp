@@ -6,6 +6,7 @@
 #include "scene/routegeometry.h"
 
 #include <QColor>
+#include <QOpenGLFramebufferObject>
 
 #include <GL/gl.h>
 #include <GL/glu.h>
@@ -95,6 +96,35 @@ void GLBox::resizeGL(int w, int h)
     glLoadIdentity();
     gluLookAt(0, 0, kEyeDistance, 0, 0, 0, 0, 1, 0);
     glFrontFace(kFrontFacesClockwise ? GL_CW : GL_CCW);
+}
+
+QImage GLBox::renderImage(const QSize &devicePixels)
+{
+    if (!isValid() || devicePixels.isEmpty())
+        return {};
+    makeCurrent();
+    QOpenGLFramebufferObject target(devicePixels, QOpenGLFramebufferObject::CombinedDepthStencil);
+    QImage image;
+    if (target.isValid() && target.bind()) {
+        const int screenW = viewW, screenH = viewH;
+        auto setViewport = [this](int w, int h) {
+            viewW = w;
+            viewH = h;
+            glViewport(0, 0, w, h);
+            glMatrixMode(GL_PROJECTION);
+            glLoadIdentity();
+            applyProjection();
+            glMatrixMode(GL_MODELVIEW);
+        };
+        setViewport(devicePixels.width(), devicePixels.height());
+        drawScene(Pass::Display);
+        glFinish();
+        image = target.toImage();
+        target.release();
+        setViewport(screenW, screenH);
+    }
+    doneCurrent();
+    return image;
 }
 
 void GLBox::paintGL()
