@@ -32,6 +32,8 @@
 #include <QMessageBox>
 #include <QRadioButton>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStandardPaths>
 #include <QSignalBlocker>
 #include <QSpacerItem>
@@ -324,13 +326,38 @@ void GLObjectWindow::fitToScreen(GLBox *view)
     if (!where)
         return;
     const QSize room = where->availableGeometry().size() - QSize(kFrameAllowance, kFrameAllowance);
-    const QSize wanted = sizeHint();
+    layout()->activate();
+    const QSize wanted = minimumSizeHint();
     const QSize over(std::max(0, wanted.width() - room.width()), std::max(0, wanted.height() - room.height()));
     if (over.width() == 0 && over.height() == 0)
         return;
     const QSize minimum = view->minimumSize();
     view->setMinimumSize(std::max(kSmallestViewSide, minimum.width() - over.width()),
                          std::max(kSmallestViewSide, minimum.height() - over.height()));
+    // The layouts up to the window take the new minimum now, not at the
+    // next event loop pass, so that the size below is the real one.
+    for (QWidget *w = view; w; w = w->parentWidget()) {
+        w->updateGeometry();
+        if (w->layout())
+            w->layout()->invalidate();
+    }
+    layout()->activate();
+    if (minimumSizeHint().height() > room.height()) {
+        // Still too tall: the control column scrolls.
+        QWidget *column = findChild<QWidget *>(QStringLiteral("vbox"));
+        auto *scroll = new QScrollArea(centralWidget());
+        scroll->setObjectName(QStringLiteral("vbox_scroll"));
+        scroll->setFrameShape(QFrame::NoFrame);
+        scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        scroll->setWidgetResizable(true);
+        static_cast<QBoxLayout *>(centralWidget()->layout())->insertWidget(0, scroll);
+        scroll->setWidget(column);
+        scroll->setFixedWidth(column->sizeHint().width() + scroll->verticalScrollBar()->sizeHint().width());
+        scroll->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Ignored);
+        centralWidget()->updateGeometry();
+        layout()->invalidate();
+        layout()->activate();
+    }
     resize(sizeHint().boundedTo(room));
 }
 
