@@ -3,7 +3,9 @@
 #include "app/imagefile.h"
 #include "app/lessonfiles.h"
 #include "app/lessonnotes.h"
+#include "app/routemap.h"
 #include "app/routespanel.h"
+#include "app/routestepper.h"
 #include "core/networkdocument.h"
 #include "view/glbox.h"
 
@@ -40,6 +42,7 @@
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QStatusTipEvent>
+#include <QTabWidget>
 #include <QUndoStack>
 #include <QVBoxLayout>
 
@@ -182,13 +185,32 @@ void GLObjectWindow::buildAdditions(QMenuBar *bar, GLBox *view, QMenu *file)
     bar->addMenu(edit);
 
 
-    // The routes in words, on the right; the View menu shows and hides them.
+    auto *viewMenu = new QMenu(tr("&View"), bar);
+    QAction *focus = new QAction(tr("&Focus on Marked Routes"), viewMenu);
+    focus->setObjectName(QStringLiteral("focus_routes"));
+    focus->setCheckable(true);
+    focus->setToolTip(tr("Draw the boxes that no marked route touches as faint frames"));
+    connect(focus, &QAction::toggled, view, &GLBox::setFocusOnRoutes);
+    QAction *labels = new QAction(tr("&Labels"), viewMenu);
+    labels->setObjectName(QStringLiteral("labels"));
+    labels->setCheckable(true);
+    connect(labels, &QAction::toggled, view, &GLBox::setLabels);
+
+    // The routes in words and the map of the network, on the right; the
+    // View menu shows and hides them.
     auto *dock = new QDockWidget(tr("Routes"), this);
     dock->setObjectName(QStringLiteral("routes"));
-    dock->setWidget(new RoutesPanel(doc, dock));
+    auto *tabs = new QTabWidget(dock);
+    tabs->setObjectName(QStringLiteral("routes_tabs"));
+    auto *panel = new RoutesPanel(doc, new RouteStepper(doc, view, this), focus, tabs);
+    tabs->addTab(panel, tr("Routes"));
+    tabs->addTab(new RouteMapPage(doc, tabs), tr("Map"));
+    dock->setWidget(tabs);
     addDockWidget(Qt::RightDockWidgetArea, dock);
-    auto *viewMenu = new QMenu(tr("&View"), bar);
+    view->addActions(panel->stepActions());
     viewMenu->addAction(dock->toggleViewAction());
+    viewMenu->addAction(focus);
+    viewMenu->addAction(labels);
     QAction *fullScreen = viewMenu->addAction(tr("&Full Screen"));
     fullScreen->setObjectName(QStringLiteral("full_screen"));
     fullScreen->setShortcut(QKeySequence(Qt::Key_F11));
@@ -246,7 +268,8 @@ QString GLObjectWindow::keysAndMouseText()
     const QString rows[][2] = {
         {tr("Drag with any button"), tr("Turn the model (5 pixels make a degree)")},
         {tr("Click with the left, middle or right button"), tr("Toggle a red, green or blue mark on a terminal or switch")},
-        {tr("Click on empty space, or Escape"), tr("Clear every mark")},
+        {tr("Click on empty space, or Escape"), tr("Clear every mark (Escape while stepping a route only ends the stepping)")},
+        {tr("Period, Comma, P"), tr("Step the chosen route one leg further or back, play or pause it")},
         {tr("Mouse wheel, + and -"), tr("Zoom in and out")},
         {tr("Arrow keys"), tr("Turn the model 5 degrees, as a drag of 25 pixels would; with Shift, 1 degree")},
         {tr("Home"), tr("Back to the start view: angles 0, 0 and no zoom")},

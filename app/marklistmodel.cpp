@@ -12,13 +12,15 @@ using namespace ts;
 namespace {
 constexpr int kSwatchSide = MarkListModel::kSwatchSide;
 
-// The route's start colour and its half-colour end, side by side.
-QIcon makeSwatch(int bits)
+// The route's start colour and its half-colour end, side by side; a route
+// that dies ends in the grey its line ends in.
+QIcon makeSwatch(int bits, bool dead)
 {
     QPixmap pixmap(2 * kSwatchSide, kSwatchSide);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
-    const Colour full = colourFromBits(bits, 1.0f), half = colourFromBits(bits, 0.5f);
+    const Colour full = colourFromBits(bits, palette::marked);
+    const Colour half = dead ? palette::deadEndGrey : colourFromBits(bits, palette::derived);
     painter.fillRect(0, 0, kSwatchSide, kSwatchSide, QColor::fromRgbF(full.r, full.g, full.b));
     painter.fillRect(kSwatchSide, 0, kSwatchSide, kSwatchSide, QColor::fromRgbF(half.r, half.g, half.b));
     painter.setPen(Qt::gray);
@@ -44,9 +46,9 @@ QVariant MarkListModel::data(const QModelIndex &index, int role) const
     case Qt::DecorationRole: {
         if (!row.bits)
             return {};
-        QIcon &icon = swatches[static_cast<std::size_t>(row.bits & 7)]; // drawn when first shown
+        QIcon &icon = swatches[static_cast<std::size_t>((row.bits & 7) + (row.dead ? 8 : 0))]; // drawn when first shown
         if (icon.isNull())
-            icon = makeSwatch(row.bits & 7);
+            icon = makeSwatch(row.bits & 7, row.dead);
         return icon;
     }
     default: return {};
@@ -71,7 +73,7 @@ void MarkListModel::setRows(const std::vector<Row> &next)
             endInsertRows();
             ++r;
         } else {
-            if (old->bits != n->bits || old->text != n->text) {
+            if (old->bits != n->bits || old->text != n->text || old->dead != n->dead) {
                 shown[static_cast<std::size_t>(r)] = *n;
                 const QModelIndex changed = index(r);
                 emit dataChanged(changed, changed);

@@ -21,6 +21,7 @@ public:
         int key;
         int bits; // 0: no swatch
         QString text;
+        bool dead = false; // a route that dies: its swatch ends in grey
     };
 
     using QAbstractListModel::QAbstractListModel;
@@ -35,5 +36,5 @@ public:
 
 private:
     std::vector<Row> shown;
-    mutable std::array<QIcon, 8> swatches; // one per colour mask
+    mutable std::array<QIcon, 16> swatches; // one per colour mask, arriving or dead
 };

@@ -1,15 +1,21 @@
 #include "app/routespanel.h"
 
 #include "app/marklistmodel.h"
+#include "app/routestepper.h"
 #include "core/networkdocument.h"
 #include "core/routetext.h"
 
+#include <QAccessible>
+#include <QAction>
+#include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSlider>
+#include <QToolButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -56,14 +62,14 @@ public:
     {
     }
 
-    void add(int key, int bits, const std::function<QString()> &words)
+    void add(int key, int bits, const std::function<QString()> &words, bool dead = false)
     {
         while (next < shown.size() && shown[next].key < key)
             ++next;
         if (reusable && next < shown.size() && shown[next].key == key && shown[next].bits == bits)
             rows.push_back(shown[next]);
         else
-            rows.push_back({key, bits, words()});
+            rows.push_back({key, bits, words(), dead});
     }
 
     std::vector<MarkListModel::Row> take(const QString &whenEmpty)
@@ -81,11 +87,12 @@ private:
 };
 } // namespace
 
-RoutesPanel::RoutesPanel(NetworkDocument *document, QWidget *parent)
+RoutesPanel::RoutesPanel(NetworkDocument *document, RouteStepper *stepper, QAction *focus, QWidget *parent)
     : QWidget(parent)
     , document(document)
     , routes(new MarkListModel(this))
     , summary(new MarkListModel(this))
+    , stepper(stepper)
 {
     auto *layout = new QVBoxLayout(this);
 
@@ -105,9 +112,17 @@ RoutesPanel::RoutesPanel(NetworkDocument *document, QWidget *parent)
     connect(document, &NetworkDocument::lessonTextChanged, this, &RoutesPanel::showLessonText);
     showLessonText();
 
-    QListView *routeList = listView(this, "route_list", tr("Marked terminals and their routes"), routes);
+    routeList = listView(this, "route_list", tr("Marked terminals and their routes"), routes);
     routeList->setMinimumWidth(320);
     layout->addWidget(routeList, 3);
+    layout->addWidget(buildStepControls());
+    auto *focusBox = new QCheckBox(tr("Focus on the marked routes"), this);
+    focusBox->setObjectName(QStringLiteral("focus"));
+    focusBox->setToolTip(focus->toolTip());
+    focusBox->setChecked(focus->isChecked());
+    connect(focusBox, &QCheckBox::toggled, focus, &QAction::setChecked);
+    connect(focus, &QAction::toggled, focusBox, &QCheckBox::setChecked);
+    layout->addWidget(focusBox);
     layout->addWidget(listView(this, "route_summary", tr("Destinations and marked switches"), summary), 1);
 
     auto *form = new QGroupBox(tr("Mark"), this);
@@ -158,6 +173,102 @@ RoutesPanel::RoutesPanel(NetworkDocument *document, QWidget *parent)
     markK->setValue(kTop);
 }
 
+QWidget *RoutesPanel::buildStepControls()
+{
+    auto *box = new QWidget(this);
+    auto *grid = new QGridLayout(box);
+    grid->setContentsMargins(0, 0, 0, 0);
+    struct Step
+    {
+        const char *name;
+        QString glyph, help;
+        QKeySequence key;
+        void (RouteStepper::*action)();
+    };
+    const Step steps[] = {
+        {"step_first", QStringLiteral("|◀"), tr("Back to the start of the route"), {}, &RouteStepper::first},
+        {"step_back", QStringLiteral("◀"), tr("One leg back (Comma)"), QKeySequence(Qt::Key_Comma), &RouteStepper::back},
+        {"step_play", QStringLiteral("▶"), tr("Play the route leg by leg, or pause (P)"), QKeySequence(Qt::Key_P),
+         &RouteStepper::togglePlay},
+        {"step_next", QStringLiteral("▶|"), tr("One leg further (Period)"), QKeySequence(Qt::Key_Period),
+         &RouteStepper::next},
+    };
+    int column = 0;
+    for (const Step &step : steps) {
+        auto *button = new QToolButton(box);
+        button->setText(step.glyph);
+        button->setObjectName(QLatin1String(step.name));
+        button->setToolTip(step.help);
+        button->setAccessibleName(step.help);
+        auto run = [this, action = step.action] {
+            if (chooseRoute())
+                (stepper->*action)();
+        };
+        connect(button, &QToolButton::clicked, this, run);
+        if (!step.key.isEmpty()) {
+            auto *key = new QAction(step.help, this);
+            key->setShortcut(step.key);
+            key->setShortcutContext(Qt::WidgetShortcut);
+            connect(key, &QAction::triggered, this, run);
+            keys << key;
+        }
+        if (step.action == &RouteStepper::togglePlay)
+            playButton = button;
+        grid->addWidget(button, 0, column++);
+    }
+    auto *speed = new QSlider(Qt::Horizontal, box);
+    speed->setObjectName(QStringLiteral("step_speed"));
+    speed->setRange(1, 8); // half legs per second: 0.5 to 4
+    speed->setValue(2);
+    speed->setToolTip(tr("Legs per second while playing, 0.5 to 4"));
+    speed->setAccessibleName(speed->toolTip());
+    connect(speed, &QSlider::valueChanged, this, [this](int halves) { stepper->setSpeed(halves / 2.0); });
+    grid->addWidget(speed, 0, column);
+    stepText = new QLabel(box);
+    stepText->setObjectName(QStringLiteral("step_text"));
+    stepText->setWordWrap(true);
+    grid->addWidget(stepText, 1, 0, 1, column + 1);
+
+    connect(stepper, &RouteStepper::changed, this, &RoutesPanel::showStepping);
+    connect(routeList->selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex &current) {
+        if (!current.isValid() || !routeList->selectionModel()->isSelected(current))
+            return;
+        const int key = routes->rows()[static_cast<std::size_t>(current.row())].key;
+        if (key >= 0)
+            stepper->setRoute(key / kMaxNetworkSize, key % kMaxNetworkSize);
+    });
+    connect(routeList->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        if (!routeList->selectionModel()->hasSelection())
+            stepper->end(); // the route was deselected
+    });
+    showStepping();
+    return box;
+}
+
+bool RoutesPanel::chooseRoute()
+{
+    const QModelIndexList selected = routeList->selectionModel()->selectedIndexes();
+    const int row = selected.isEmpty() ? 0 : selected.front().row();
+    if (row >= routes->rowCount() || routes->rows()[static_cast<std::size_t>(row)].key < 0)
+        return false;
+    const int key = routes->rows()[static_cast<std::size_t>(row)].key;
+    stepper->setRoute(key / kMaxNetworkSize, key % kMaxNetworkSize);
+    return true;
+}
+
+void RoutesPanel::showStepping()
+{
+    playButton->setText(stepper->isPlaying() ? QStringLiteral("⏸") : QStringLiteral("▶"));
+    const QString text = stepper->text();
+    if (text == stepText->text())
+        return;
+    stepText->setText(text);
+    stepText->setAccessibleName(text);
+    // Screen readers announce each step as it is shown.
+    QAccessibleEvent event(stepText, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&event);
+}
+
 void RoutesPanel::showLessonText()
 {
     lessonTitle->setText(document->title());
@@ -191,9 +302,10 @@ void RoutesPanel::follow()
     for (int i = 0; i < n; ++i)
         for (int j = 0; j < n; ++j)
             if (const int bits = net.terminalMark(i, j))
-                routeRows.add(i * kMaxNetworkSize + j, bits, [&] {
-                    return QString::fromStdString(colourWords(bits) + ": " + describeRoute(net, i, j));
-                });
+                routeRows.add(
+                    i * kMaxNetworkSize + j, bits,
+                    [&] { return QString::fromStdString(colourWords(bits) + ": " + describeRoute(net, i, j)); },
+                    !net.trace(i, j).arrives());
     bool anyArrival = false;
     for (int i = 0; i < n; ++i)
         for (int j = 0; j < n; ++j)

@@ -6,7 +6,11 @@
 
 class MarkListModel;
 class NetworkDocument;
+class RouteStepper;
+class QAction;
 class QLabel;
+class QListView;
+class QToolButton;
 class QPlainTextEdit;
 class QSpinBox;
 
@@ -20,16 +24,31 @@ class RoutesPanel : public QWidget
     Q_OBJECT
 
 public:
-    RoutesPanel(NetworkDocument *document, QWidget *parent);
+    // focus is the View menu's "Focus on Marked Routes", which the panel's
+    // check box mirrors.
+    RoutesPanel(NetworkDocument *document, RouteStepper *stepper, QAction *focus, QWidget *parent);
+
+    // Next leg, previous leg, play and pause: for the view's keys.
+    QList<QAction *> stepActions() const { return keys; }
 
 private:
     void follow();
     void showLessonText();
     void toggleChosen(int colourBit);
+    QWidget *buildStepControls();
+    // Points the stepper at the selected route, or the first marked one;
+    // false when no terminal is marked.
+    bool chooseRoute();
+    void showStepping();
 
     NetworkDocument *document;
     MarkListModel *routes;
     MarkListModel *summary;
+    RouteStepper *stepper;
+    QListView *routeList;
+    QToolButton *playButton = nullptr;
+    QLabel *stepText = nullptr;
+    QList<QAction *> keys;
     QLabel *lessonTitle;
     QPlainTextEdit *lessonNotes;
     QSpinBox *markI, *markJ, *markK;

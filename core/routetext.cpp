@@ -21,12 +21,11 @@ std::string triple(int a, int b, int c)
 }
 
 // "k + 1", "k - 2", "k": the right side of a family's relation.
-std::string plusOffset(const char *index, int offset)
+std::string plusOffset(const char *index, long long offset)
 {
     if (offset == 0)
         return index;
-    const long long magnitude = offset < 0 ? -static_cast<long long>(offset) : offset;
-    return std::string(index) + (offset < 0 ? " - " : " + ") + num(magnitude);
+    return std::string(index) + (offset < 0 ? " - " : " + ") + num(offset < 0 ? -offset : offset);
 }
 
 std::string relation(PlaneFamily f)
@@ -41,24 +40,6 @@ std::string noSolution(const char *what, const char *index, int lhsValue, int of
            plusOffset(index, offset);
 }
 
-struct Turn
-{
-    int i, j, k;
-};
-
-// The switches where a route turns, as far as it gets.
-std::vector<Turn> turns(const SwitchNetwork &net, int i0, int j0)
-{
-    const RouteTrace r = net.trace(i0, j0);
-    std::vector<Turn> t;
-    if (r.k >= 0)
-        t.push_back({i0, j0, r.k});
-    if (r.i1 >= 0)
-        t.push_back({r.i1, j0, r.k});
-    if (r.j1 >= 0)
-        t.push_back({r.i1, r.j1, r.k});
-    return t;
-}
 } // namespace
 
 std::string colourWords(int bits)
@@ -77,21 +58,42 @@ std::string colourWords(int bits)
 
 std::string describeRoute(const SwitchNetwork &net, int i0, int j0)
 {
-    const int n = net.size();
-    const RouteTrace r = net.trace(i0, j0);
     std::string text = "terminal " + pair(i0, j0) + ": ";
-    const int c1 = net.offset(PlaneFamily::IK), c2 = net.offset(PlaneFamily::JI), c3 = net.offset(PlaneFamily::KJ);
-    if (r.k < 0)
-        return text + "dies at once: " + noSolution("level", "k", i0, c1, n) + " " + relation(PlaneFamily::IK) + ".";
-    text += "down to level k = " + num(r.k) + " at switch " + triple(i0, j0, r.k) + " " + relation(PlaneFamily::IK);
-    if (r.i1 < 0)
-        return text + "; then dies: " + noSolution("column", "i", j0, c2, n) + " " + relation(PlaneFamily::JI) + ".";
-    text += "; along x to i1 = " + num(r.i1) + " at switch " + triple(r.i1, j0, r.k) + " " + relation(PlaneFamily::JI);
-    if (r.j1 < 0)
-        return text + "; then dies: " + noSolution("row", "j", r.k, c3, n) + " " + relation(PlaneFamily::KJ) + ".";
-    text += "; along z to j1 = " + num(r.j1) + " at switch " + triple(r.i1, r.j1, r.k) + " " +
-            relation(PlaneFamily::KJ);
-    return text + "; up to terminal " + pair(r.i1, r.j1) + ", where it arrives.";
+    const std::vector<RouteLeg> legs = routeLegs(net, i0, j0);
+    for (std::size_t l = 0; l < legs.size(); ++l)
+        text += (l ? "; " : "") + legWords(net, i0, j0, legs[l]);
+    return text + ".";
+}
+
+std::string legWords(const SwitchNetwork &net, int i0, int j0, const RouteLeg &leg)
+{
+    const int n = net.size();
+    const int offset = net.offset(leg.family);
+    if (leg.dies) {
+        switch (leg.kind) {
+        case RouteLeg::Down: return "dies at once: " + noSolution("level", "k", i0, offset, n) + " " + relation(leg.family);
+        case RouteLeg::AlongX: return "then dies: " + noSolution("column", "i", j0, offset, n) + " " + relation(leg.family);
+        default: return "then dies: " + noSolution("row", "j", leg.k, offset, n) + " " + relation(leg.family);
+        }
+    }
+    switch (leg.kind) {
+    case RouteLeg::Down: return "down to level k = " + num(leg.k) + " at switch " + triple(leg.i, leg.j, leg.k) + " " + relation(leg.family);
+    case RouteLeg::AlongX: return "along x to i1 = " + num(leg.i) + " at switch " + triple(leg.i, leg.j, leg.k) + " " + relation(leg.family);
+    case RouteLeg::AlongZ: return "along z to j1 = " + num(leg.j) + " at switch " + triple(leg.i, leg.j, leg.k) + " " + relation(leg.family);
+    case RouteLeg::Up: break;
+    }
+    return "up to terminal " + pair(leg.i, leg.j) + ", where it arrives";
+}
+
+std::string stepText(const SwitchNetwork &net, int i0, int j0, int legs)
+{
+    const std::vector<RouteLeg> all = routeLegs(net, i0, j0);
+    const int total = static_cast<int>(all.size());
+    const int step = legs < 0 ? 0 : legs > total ? total : legs;
+    const std::string head = "step " + num(step) + " of " + num(total) + ": ";
+    if (step == 0)
+        return head + "at terminal " + pair(i0, j0);
+    return head + legWords(net, i0, j0, all[static_cast<std::size_t>(step - 1)]);
 }
 
 std::string describeTerminal(const SwitchNetwork &net, int i, int j)
@@ -127,8 +129,8 @@ std::string describeSwitch(const SwitchNetwork &net, int i, int j, int k)
         for (int j0 = 0; j0 < net.size(); ++j0) {
             if (!net.terminalMark(i0, j0))
                 continue;
-            for (const Turn &t : turns(net, i0, j0))
-                if (t.i == i && t.j == j && t.k == k) {
+            for (const RouteLeg &t : routeLegs(net, i0, j0))
+                if (!t.dies && t.kind != RouteLeg::Up && t.i == i && t.j == j && t.k == k) {
                     routes += routes.empty() ? "" : ", ";
                     routes += pair(i0, j0);
                     break;
@@ -137,6 +139,27 @@ std::string describeSwitch(const SwitchNetwork &net, int i, int j, int k)
     if (!routes.empty())
         text += "; marked routes turn here: from " + routes;
     return text;
+}
+
+std::string mapCellText(const SwitchNetwork &net, int i, int j)
+{
+    const RouteTrace r = net.trace(i, j);
+    if (r.arrives())
+        return pair(r.i1, r.j1);
+    return std::string("dies: ") + (r.k < 0 ? "IK" : r.i1 < 0 ? "JI" : "KJ");
+}
+
+std::string mapRuleText(const SwitchNetwork &net)
+{
+    const int n = net.size();
+    int arrive = 0;
+    for (int i = 0; i < n; ++i)
+        for (int j = 0; j < n; ++j)
+            arrive += net.trace(i, j).arrives() ? 1 : 0;
+    const long long c1 = net.offset(PlaneFamily::IK), c2 = net.offset(PlaneFamily::JI), c3 = net.offset(PlaneFamily::KJ);
+    return num(arrive) + " of " + num(static_cast<long long>(n) * n) + " terminals arrive; c1 = " + num(c1) +
+           ", c2 = " + num(c2) + ", c3 = " + num(c3) + ": (i, j) \u2192 (" + plusOffset("j", -c2) + ", " +
+           plusOffset("i", -c1 - c3) + ")";
 }
 
 std::string describeNetwork(const SwitchNetwork &net)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/network.h"
+#include "core/routelegs.h"
 
 #include <string>
 
@@ -17,6 +18,15 @@ std::string colourWords(int bits);
 // along x to ...; up to terminal (3, 1), where it arrives."
 std::string describeRoute(const SwitchNetwork &net, int i0, int j0);
 
+// The words of one leg, as describeRoute says them: "down to level k = 1 at
+// switch (1, 3, 1) [i = k + c1]", "then dies: no column i in 0..3 with ...".
+std::string legWords(const SwitchNetwork &net, int i0, int j0, const RouteLeg &leg);
+
+// "step 2 of 4: along x to i1 = 3 at switch (3, 3, 1) [j = i + c2]" after
+// `legs` legs of the route of terminal (i0, j0); "step 0 of 4: at terminal
+// (1, 3)" before the first.
+std::string stepText(const SwitchNetwork &net, int i0, int j0, int legs);
+
 // One line for the tooltip over terminal (i, j): where its route arrives or
 // dies, and its marks.
 std::string describeTerminal(const SwitchNetwork &net, int i, int j);
@@ -24,6 +34,13 @@ std::string describeTerminal(const SwitchNetwork &net, int i, int j);
 // One line for the tooltip over switch (i, j, k): the families it lies on at
 // the current offsets, its marks, and the marked routes that turn in it.
 std::string describeSwitch(const SwitchNetwork &net, int i, int j, int k);
+
+// A cell of the map of the whole network: where terminal (i, j)'s route
+// arrives, "(3, 1)", or at which family it dies, "dies: IK".
+std::string mapCellText(const SwitchNetwork &net, int i, int j);
+// The line above the map: "5 of 64 terminals arrive; c1 = 1, c2 = -1, c3 = 2:
+// (i, j) → (j + 1, i - 3)".
+std::string mapRuleText(const SwitchNetwork &net);
 
 // "N = 4, c1 = 0, c2 = 0, c3 = 0; 2 terminals marked: 1 arrives, 1 dies."
 std::string describeNetwork(const SwitchNetwork &net);

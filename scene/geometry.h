@@ -19,6 +19,8 @@ constexpr Colour switchGrey{0.3f, 0.3f, 0.3f};
 constexpr Colour terminalGrey{0.7f, 0.7f, 0.7f};
 constexpr Colour deadEndGrey{0.2f, 0.2f, 0.2f};
 constexpr Colour wireOverlay{0.7f, 0.7f, 0.0f};
+constexpr Colour faint{0.25f, 0.25f, 0.25f}; // boxes off the marked routes, with focus on
+constexpr float faintRoute = 0.3f;           // per colour bit of the routes not stepped through
 constexpr float highlight = 0.8f;
 constexpr float marked = 1.0f;  // per colour bit of a user's mark
 constexpr float derived = 0.5f; // per colour bit of an arrival or a route's end

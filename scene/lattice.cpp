@@ -9,9 +9,18 @@ void frameStyle(int bits, LatticeBox &box)
     box.frameWidth = bits ? kThickLine : kThinLine;
     box.frameColour = bits ? colourFromBits(bits, palette::marked) : palette::white;
 }
+
+void fade(LatticeBox &box)
+{
+    box.hasFrame = true;
+    box.frameWidth = kThinLine;
+    box.frameColour = palette::faint;
+    box.hasFill = false;
+}
 } // namespace
 
-void buildLattice(const SwitchNetwork &net, const DisplayOptions &options, std::vector<LatticeBox> &boxes)
+void buildLattice(const SwitchNetwork &net, const DisplayOptions &options, std::vector<LatticeBox> &boxes,
+                  const RouteBoxes *focus)
 {
     const int n = net.size();
     const CellGeometry g(n);
@@ -37,6 +46,8 @@ void buildLattice(const SwitchNetwork &net, const DisplayOptions &options, std::
                 frameStyle(net.switchMark(i, j, k), box);
                 box.hasFill = filled;
                 box.fillColour = {fill[0], fill[1], fill[2]};
+                if (focus && !focus->hasSwitch(i, j, k))
+                    fade(box);
                 boxes.push_back(box);
             }
             LatticeBox terminal{};
@@ -47,6 +58,8 @@ void buildLattice(const SwitchNetwork &net, const DisplayOptions &options, std::
             const int mark = net.arrivals(i, j);
             terminal.hasFill = true;
             terminal.fillColour = mark ? colourFromBits(mark, palette::derived) : palette::terminalGrey;
+            if (focus && !focus->hasTerminal(i, j))
+                fade(terminal);
             boxes.push_back(terminal);
         }
     }

@@ -3,6 +3,7 @@
 #include "core/displayoptions.h"
 #include "scene/geometry.h"
 #include "core/network.h"
+#include "core/routelegs.h"
 #include "scene/picking.h"
 
 #include <vector>
@@ -29,7 +30,9 @@ constexpr float kThickLine = 3.0f;
 
 // Appends the boxes in drawing order: for each column (i, j), its switches
 // from the top level down, then its terminal box. Boxes the switches mode
-// hides are left out.
-void buildLattice(const SwitchNetwork &net, const DisplayOptions &options, std::vector<LatticeBox> &boxes);
+// hides are left out. With a focus, boxes that no marked route touches are
+// faint frames, so that the routes stand out while the lattice stays.
+void buildLattice(const SwitchNetwork &net, const DisplayOptions &options, std::vector<LatticeBox> &boxes,
+                  const RouteBoxes *focus = nullptr);
 
 } // namespace ts

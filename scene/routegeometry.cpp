@@ -2,6 +2,8 @@
 
 #include "core/displayoptions.h"
 
+#include <algorithm>
+
 namespace ts {
 
 Colour mixColour(Colour start, Colour end, double w)
@@ -98,6 +100,60 @@ RouteDrawing buildRoute(const SwitchNetwork &net, int routeMode, int i0, int j0,
         buildPath(coords, r, i0, j0, sideOffset, start, end, d);
     }
     return d;
+}
+
+std::vector<std::vector<Segment>> routeLegLines(const SwitchNetwork &net, int i0, int j0, const CellGeometry &g)
+{
+    const float side = g.sideOffset();
+    std::vector<std::vector<Segment>> lines;
+    Vec3 at{g.shiftedX(i0, side), 1.0f, g.z(j0)};
+    for (const RouteLeg &leg : routeLegs(net, i0, j0)) {
+        std::vector<Segment> run;
+        switch (leg.kind) {
+        case RouteLeg::Down: {
+            const Vec3 to{at.x, leg.dies ? -1.0f : g.y(leg.k), at.z};
+            run = {{at, to}};
+            at = to;
+            break;
+        }
+        case RouteLeg::AlongX:
+            if (leg.dies)
+                run = {{at, {-1.0f, at.y, at.z}}, {at, {1.0f, at.y, at.z}}};
+            else
+                run = {{at, {g.x(leg.i), at.y, at.z}}};
+            at = run.front().to;
+            break;
+        case RouteLeg::AlongZ:
+            if (leg.dies)
+                run = {{at, {at.x, at.y, -1.0f}}, {at, {at.x, at.y, 1.0f}}};
+            else
+                run = {{at, {at.x, at.y, g.z(leg.j)}}};
+            at = run.front().to;
+            break;
+        case RouteLeg::Up: {
+            const Vec3 shifted{g.shiftedX(leg.i, -side), at.y, at.z};
+            run = {{at, shifted}, {shifted, {shifted.x, 1.0f, shifted.z}}};
+            break;
+        }
+        }
+        lines.push_back(run);
+    }
+    return lines;
+}
+
+Vec3 routeStepPoint(const SwitchNetwork &net, int i0, int j0, int legs, const CellGeometry &g, bool *atTerminal)
+{
+    const std::vector<RouteLeg> all = routeLegs(net, i0, j0);
+    int i = i0, j = j0, k = -1;
+    if (legs > 0 && !all.empty()) {
+        const RouteLeg &leg = all[static_cast<std::size_t>(std::min<std::size_t>(legs, all.size()) - 1)];
+        i = leg.i;
+        j = leg.j;
+        k = leg.k;
+    }
+    if (atTerminal)
+        *atTerminal = k < 0;
+    return {g.x(i), k < 0 ? 1.0f : g.y(k), g.z(j)};
 }
 
 } // namespace ts

@@ -2,6 +2,9 @@
 
 #include "scene/geometry.h"
 #include "core/network.h"
+#include "core/routelegs.h"
+
+#include <vector>
 
 #include <array>
 
@@ -34,6 +37,15 @@ struct RouteDrawing
 
 RouteDrawing buildRoute(const SwitchNetwork &net, int routeMode, int i0, int j0, float halfCell, float sideOffset,
                         Colour start, Colour end);
+
+// The lines of each leg of a route (routeLegs), through the path style's
+// corners; a dead leg runs to the cube's faces, in both directions for a
+// horizontal run.
+std::vector<std::vector<Segment>> routeLegLines(const SwitchNetwork &net, int i0, int j0, const CellGeometry &g);
+
+// The centre of the box where the route stands after `legs` legs: the
+// source terminal at 0, then each leg's end (a dead leg's start).
+Vec3 routeStepPoint(const SwitchNetwork &net, int i0, int j0, int legs, const CellGeometry &g, bool *atTerminal);
 
 // start*(1-w) + end*w, worked in double.
 Colour mixColour(Colour start, Colour end, double w);

@@ -88,8 +88,8 @@ private slots:
         for (const char *s : expected)
             want << QLatin1String(s);
         QCOMPARE(slotList, want);
-        // The status text is the view's one signal; changes are the document's.
-        QCOMPARE(signalList, QStringList{QStringLiteral("report(QString)")});
+        // The status text first; changes of the network are the document's.
+        QCOMPARE(signalList, (QStringList{QStringLiteral("report(QString)"), QStringLiteral("routeStepEnded()")}));
     }
 
     void unchangedValuesDoNotRepaint_data()

@@ -4,16 +4,20 @@
 //   transpose-switch-shot OUT.png [--size N] [--rotate X,Y] [--route path|wire]
 //       [--wires off|used|all] [--switches fill|frame|off] [--check NAME]...
 //       [--offsets C1,C2,C3] [--mark I,J,left|middle|right]... [--zoom Z]
+//       [--lesson FILE] [--step LEGS] [--action NAME]... [--tab routes|map]
 //
 // --check takes a check box's object name, e.g. ik_hilite or kj_opaque.
 #include "app/globjectwindow.h"
+#include "app/lessonfiles.h"
 #include "app/startup.h"
 #include "support/viewdriver.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QRadioButton>
+#include <QPushButton>
 #include <QSpinBox>
+#include <QTabWidget>
 
 #include <cstdio>
 
@@ -43,6 +47,8 @@ int main(int argc, char **argv)
     QPointF rotation(0, 0);
     double zoom = 1.0;
     QList<QStringList> marks;
+    int steps = 0;
+    QStringList actions;
 
     for (int a = 1; a + 1 < args.size(); a += 2) {
         const QString option = args[a], value = args[a + 1];
@@ -72,6 +78,22 @@ int main(int argc, char **argv)
             zoom = value.toDouble();
         } else if (option == QLatin1String("--mark") && parts.size() == 3) {
             marks << parts;
+        } else if (option == QLatin1String("--lesson")) {
+            QString error;
+            if (!window.lessonFiles()->open(value, &error))
+                return fail(qPrintable(error));
+            const ts::ViewPoint from = view->document()->viewPoint();
+            rotation = {from.rotX, from.rotY};
+            zoom = from.zoom;
+        } else if (option == QLatin1String("--step")) {
+            steps = value.toInt();
+        } else if (option == QLatin1String("--action")) {
+            actions << value;
+        } else if (option == QLatin1String("--tab")) {
+            auto *tabs = window.findChild<QTabWidget *>(QStringLiteral("routes_tabs"));
+            for (int t = 0; t < tabs->count(); ++t)
+                if (tabs->tabText(t).compare(value, Qt::CaseInsensitive) == 0)
+                    tabs->setCurrentIndex(t);
         } else {
             return fail("unknown option");
         }
@@ -87,6 +109,14 @@ int main(int argc, char **argv)
     }
     view->setRotation(float(rotation.x()), float(rotation.y()));
     view->setZoom(zoom);
+    for (const QString &name : actions) {
+        auto *action = window.findChild<QAction *>(name);
+        if (!action)
+            return fail("no such action");
+        action->trigger();
+    }
+    for (int s = 0; s < steps; ++s)
+        qobject_cast<QAbstractButton *>(child(QStringLiteral("step_next")))->click();
     QTest::qWait(100);
     if (!window.grab().save(args[0]))
         return fail("could not save the picture");

@@ -51,6 +51,30 @@ void GLBox::toggleMark(const PickedBox &box, int colourBit)
         doc->toggleSwitch(box.i, box.j, box.k, colourBit);
 }
 
+void GLBox::setRouteStep(const RouteStep &step)
+{
+    if (step == stepping)
+        return;
+    stepping = step;
+    update();
+}
+
+void GLBox::setFocusOnRoutes(bool on)
+{
+    if (on == focusRoutes)
+        return;
+    focusRoutes = on;
+    update();
+}
+
+void GLBox::setLabels(bool on)
+{
+    if (on == showLabels)
+        return;
+    showLabels = on;
+    update();
+}
+
 void GLBox::setSceneDrawing(SceneDrawing drawing)
 {
     if (sceneDrawing == drawing)

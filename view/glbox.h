@@ -54,6 +54,29 @@ public:
     void toggleMark(const ts::PickedBox &box, int colourBit);
     void clearMarks() { doc->clearMarks(); }
 
+    // A route stepped through leg by leg: while active the view draws that
+    // route only up to `legs` legs (the last one thick, the box it reached
+    // ringed) and the other marked routes faint. Not part of the document.
+    struct RouteStep
+    {
+        bool active = false;
+        int i0 = 0, j0 = 0;
+        int legs = 0;
+        bool operator==(const RouteStep &o) const
+        {
+            return active == o.active && (!active || (i0 == o.i0 && j0 == o.j0 && legs == o.legs));
+        }
+    };
+    const RouteStep &routeStep() const { return stepping; }
+    void setRouteStep(const RouteStep &step);
+
+    // Boxes that no marked route touches drawn as faint frames.
+    bool focusOnRoutes() const { return focusRoutes; }
+    void setFocusOnRoutes(bool on);
+    // Axis names and the indices along two top edges, turning with the model.
+    bool labels() const { return showLabels; }
+    void setLabels(bool on);
+
     // The scene drawn as on screen into an off-screen framebuffer of that
     // many device pixels, for exporting pictures; null without a GL context.
     QImage renderImage(const QSize &devicePixels);
@@ -103,6 +126,8 @@ public slots:
 
 signals:
     void report(const QString &text);
+    // Escape ended the stepping (it keeps the marks then).
+    void routeStepEnded();
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
@@ -112,6 +137,7 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
     void initializeGL() override;
+    void loadViewportAndCamera();
     void resizeGL(int w, int h) override;
     void paintGL() override;
 
@@ -134,6 +160,8 @@ private:
     void drawRoutes(Colours colours);
     void drawWireOverlay();
     void drawMarkedRoutes();
+    void drawSteppedRoute();
+    void drawLabels();
     void applyPick(const ts::PickResult &result, int colourBit);
 
     NetworkDocument *doc;
@@ -146,6 +174,9 @@ private:
     float pressRotY = 0.0f;
 
     quint64 frames = 0;
+    RouteStep stepping;
+    bool focusRoutes = false;
+    bool showLabels = false;
     SceneDrawing sceneDrawing = SceneDrawing::Batched;
     std::vector<ts::LatticeBox> lattice;    // reused every frame
     std::vector<ts::LatticeBox> candidates; // the boxes a pick sends

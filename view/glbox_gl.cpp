@@ -6,6 +6,8 @@
 #include "scene/routegeometry.h"
 
 #include <QColor>
+#include <QFontMetrics>
+#include <QPainter>
 #include <QOpenGLFramebufferObject>
 
 #include <GL/gl.h>
@@ -21,6 +23,16 @@ constexpr GLushort kStipplePattern = 0x5555;
 constexpr float kPlaneOutlineWidth = 2.0f;
 constexpr float kAxisWidth = 2.0f;
 constexpr float kMarkedRouteWidth = 3.0f;
+constexpr float kCurrentLegWidth = 6.0f;
+constexpr float kRingWidth = 2.0f;
+constexpr float kRingScale = 1.6f;
+constexpr int kLabelEveryIndexUpTo = 8; // beyond that, every fifth index
+constexpr int kLabelStepBeyond = 5;
+constexpr float kLabelMargin = 0.12f;
+constexpr int kLabelSizeDivisor = 50;
+constexpr int kMinLabelPixels = 10;
+constexpr int kMaxLabelPixels = 24;
+constexpr int kLabelGrey = 220;
 
 void colour(const Colour &c)
 {
@@ -87,6 +99,11 @@ void GLBox::resizeGL(int w, int h)
     const qreal ratio = devicePixelRatioF();
     viewW = qRound(w * ratio);
     viewH = qRound(h * ratio);
+    loadViewportAndCamera();
+}
+
+void GLBox::loadViewportAndCamera()
+{
     glViewport(0, 0, viewW, viewH);
     projectionZoom = zoom();
     glMatrixMode(GL_PROJECTION);
@@ -110,11 +127,7 @@ QImage GLBox::renderImage(const QSize &devicePixels)
         auto setViewport = [this](int w, int h) {
             viewW = w;
             viewH = h;
-            glViewport(0, 0, w, h);
-            glMatrixMode(GL_PROJECTION);
-            glLoadIdentity();
-            applyProjection();
-            glMatrixMode(GL_MODELVIEW);
+            loadViewportAndCamera();
         };
         setViewport(devicePixels.width(), devicePixels.height());
         drawScene(Pass::Display);
@@ -131,6 +144,8 @@ void GLBox::paintGL()
 {
     ++frames;
     drawScene(Pass::Display);
+    if (showLabels)
+        drawLabels();
 }
 
 void GLBox::drawScene(Pass pass, const PixelRect *pickWindow)
@@ -172,7 +187,12 @@ void GLBox::drawScene(Pass pass, const PixelRect *pickWindow)
 void GLBox::drawLattice(Pass pass, const PixelRect *pickWindow)
 {
     lattice.clear();
-    buildLattice(network(), displayOptions(), lattice);
+    if (focusRoutes) {
+        const RouteBoxes onRoutes(network());
+        buildLattice(network(), displayOptions(), lattice, &onRoutes);
+    } else {
+        buildLattice(network(), displayOptions(), lattice);
+    }
     if (pass == Pass::Display) {
         if (sceneDrawing == SceneDrawing::Plain)
             drawLatticePerBox(lattice);
@@ -304,6 +324,10 @@ void GLBox::drawWireOverlay()
 
 void GLBox::drawMarkedRoutes()
 {
+    if (stepping.active) {
+        drawSteppedRoute();
+        return;
+    }
     glLineWidth(kMarkedRouteWidth);
     drawRoutes([this](int i, int j, Colour &start, Colour &end) {
         const int bits = network().terminalMark(i, j);
@@ -312,4 +336,117 @@ void GLBox::drawMarkedRoutes()
         return bits != 0;
     });
     glLineWidth(1.0f);
+}
+
+void GLBox::drawSteppedRoute()
+{
+    // The other marked routes, faint and thin.
+    drawRoutes([this](int i, int j, Colour &start, Colour &end) {
+        const int bits = network().terminalMark(i, j);
+        start = colourFromBits(bits, palette::faintRoute);
+        end = colourFromBits(bits, palette::faintRoute / 2);
+        return bits != 0 && !(i == stepping.i0 && j == stepping.j0);
+    });
+    // The stepped route, leg by leg, fading from its colour to half of it.
+    const CellGeometry g(network().size());
+    const int bits = network().terminalMark(stepping.i0, stepping.j0);
+    const Colour full = bits ? colourFromBits(bits, palette::marked) : palette::white;
+    const Colour half = bits ? colourFromBits(bits, palette::derived) : palette::white;
+    const std::vector<std::vector<Segment>> legs = routeLegLines(network(), stepping.i0, stepping.j0, g);
+    const std::vector<RouteLeg> words = routeLegs(network(), stepping.i0, stepping.j0);
+    const int shown = std::min<int>(stepping.legs, static_cast<int>(legs.size()));
+    for (int l = 0; l < shown; ++l) {
+        glLineWidth(l + 1 == shown ? kCurrentLegWidth : kMarkedRouteWidth);
+        const double from = double(l) / legs.size(), to = double(l + 1) / legs.size();
+        const bool dies = words[static_cast<std::size_t>(l)].dies;
+        glBegin(GL_LINES);
+        for (const Segment &segment : legs[static_cast<std::size_t>(l)]) {
+            colour(mixColour(full, half, from));
+            vertex(segment.from);
+            colour(dies ? palette::deadEndGrey : mixColour(full, half, to));
+            vertex(segment.to);
+        }
+        glEnd();
+    }
+    // A ring around the box the route has reached.
+    bool terminal = false;
+    const Vec3 at = routeStepPoint(network(), stepping.i0, stepping.j0, shown, g, &terminal);
+    const Vec3 size = terminal ? Vec3{g.boxScale * kRingScale, g.boxScale / 3.0f * kRingScale, g.boxScale * kRingScale}
+                               : Vec3{g.switchHalfSize() * kRingScale, g.switchHalfSize() * kRingScale,
+                                      g.switchHalfSize() * kRingScale};
+    glLineWidth(kRingWidth);
+    colour(palette::white);
+    glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
+    glPushMatrix();
+    glTranslatef(at.x, at.y, at.z);
+    glScalef(size.x, size.y, size.z);
+    drawUnitCube();
+    glPopMatrix();
+    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+    glLineWidth(1.0f);
+}
+
+void GLBox::drawLabels()
+{
+    // Text faces the viewer at the projected points; its size follows the
+    // view, not the cube. Each label is set in a small image on the CPU and
+    // put on the frame with glDrawPixels, in window coordinates.
+    const CellGeometry g(network().size());
+    const Camera cam = camera();
+    struct Label
+    {
+        Vec3 where;
+        QString text;
+    };
+    // Beside the axis arrows' heads, inside the default view.
+    std::vector<Label> labels{{{0.95f, 1.25f, -1.1f}, QStringLiteral("x (i)")},
+                              {{-1.1f, 1.25f, 0.95f}, QStringLiteral("z (j)")},
+                              {{-1.3f, -0.9f, -1.1f}, QStringLiteral("y (k)")}};
+    const int n = network().size();
+    const int every = n <= kLabelEveryIndexUpTo ? 1 : kLabelStepBeyond;
+    for (int index = 0; index < n; index += every) {
+        labels.push_back({{g.x(index), 1.0f, -1.0f - kLabelMargin}, QString::number(index)});
+        labels.push_back({{-1.0f - kLabelMargin, 1.0f, g.z(index)}, QString::number(index)});
+    }
+    QFont font;
+    const double ratio = devicePixelRatioF();
+    const int logicalPixels = std::clamp(std::min(width(), height()) / kLabelSizeDivisor, kMinLabelPixels, kMaxLabelPixels);
+    font.setPixelSize(qRound(logicalPixels * ratio));
+    const QFontMetrics metrics(font);
+
+    glMatrixMode(GL_PROJECTION);
+    glPushMatrix();
+    glLoadIdentity();
+    glOrtho(0, viewW, 0, viewH, -1, 1);
+    glMatrixMode(GL_MODELVIEW);
+    glPushMatrix();
+    glLoadIdentity();
+    glDisable(GL_DEPTH_TEST);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
+    for (const Label &label : labels) {
+        const QRect box = metrics.boundingRect(label.text).adjusted(-1, -1, 1, 1);
+        QImage text(box.size(), QImage::Format_RGBA8888);
+        text.fill(Qt::transparent);
+        QPainter painter(&text);
+        painter.setFont(font);
+        painter.setPen(QColor(kLabelGrey, kLabelGrey, kLabelGrey));
+        painter.drawText(text.rect(), Qt::AlignCenter, label.text);
+        painter.end();
+        const QImage rows = text.mirrored(); // GL reads the bottom row first
+        const WindowPoint at = cam.toWindow(label.where);
+        // From a raster position that is always valid, a zero-size bitmap
+        // moves to where the label goes, even partly outside the view.
+        glRasterPos2i(0, 0);
+        glBitmap(0, 0, 0, 0, static_cast<GLfloat>(at.x - text.width() / 2.0),
+                 static_cast<GLfloat>(at.y - text.height() / 2.0), nullptr);
+        glDrawPixels(rows.width(), rows.height(), GL_RGBA, GL_UNSIGNED_BYTE, rows.constBits());
+    }
+    glDisable(GL_BLEND);
+    glEnable(GL_DEPTH_TEST);
+    glPopMatrix();
+    glMatrixMode(GL_PROJECTION);
+    glPopMatrix();
+    glMatrixMode(GL_MODELVIEW);
 }

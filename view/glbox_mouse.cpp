@@ -175,7 +175,15 @@ void GLBox::keyPressEvent(QKeyEvent *event)
     case Qt::Key_Equal: setZoom(zoom() * kZoomStep); break;
     case Qt::Key_Minus: setZoom(zoom() / kZoomStep); break;
     case Qt::Key_Home: resetView(); break;
-    case Qt::Key_Escape: clearMarks(); break;
+    case Qt::Key_Escape:
+        // While stepping through a route, Escape only ends the stepping.
+        if (stepping.active) {
+            setRouteStep({});
+            emit routeStepEnded();
+        } else {
+            clearMarks();
+        }
+        break;
     default: QOpenGLWidget::keyPressEvent(event); return;
     }
     event->accept();

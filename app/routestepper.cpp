@@ -1,0 +1,125 @@
+#include "app/routestepper.h"
+
+#include "core/networkdocument.h"
+#include "core/routetext.h"
+#include "view/glbox.h"
+
+#include <QTimer>
+
+#include <algorithm>
+#include <cmath>
+
+using namespace ts;
+
+namespace {
+constexpr double kMinSpeed = 0.5;
+constexpr double kMaxSpeed = 4.0;
+} // namespace
+
+RouteStepper::RouteStepper(NetworkDocument *document, GLBox *view, QObject *parent)
+    : QObject(parent)
+    , document(document)
+    , view(view)
+    , timer(new QTimer(this))
+{
+    setSpeed(1.0);
+    connect(timer, &QTimer::timeout, this, [this] {
+        next();
+        if (legs >= total()) {
+            stop();
+            emit changed();
+        }
+    });
+    connect(document, &NetworkDocument::networkChanged, this, &RouteStepper::end);
+    connect(view, &GLBox::routeStepEnded, this, [this] {
+        active = false;
+        stop();
+        emit changed();
+    });
+}
+
+bool RouteStepper::isPlaying() const
+{
+    return timer->isActive();
+}
+
+void RouteStepper::setSpeed(double legsPerSecond)
+{
+    const double speed = std::clamp(legsPerSecond, kMinSpeed, kMaxSpeed);
+    timer->setInterval(static_cast<int>(std::lround(1000.0 / speed)));
+}
+
+void RouteStepper::setRoute(int i, int j)
+{
+    if (i == i0 && j == j0)
+        return;
+    i0 = i;
+    j0 = j;
+    if (active)
+        show(0);
+}
+
+int RouteStepper::total() const
+{
+    return static_cast<int>(routeLegs(document->network(), i0, j0).size());
+}
+
+QString RouteStepper::text() const
+{
+    if (!active)
+        return tr("Choose a marked route and step through it with ▶| or play it with ▶.");
+    return QString::fromStdString(stepText(document->network(), i0, j0, legs));
+}
+
+void RouteStepper::show(int legsShown)
+{
+    active = true;
+    legs = std::clamp(legsShown, 0, total());
+    view->setRouteStep({true, i0, j0, legs});
+    emit changed();
+}
+
+void RouteStepper::first()
+{
+    stop();
+    show(0);
+}
+
+void RouteStepper::back()
+{
+    stop();
+    show(active ? legs - 1 : 0);
+}
+
+void RouteStepper::next()
+{
+    show(active ? legs + 1 : 1);
+}
+
+void RouteStepper::togglePlay()
+{
+    if (isPlaying()) {
+        stop();
+        emit changed();
+        return;
+    }
+    if (!active || legs >= total())
+        show(0);
+    timer->start();
+    emit changed();
+}
+
+void RouteStepper::stop()
+{
+    timer->stop();
+}
+
+void RouteStepper::end()
+{
+    stop();
+    if (!active)
+        return;
+    active = false;
+    view->setRouteStep({});
+    emit changed();
+}
