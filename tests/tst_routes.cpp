@@ -240,6 +240,42 @@ private slots:
         QCOMPARE(stippleAfter(WiresAll).first, false);
     }
 
+    // Stepping to leg 2 draws the route's first two legs and not the third;
+    // with stepping, focus and labels off again the frame is the one before.
+    void steppingDrawsTheLegsSoFar()
+    {
+        view->setSwitchesMode(SwitchesOff); // nothing hides the runs inside the lattice
+        view->setRotation(30, 330);
+        view->toggleMark({PickedBox::Terminal, 1, 3, -1}, RedBit);
+        const QImage plain = view->grabFramebuffer();
+        const CellGeometry g(4);
+        const QPointF alongX = project(*view, {(g.x(1) + g.x(3)) / 2, g.y(1), g.z(3)});
+        const QPointF alongZ = project(*view, {g.x(3), g.y(1), (g.z(3) + g.z(1)) / 2});
+        auto reds = [](const QImage &frame, const QPointF &at) {
+            int count = 0;
+            for (int dy = -3; dy <= 3; ++dy)
+                for (int dx = -3; dx <= 3; ++dx) {
+                    const QColor c = pixelAt(frame, at + QPointF(dx, dy));
+                    count += c.red() > 100 && c.green() < 60 && c.blue() < 60 ? 1 : 0;
+                }
+            return count;
+        };
+        QVERIFY(reds(plain, alongX) > 0 && reds(plain, alongZ) > 0);
+        view->setRouteStep({true, 1, 3, 2});
+        const QImage stepped = view->grabFramebuffer();
+        QVERIFY(reds(stepped, alongX) > reds(plain, alongX)); // the current leg, thick
+        QCOMPARE(reds(stepped, alongZ), 0);
+
+        view->setRouteStep({});
+        QCOMPARE(view->grabFramebuffer(), plain);
+        view->setFocusOnRoutes(true);
+        view->setLabels(true);
+        QVERIFY(view->grabFramebuffer() != plain);
+        view->setFocusOnRoutes(false);
+        view->setLabels(false);
+        QCOMPARE(view->grabFramebuffer(), plain);
+    }
+
     void markedRoutesSolidAndWiresDashed()
     {
         if (view->devicePixelRatio() != 1)

@@ -8,7 +8,10 @@
 #include <QDockWidget>
 #include <QHelpEvent>
 #include <QAbstractItemModel>
+#include <QLabel>
 #include <QListView>
+#include <QTabWidget>
+#include <QTableView>
 #include <QUndoStack>
 #include <QPushButton>
 #include <QSpinBox>
@@ -120,6 +123,63 @@ private slots:
         QVERIFY(entries()[0].startsWith(QStringLiteral("blue: terminal (0, 0)")));
         QCOMPARE(find<QSpinBox>("mark_i")->maximum(), 2);
         QCOMPARE(find<QSpinBox>("mark_k")->maximum(), 2);
+    }
+
+    // Step through the selected route: the texts of its legs in turn; a
+    // dead end stops at its family; Escape and a change of the marks end it.
+    void steppingThroughARoute()
+    {
+        clickTerminalFromAbove(*view, 1, 3, Qt::LeftButton);
+        auto *list = find<QListView>("route_list");
+        list->setCurrentIndex(list->model()->index(0, 0));
+        auto *text = find<QLabel>("step_text");
+        const QStringList endings{"down to level k = 1 at switch (1, 3, 1) [i = k + c1]",
+                                  "along x to i1 = 3 at switch (3, 3, 1) [j = i + c2]",
+                                  "along z to j1 = 1 at switch (3, 1, 1) [k = j + c3]",
+                                  "up to terminal (3, 1), where it arrives"};
+        for (int s = 0; s < 4; ++s) {
+            find<QAbstractButton>("step_next")->click();
+            QCOMPARE(text->text(), QStringLiteral("step %1 of 4: ").arg(s + 1) + endings[s]);
+        }
+        QCOMPARE(view->routeStep().legs, 4);
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        view->setFocus();
+        QTest::keyClick(view, Qt::Key_Comma);
+        QCOMPARE(view->routeStep().legs, 3);
+        QTest::keyClick(view, Qt::Key_Escape); // ends the stepping, keeps the mark
+        QVERIFY(!view->routeStep().active);
+        QCOMPARE(view->network().terminalMark(1, 3), int(RedBit));
+
+        view->clearMarks();
+        find<QSpinBox>("ik_spin")->setValue(2);
+        view->toggleMark({PickedBox::Terminal, 1, 0, -1}, BlueBit);
+        QTest::keyClick(view, Qt::Key_Period); // the first marked route when none is selected
+        QTest::keyClick(view, Qt::Key_Period);
+        QCOMPARE(text->text(),
+                 QStringLiteral("step 1 of 1: dies at once: no level k in 0..3 with 1 = k + 2 [i = k + c1]"));
+        view->toggleMark({PickedBox::Terminal, 2, 2, -1}, RedBit);
+        QVERIFY(!view->routeStep().active); // the marks changed
+    }
+
+    // A click on a cell of the map marks that terminal red, one edit.
+    void theMapMarks()
+    {
+        find<QSpinBox>("grid")->setValue(8);
+        auto *map = find<QTableView>("map");
+        QCOMPARE(map->model()->rowCount(), 8);
+        QCOMPARE(map->model()->index(1, 2).data().toString(), QStringLiteral("(1, 2)"));
+        const int edits = view->document()->undoStack()->count();
+        find<QTabWidget>("routes_tabs")->setCurrentIndex(1);
+        QTest::mouseClick(map->viewport(), Qt::LeftButton, {}, map->visualRect(map->model()->index(1, 2)).center());
+        QCOMPARE(view->network().terminalMark(2, 1), int(RedBit));
+        QCOMPARE(view->document()->undoStack()->count(), edits + 1);
+        QCOMPARE(map->model()->index(1, 2).data(Qt::BackgroundRole).value<QColor>(), QColor::fromRgbF(0.5, 0, 0));
+        map->setFocus();
+        QTest::keyClick(map, Qt::Key_Space); // the current cell again: unmarked
+        QCOMPARE(view->network().terminalMark(2, 1), 0);
+        find<QSpinBox>("grid")->setValue(3);
+        QCOMPARE(map->model()->columnCount(), 3);
     }
 
     void clearAllIsAClickOnEmptySpace()

@@ -401,7 +401,7 @@ void GLBox::drawLabels()
     // Beside the axis arrows' heads, inside the default view.
     std::vector<Label> labels{{{0.95f, 1.25f, -1.1f}, QStringLiteral("x (i)")},
                               {{-1.1f, 1.25f, 0.95f}, QStringLiteral("z (j)")},
-                              {{-1.3f, -0.9f, -1.1f}, QStringLiteral("y (k)")}};
+                              {{-1.3f, -0.7f, -1.1f}, QStringLiteral("y (k)")}};
     const int n = network().size();
     const int every = n <= kLabelEveryIndexUpTo ? 1 : kLabelStepBeyond;
     for (int index = 0; index < n; index += every) {
