@@ -77,6 +77,28 @@ double msSince(const QElapsedTimer &timer)
     return double(timer.nsecsElapsed()) / 1e6;
 }
 
+// The slowest frame while a route plays leg by leg, for each leg, worst
+// case with and without focus: playing must stay smooth.
+void steppingFrames(BenchView &view, bool machine)
+{
+    for (const bool focus : {false, true}) {
+        view.setFocusOnRoutes(focus);
+        double slowest = 0;
+        for (int round = 0; round < 5; ++round)
+            for (int legs = 0; legs <= 4; ++legs) {
+                view.setRouteStep({true, 7, 7, legs});
+                slowest = std::max(slowest, frameMs(view, GLBox::SceneDrawing::Batched));
+            }
+        if (machine)
+            std::printf("case=\"N=15 worst, stepping, focus %s\" slowest_frame_ms=%.2f\n", focus ? "on" : "off", slowest);
+        else
+            std::printf("%-30s slowest frame %.2f ms over 25 stepped frames\n",
+                        focus ? "stepping, focus on" : "stepping, focus off", slowest);
+    }
+    view.setRouteStep({});
+    view.setFocusOnRoutes(false);
+}
+
 // The whole release handler of a click on a terminal (pick, edit, history,
 // panel), in the window with the Routes panel shown, beside the pick alone
 // and the full selection pass. The repaint it asks for is not in it.
@@ -155,6 +177,16 @@ int main(int argc, char **argv)
         {"N=15 worst, used wires, path", worst},
         {"N=15 worst, used wires, wire", [](BenchView &v) { v.setRouteMode(RouteWire); }},
         {"N=15 worst, all wires", [](BenchView &v) { v.setWiresMode(WiresAll); }},
+        {"N=15 worst, used wires, wire, focus + labels", [](BenchView &v) {
+             v.setWiresMode(WiresUsed);
+             v.setFocusOnRoutes(true);
+             v.setLabels(true);
+         }},
+        {"N=15 worst, used wires, wire, stepping", [](BenchView &v) {
+             v.setFocusOnRoutes(false);
+             v.setLabels(false);
+             v.setRouteStep({true, 7, 7, 2});
+         }},
     };
 
     if (!machine)
@@ -195,6 +227,7 @@ int main(int argc, char **argv)
                         p.median / pp.median, sent);
         std::fflush(stdout);
     }
+    steppingFrames(view, machine);
     view.hide();
     clickTimes(std::max(9, frames), machine);
     return 0;
