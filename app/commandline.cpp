@@ -18,8 +18,16 @@ CommandLine parseCommandLine(const QStringList &arguments)
     const QCommandLineOption imageSize(QStringLiteral("image-size"),
                                        QCoreApplication::translate("main", "The exported picture's size in pixels."),
                                        QStringLiteral("WxH"));
+    const QCommandLineOption practice(QStringLiteral("practice"),
+                                      QCoreApplication::translate("main", "Start in practice with this seed."),
+                                      QStringLiteral("SEED"));
+    const QCommandLineOption level(QStringLiteral("level"),
+                                   QCoreApplication::translate("main", "The practice level: small, medium or large."),
+                                   QStringLiteral("LEVEL"));
     parser.addOption(exportTo);
     parser.addOption(imageSize);
+    parser.addOption(practice);
+    parser.addOption(level);
     parser.addPositionalArgument(QStringLiteral("LESSON"),
                                  QCoreApplication::translate("main", "A lesson file (.tslesson) to open."),
                                  QStringLiteral("[LESSON]"));
@@ -50,6 +58,19 @@ CommandLine parseCommandLine(const QStringList &arguments)
     line.lesson = lessons.value(0);
     if (parser.isSet(imageSize) && !parser.isSet(exportTo))
         return fail(QCoreApplication::translate("main", "--image-size goes with --export"));
+    if (parser.isSet(level) && !parser.isSet(practice))
+        return fail(QCoreApplication::translate("main", "--level goes with --practice"));
+    if (parser.isSet(practice)) {
+        bool ok = false;
+        line.practice = true;
+        line.practiceSeed = parser.value(practice).toULongLong(&ok);
+        if (!ok)
+            return fail(QCoreApplication::translate("main", "--practice takes a whole number, not \"%1\"").arg(parser.value(practice)));
+        const QStringList levels{QStringLiteral("small"), QStringLiteral("medium"), QStringLiteral("large")};
+        line.practiceLevel = parser.isSet(level) ? int(levels.indexOf(parser.value(level))) : 0;
+        if (line.practiceLevel < 0)
+            return fail(QCoreApplication::translate("main", "--level must be small, medium or large, not \"%1\"").arg(parser.value(level)));
+    }
     if (parser.isSet(exportTo)) {
         line.action = CommandLine::Export;
         line.exportFile = parser.value(exportTo);

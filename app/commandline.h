@@ -13,6 +13,9 @@ struct CommandLine
     QString lesson;     // empty: the start state
     QString exportFile; // for Export
     QSize imageSize;    // for Export; invalid: the view's own size
+    bool practice = false; // start in practice with this seed and level
+    quint64 practiceSeed = 0;
+    int practiceLevel = 0; // 0 small, 1 medium, 2 large
     int exitCode = 0;   // for Exit
     QString message;    // for Exit: to standard output when exitCode is 0, else standard error
 };

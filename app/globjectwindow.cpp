@@ -3,6 +3,7 @@
 #include "app/imagefile.h"
 #include "app/lessonfiles.h"
 #include "app/lessonnotes.h"
+#include "app/practicepanel.h"
 #include "app/routemap.h"
 #include "app/routespanel.h"
 #include "app/routestepper.h"
@@ -202,7 +203,8 @@ void GLObjectWindow::buildAdditions(QMenuBar *bar, GLBox *view, QMenu *file)
     dock->setObjectName(QStringLiteral("routes"));
     auto *tabs = new QTabWidget(dock);
     tabs->setObjectName(QStringLiteral("routes_tabs"));
-    auto *panel = new RoutesPanel(doc, new RouteStepper(doc, view, this), focus, tabs);
+    auto *stepper = new RouteStepper(doc, view, this);
+    auto *panel = new RoutesPanel(doc, stepper, focus, tabs);
     tabs->addTab(panel, tr("Routes"));
     tabs->addTab(new RouteMapPage(doc, tabs), tr("Map"));
     dock->setWidget(tabs);
@@ -217,6 +219,23 @@ void GLObjectWindow::buildAdditions(QMenuBar *bar, GLBox *view, QMenu *file)
     fullScreen->setCheckable(true);
     connect(fullScreen, &QAction::toggled, this, [this](bool on) { on ? showFullScreen() : showNormal(); });
     bar->addMenu(viewMenu);
+
+    // Practice, in a dock of its own that stays hidden until asked for.
+    practiceDock = new QDockWidget(tr("Practice"), this);
+    practiceDock->setObjectName(QStringLiteral("practice"));
+    practice = new PracticePanel(doc, view, stepper, practiceDock);
+    practiceDock->setWidget(practice);
+    addDockWidget(Qt::RightDockWidgetArea, practiceDock);
+    practiceDock->hide();
+    auto *practiceMenu = new QMenu(tr("&Practice"), bar);
+    QAction *startPracticeItem = practiceMenu->addAction(tr("&Start Practice..."));
+    startPracticeItem->setObjectName(QStringLiteral("start_practice"));
+    connect(startPracticeItem, &QAction::triggered, this, [this] {
+        practiceDock->show();
+        practiceDock->raise();
+        practice->setFocus();
+    });
+    bar->addMenu(practiceMenu);
 
     auto *help = new QMenu(tr("&Help"), bar);
     QAction *keys = help->addAction(tr("Keys and Mouse"));
@@ -287,6 +306,12 @@ QString GLObjectWindow::keysAndMouseText()
 }
 
 GLObjectWindow::~GLObjectWindow() = default;
+
+void GLObjectWindow::startPractice(quint64 seed, PracticeLevel level)
+{
+    practiceDock->show();
+    practice->start(seed, level);
+}
 
 QStringList GLObjectWindow::exampleLessons()
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/planefamily.h"
+#include "core/practice.h"
 
 #include <QMainWindow>
 
@@ -8,6 +9,8 @@
 
 class GLBox;
 class LessonFiles;
+class PracticePanel;
+class QDockWidget;
 class NetworkDocument;
 class QAbstractButton;
 class QAction;
@@ -32,6 +35,8 @@ public:
 
     NetworkDocument *document() const { return doc; }
     LessonFiles *lessonFiles() const { return files; }
+    // Shows the practice dock and starts a round of questions.
+    void startPractice(quint64 seed, ts::PracticeLevel level);
     // The lessons that come with the program, wherever it was installed.
     static QStringList exampleLessons();
     // Writes the view's frame at device resolution; a failure is told in a
@@ -64,6 +69,8 @@ private:
     QSpinBox *kjSpin = nullptr;
     NetworkDocument *doc = nullptr;
     LessonFiles *files = nullptr;
+    QDockWidget *practiceDock = nullptr;
+    PracticePanel *practice = nullptr;
     QSpinBox *sizeBox = nullptr;
     std::array<QButtonGroup *, 3> modeGroups{}; // route, wires, switches
     std::array<std::array<QCheckBox *, 3>, ts::kPlaneFamilyCount> familyChecks{}; // hilite, plane, opaque

@@ -84,6 +84,8 @@ int main(int argc, char **argv)
     if (line.action == CommandLine::Export)
         return exportPicture(window, line);
     window.show();
+    if (line.practice)
+        window.startPractice(line.practiceSeed, static_cast<ts::PracticeLevel>(line.practiceLevel));
     QString error;
     if (!line.lesson.isEmpty() && !window.lessonFiles()->open(line.lesson, &error)) {
         printLine(stderr, QStringLiteral("transpose-switch: %1").arg(error));

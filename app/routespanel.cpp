@@ -178,20 +178,19 @@ QWidget *RoutesPanel::buildStepControls()
     auto *box = new QWidget(this);
     auto *grid = new QGridLayout(box);
     grid->setContentsMargins(0, 0, 0, 0);
+    enum Action { First, Back, Play, Next };
     struct Step
     {
         const char *name;
         QString glyph, help;
         QKeySequence key;
-        void (RouteStepper::*action)();
+        Action action;
     };
     const Step steps[] = {
-        {"step_first", QStringLiteral("|◀"), tr("Back to the start of the route"), {}, &RouteStepper::first},
-        {"step_back", QStringLiteral("◀"), tr("One leg back (Comma)"), QKeySequence(Qt::Key_Comma), &RouteStepper::back},
-        {"step_play", QStringLiteral("▶"), tr("Play the route leg by leg, or pause (P)"), QKeySequence(Qt::Key_P),
-         &RouteStepper::togglePlay},
-        {"step_next", QStringLiteral("▶|"), tr("One leg further (Period)"), QKeySequence(Qt::Key_Period),
-         &RouteStepper::next},
+        {"step_first", QStringLiteral("|◀"), tr("Back to the start of the route"), {}, First},
+        {"step_back", QStringLiteral("◀"), tr("One leg back (Comma)"), QKeySequence(Qt::Key_Comma), Back},
+        {"step_play", QStringLiteral("▶"), tr("Play the route leg by leg, or pause (P)"), QKeySequence(Qt::Key_P), Play},
+        {"step_next", QStringLiteral("▶|"), tr("One leg further (Period)"), QKeySequence(Qt::Key_Period), Next},
     };
     int column = 0;
     for (const Step &step : steps) {
@@ -201,8 +200,14 @@ QWidget *RoutesPanel::buildStepControls()
         button->setToolTip(step.help);
         button->setAccessibleName(step.help);
         auto run = [this, action = step.action] {
-            if (chooseRoute())
-                (stepper->*action)();
+            if (!chooseRoute())
+                return;
+            switch (action) {
+            case First: stepper->first(); break;
+            case Back: stepper->back(); break;
+            case Play: stepper->togglePlay(); break;
+            case Next: stepper->next(); break;
+            }
         };
         connect(button, &QToolButton::clicked, this, run);
         if (!step.key.isEmpty()) {
@@ -212,7 +217,7 @@ QWidget *RoutesPanel::buildStepControls()
             connect(key, &QAction::triggered, this, run);
             keys << key;
         }
-        if (step.action == &RouteStepper::togglePlay)
+        if (step.action == Play)
             playButton = button;
         grid->addWidget(button, 0, column++);
     }

@@ -96,6 +96,12 @@ void RouteStepper::next()
     show(active ? legs + 1 : 1);
 }
 
+void RouteStepper::last()
+{
+    stop();
+    show(total());
+}
+
 void RouteStepper::togglePlay()
 {
     if (isPlaying()) {

@@ -29,6 +29,7 @@ public slots:
     void first();
     void back();
     void next();
+    void last();
     void togglePlay();
     void end();
 

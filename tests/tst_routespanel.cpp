@@ -1,6 +1,8 @@
 // The routes panel, the mark form, the view's tooltips and what assistive
 // technology is told, on the real window.
 #include "app/globjectwindow.h"
+#include "app/practicepanel.h"
+#include "core/routetext.h"
 #include "support/viewdriver.h"
 
 #include <QAccessible>
@@ -10,6 +12,7 @@
 #include <QAbstractItemModel>
 #include <QLabel>
 #include <QListView>
+#include <QListWidget>
 #include <QTabWidget>
 #include <QTableView>
 #include <QUndoStack>
@@ -180,6 +183,70 @@ private slots:
         QCOMPARE(view->network().terminalMark(2, 1), 0);
         find<QSpinBox>("grid")->setValue(3);
         QCOMPARE(map->model()->columnCount(), 3);
+    }
+
+    // A whole round through the widgets: the first question answered wrong
+    // twice, the rest right by the form, the buttons, the offset boxes or a
+    // click on the terminal in the view.
+    void aPracticeRound()
+    {
+        window->startPractice(2718, PracticeLevel::Medium);
+        auto *panel = window->findChild<PracticePanel *>();
+        auto *feedback = find<QLabel>("feedback");
+        auto click = [this](const char *name) { find<QAbstractButton>(name)->click(); };
+        auto set = [this](const char *name, int value) { find<QSpinBox>(name)->setValue(value); };
+        for (int n = 0; n < kQuestionsPerRound; ++n) {
+            const Question q = panel->question();
+            QVERIFY(view->network() == q.network()); // the question set the network, marks cleared
+            const RouteTrace r = q.network().trace(q.a, q.b);
+            if (n == 0) { // "Which terminal arrives at (1, 3)?": (5, 2) does
+                set("answer_i", 0);
+                click("answer_check");
+                QVERIFY(feedback->text().startsWith(QStringLiteral("Not quite: try once more. ")));
+                click("answer_check");
+                QCOMPARE(feedback->text(), QStringLiteral("Not quite: ") +
+                                               QString::fromStdString(describeRoute(q.network(), 5, 2)));
+                QVERIFY(view->routeStep().active && view->routeStep().i0 == 5 && view->routeStep().j0 == 2);
+                QCOMPARE(view->network().terminalMark(5, 2), int(RedBit));
+                click("practice_next");
+                continue;
+            }
+            switch (q.kind) {
+            case QuestionKind::Arrival:
+                if (r.arrives())
+                    clickTerminalFromAbove(*view, r.i1, r.j1, Qt::LeftButton);
+                else
+                    click("answer_dies");
+                break;
+            case QuestionKind::TurnLevel:
+                set("answer_k", r.k);
+                click(r.k >= 0 ? "answer_check" : "answer_dies");
+                break;
+            case QuestionKind::EndingFamily:
+                click(r.k < 0 ? "answer_ik" : r.i1 < 0 ? "answer_ji" : r.j1 < 0 ? "answer_kj" : "answer_none");
+                break;
+            case QuestionKind::Source: {
+                int i = 0, j = 0;
+                const bool some = explainedTerminal(q, &i, &j);
+                set("answer_i", i);
+                set("answer_j", j);
+                click(some ? "answer_check" : "answer_dies");
+                break;
+            }
+            case QuestionKind::Construct:
+                set("ik_spin", q.a);
+                set("ji_spin", q.b - q.c);
+                set("kj_spin", -q.d);
+                click("answer_check");
+                break;
+            }
+            QVERIFY2(feedback->text().startsWith(QStringLiteral("Right. ")), qPrintable(feedback->text()));
+            click("practice_next");
+        }
+        QCOMPARE(find<QLabel>("score")->text(), QStringLiteral("9 of 10 right"));
+        auto *summary = find<QListWidget>("practice_summary");
+        QVERIFY(summary->count() >= 3);
+        QCOMPARE(summary->item(summary->count() - 1)->text().left(10), QStringLiteral("Missed 1: "));
     }
 
     void clearAllIsAClickOnEmptySpace()

@@ -128,6 +128,8 @@ signals:
     void report(const QString &text);
     // Escape ended the stepping (it keeps the marks then).
     void routeStepEnded();
+    // A click hit terminal (i, j) (before its mark is toggled): an answer, in practice.
+    void terminalClicked(int i, int j);
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;

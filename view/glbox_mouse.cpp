@@ -124,9 +124,13 @@ void GLBox::applyPick(const PickResult &result, int colourBit)
     case PickResult::Miss:
         clearMarks();
         break;
-    case PickResult::Hit:
-        toggleMark(decodePickName(result.name, network().size()), colourBit);
+    case PickResult::Hit: {
+        const PickedBox box = decodePickName(result.name, network().size());
+        if (box.kind == PickedBox::Terminal)
+            emit terminalClicked(box.i, box.j);
+        toggleMark(box, colourBit);
         break;
+    }
     case PickResult::Overflowed:
         // Something was hit but could not be read: keep the user's marks.
         update();
