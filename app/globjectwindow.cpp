@@ -226,6 +226,10 @@ void GLObjectWindow::buildAdditions(QMenuBar *bar, GLBox *view, QMenu *file)
     practice = new PracticePanel(doc, view, stepper, practiceDock);
     practiceDock->setWidget(practice);
     addDockWidget(Qt::RightDockWidgetArea, practiceDock);
+    // A tab beside the routes, so that a question and its feedback get the
+    // dock's whole height.
+    tabifyDockWidget(dock, practiceDock);
+    dock->raise();
     practiceDock->hide();
     auto *practiceMenu = new QMenu(tr("&Practice"), bar);
     QAction *startPracticeItem = practiceMenu->addAction(tr("&Start Practice..."));
@@ -310,6 +314,7 @@ GLObjectWindow::~GLObjectWindow() = default;
 void GLObjectWindow::startPractice(quint64 seed, PracticeLevel level)
 {
     practiceDock->show();
+    practiceDock->raise();
     practice->start(seed, level);
 }
 

@@ -258,7 +258,9 @@ void PracticePanel::answer(const Answer &given)
     if (isRight(current, given)) {
         asked.back().right = wrongTries == 0;
         settled = true;
-        say(feedback, tr("Right. ") + words);
+        QString sentence = words;
+        sentence[0] = sentence[0].toUpper();
+        say(feedback, tr("Right. ") + sentence);
     } else if (++wrongTries == 1) {
         say(feedback, tr("Not quite: try once more. ") + QString::fromStdString(hint(current, given)));
     } else {
