@@ -87,7 +87,7 @@ private slots:
     void menusKeepTheOriginalItems()
     {
         const QList<QAction *> menus = window->menuBar()->actions();
-        QCOMPARE(menus.size(), 4); // File, Edit, View, Help
+        QCOMPARE(menus.size(), 5); // File, Edit, View, Practice, Help
         QCOMPARE(menus[0]->text(), QStringLiteral("&File"));
         QStringList file;
         for (QAction *a : menus[0]->menu()->actions())
