@@ -1,5 +1,6 @@
 #include "app/practicepanel.h"
 
+#include "app/indexbox.h"
 #include "app/routestepper.h"
 #include "core/networkdocument.h"
 #include "view/glbox.h"
@@ -20,15 +21,6 @@ using namespace ts;
 
 namespace {
 constexpr int kMaxSeed = 999999999;
-
-QSpinBox *indexBox(QWidget *parent, const char *name, const QString &help)
-{
-    auto *box = new QSpinBox(parent);
-    box->setObjectName(QLatin1String(name));
-    box->setToolTip(help);
-    box->setAccessibleName(help);
-    return box;
-}
 
 QString networkWords(const Question &q)
 {

@@ -1,6 +1,7 @@
 #include "app/routespanel.h"
 
 #include "app/marklistmodel.h"
+#include "app/indexbox.h"
 #include "app/routestepper.h"
 #include "core/networkdocument.h"
 #include "core/routetext.h"
@@ -28,14 +29,6 @@ namespace {
 constexpr int kTop = -1; // the level box's value for "top": a terminal
 constexpr int kPlaceholderKey = -1;
 
-QSpinBox *indexBox(QWidget *parent, const char *name, const QString &help)
-{
-    auto *box = new QSpinBox(parent);
-    box->setObjectName(QLatin1String(name));
-    box->setToolTip(help);
-    box->setAccessibleName(help);
-    return box;
-}
 
 QListView *listView(QWidget *parent, const char *name, const QString &help, MarkListModel *model)
 {
