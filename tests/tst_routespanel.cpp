@@ -55,6 +55,15 @@ class TestRoutesPanel : public QObject
         return help.isAccepted() && QToolTip::isVisible() ? QToolTip::text() : QString();
     }
 
+    // Moves the keyboard focus with Tab alone until it reaches the widget.
+    bool tabTo(const char *name)
+    {
+        QWidget *target = find<QWidget>(name);
+        for (int t = 0; t < 120 && QApplication::focusWidget() != target; ++t)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        return QApplication::focusWidget() == target;
+    }
+
     void markWithForm(int i, int j, int k, const char *button)
     {
         find<QSpinBox>("mark_i")->setValue(i);
@@ -199,6 +208,21 @@ private slots:
             const Question q = panel->question();
             QVERIFY(view->network() == q.network()); // the question set the network, marks cleared
             const RouteTrace r = q.network().trace(q.a, q.b);
+            if (n == 1) { // "Which terminal arrives at (1, 0)?", by the keyboard alone: (3, 3)
+                window->activateWindow();
+                QVERIFY(QTest::qWaitForWindowActive(window.get()));
+                view->setFocus();
+                QVERIFY(tabTo("answer_i"));
+                QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("3"));
+                QVERIFY(tabTo("answer_j"));
+                QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("3"));
+                QVERIFY(tabTo("answer_check"));
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+                QVERIFY2(feedback->text().startsWith(QStringLiteral("Right. ")), qPrintable(feedback->text()));
+                QVERIFY(tabTo("practice_next"));
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+                continue;
+            }
             if (n == 0) { // "Which terminal arrives at (1, 3)?": (5, 2) does
                 set("answer_i", 0);
                 click("answer_check");
@@ -308,12 +332,6 @@ private slots:
         window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
         view->setFocus();
-        auto tabTo = [&](const char *name) {
-            QWidget *target = find<QWidget>(name);
-            for (int t = 0; t < 80 && QApplication::focusWidget() != target; ++t)
-                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            return QApplication::focusWidget() == target;
-        };
         auto press = [](Qt::Key key, int times) {
             for (int t = 0; t < times; ++t)
                 QTest::keyClick(QApplication::focusWidget(), key);
