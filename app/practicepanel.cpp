@@ -180,9 +180,11 @@ void PracticePanel::say(QLabel *label, const QString &text)
 
 void PracticePanel::start(quint64 seedValue, PracticeLevel levelValue)
 {
-    seed->setValue(int(seedValue % (kMaxSeed + 1ULL)));
+    // The seed shown is the seed used, so that Start gives the same round again.
+    const quint64 used = seedValue % (kMaxSeed + 1ULL);
+    seed->setValue(int(used));
     level->setCurrentIndex(static_cast<int>(levelValue));
-    generator = PracticeGenerator(seedValue, levelValue);
+    generator = PracticeGenerator(used, levelValue);
     asked.clear();
     summary->clear();
     ask();
