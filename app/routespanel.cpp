@@ -317,7 +317,7 @@ void RoutesPanel::follow()
                 });
             }
     if (!anyArrival)
-        summaryRows.add(arrivalKeys - 1, 0, [this] { return tr("No route arrives."); });
+        summaryRows.add(arrivalKeys - 1, 0, [] { return RoutesPanel::tr("No route arrives."); });
     bool anySwitch = false;
     for (int i = 0; i < n; ++i)
         for (int j = 0; j < n; ++j)
@@ -333,7 +333,7 @@ void RoutesPanel::follow()
                     });
                 }
     if (!anySwitch)
-        summaryRows.add(arrivalKeys, 0, [this] { return tr("No switch is marked."); });
+        summaryRows.add(arrivalKeys, 0, [] { return RoutesPanel::tr("No switch is marked."); });
 
     routes->setRows(routeRows.take(tr("No terminal is marked: click one, or use the form below.")));
     summary->setRows(summaryRows.take({}));

@@ -27,7 +27,7 @@ std::vector<RouteLeg> routeLegs(const SwitchNetwork &net, int i0, int j0)
 RouteBoxes::RouteBoxes(const SwitchNetwork &net)
 {
     const int n = net.size();
-    auto run = [this](int from, int to, auto box) {
+    auto run = [](int from, int to, auto box) {
         for (int v = std::min(from, to); v <= std::max(from, to); ++v)
             box(v);
     };
