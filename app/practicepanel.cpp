@@ -1,6 +1,6 @@
 #include "app/practicepanel.h"
 
-#include "app/indexbox.h"
+#include "app/formwidgets.h"
 #include "app/routestepper.h"
 #include "core/networkdocument.h"
 #include "view/glbox.h"
@@ -58,32 +58,22 @@ PracticePanel::PracticePanel(NetworkDocument *document, GLBox *view, RouteSteppe
     connect(restart, &QPushButton::clicked, this,
             [this] { start(quint64(seed->value()), static_cast<PracticeLevel>(level->currentIndex())); });
 
-    questionLabel = new QLabel(this);
-    questionLabel->setObjectName(QStringLiteral("question"));
-    questionLabel->setWordWrap(true);
-    QFont bold = questionLabel->font();
-    bold.setBold(true);
-    questionLabel->setFont(bold);
+    questionLabel = headingLabel(this, "question");
     layout->addWidget(questionLabel);
 
     auto *form = new QGridLayout;
     answerI = indexBox(this, "answer_i", tr("Column i of your answer"));
     answerJ = indexBox(this, "answer_j", tr("Row j of your answer"));
     answerK = indexBox(this, "answer_k", tr("Level k of your answer"));
-    const QString labels[] = {tr("i:"), tr("j:"), tr("k:")};
-    QSpinBox *boxes[] = {answerI, answerJ, answerK};
-    for (int b = 0; b < 3; ++b) {
-        answerLabels[b] = new QLabel(labels[b], this);
-        answerLabels[b]->setBuddy(boxes[b]);
-        form->addWidget(answerLabels[b], 0, 2 * b);
-        form->addWidget(boxes[b], 0, 2 * b + 1);
-    }
+    answerLabels = addIndexRow(form, this, boxes());
     check = button("answer_check", tr("Check"));
     dies = button("answer_dies", tr("It dies"));
     form->addWidget(check, 1, 0, 1, 3);
     form->addWidget(dies, 1, 3, 1, 3);
     const char *familyNames[] = {"answer_ik", "answer_ji", "answer_kj", "answer_none"};
-    const QString familyTexts[] = {tr("i = k + c1"), tr("j = i + c2"), tr("k2 = j + c3"), tr("none: it arrives")};
+    // The families as the control panel titles them.
+    const QString familyTexts[] = {QLatin1String(kPlaneFamilies[0].title), QLatin1String(kPlaneFamilies[1].title),
+                                   QLatin1String(kPlaneFamilies[2].title), tr("none: it arrives")};
     for (int f = 0; f < 4; ++f) {
         familyButtons[f] = button(familyNames[f], familyTexts[f]);
         form->addWidget(familyButtons[f], 2 + f / 2, 3 * (f % 2), 1, 3);
@@ -274,7 +264,7 @@ void PracticePanel::showRoute(const Question &q, bool again)
     // The explanation in the picture too: the route marked and drawn to its end.
     Question shown = q;
     if (q.kind == QuestionKind::Construct)
-        shown.offsets = {q.a, q.b - q.c, -q.d}; // the example that explanation() gives
+        shown.offsets = exampleSolution(q);
     int i = 0, j = 0;
     if (again || document->network().size() != shown.size || document->network().allOffsets() != shown.offsets)
         document->replaceNetwork(shown.network(), tr("Practice answer"));

@@ -60,7 +60,7 @@ private:
     QComboBox *level;
     QLabel *questionLabel, *feedback, *score;
     QSpinBox *answerI, *answerJ, *answerK;
-    QLabel *answerLabels[3];
+    std::array<QLabel *, 3> answerLabels{};
     std::array<QSpinBox *, 3> boxes() const { return {answerI, answerJ, answerK}; }
     QPushButton *check, *dies, *next;
     QPushButton *familyButtons[4]; // IK, JI, KJ, none

@@ -1,7 +1,7 @@
 #include "app/routespanel.h"
 
 #include "app/marklistmodel.h"
-#include "app/indexbox.h"
+#include "app/formwidgets.h"
 #include "app/routestepper.h"
 #include "core/networkdocument.h"
 #include "core/routetext.h"
@@ -90,12 +90,7 @@ RoutesPanel::RoutesPanel(NetworkDocument *document, RouteStepper *stepper, QActi
     auto *layout = new QVBoxLayout(this);
 
     // The lesson's title and notes, the lecturer's script beside the model.
-    lessonTitle = new QLabel(this);
-    lessonTitle->setObjectName(QStringLiteral("lesson_title"));
-    lessonTitle->setWordWrap(true);
-    QFont bold = lessonTitle->font();
-    bold.setBold(true);
-    lessonTitle->setFont(bold);
+    lessonTitle = headingLabel(this, "lesson_title");
     layout->addWidget(lessonTitle);
     lessonNotes = new QPlainTextEdit(this);
     lessonNotes->setObjectName(QStringLiteral("lesson_notes"));
@@ -125,14 +120,7 @@ RoutesPanel::RoutesPanel(NetworkDocument *document, RouteStepper *stepper, QActi
     markJ = indexBox(form, "mark_j", tr("Row j of the terminal or switch to mark"));
     markK = indexBox(form, "mark_k", tr("Level k of the switch to mark, or top for a terminal"));
     markK->setSpecialValueText(tr("top"));
-    const QString labels[] = {QStringLiteral("i:"), QStringLiteral("j:"), QStringLiteral("k:")};
-    QSpinBox *boxes[] = {markI, markJ, markK};
-    for (int b = 0; b < 3; ++b) {
-        auto *label = new QLabel(labels[b], form);
-        label->setBuddy(boxes[b]);
-        grid->addWidget(label, 0, 2 * b);
-        grid->addWidget(boxes[b], 0, 2 * b + 1);
-    }
+    addIndexRow(grid, form, {markI, markJ, markK});
     struct Button
     {
         const char *name;

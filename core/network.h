@@ -29,6 +29,9 @@ struct RouteTrace
     int i1 = -1; // column where the x run ends (JI family)
     int j1 = -1; // row where the z run ends (KJ family)
     bool arrives() const { return j1 >= 0; }
+    // The first family that has no switch for the route; only for a route
+    // that does not arrive.
+    PlaneFamily deadEnd() const { return k < 0 ? PlaneFamily::IK : i1 < 0 ? PlaneFamily::JI : PlaneFamily::KJ; }
 };
 
 // The user's marks and the arrivals that follow from them.

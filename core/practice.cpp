@@ -16,7 +16,7 @@ std::string pair(int a, int b)
 // Where a route dies: 0 IK, 1 JI, 2 KJ; -1 when it arrives.
 int deathFamily(const RouteTrace &r)
 {
-    return r.k < 0 ? 0 : r.i1 < 0 ? 1 : r.j1 < 0 ? 2 : -1;
+    return r.arrives() ? -1 : index(r.deadEnd());
 }
 
 bool sourceOf(const SwitchNetwork &net, int c, int d, int *i, int *j)
@@ -186,10 +186,16 @@ std::string hint(const Question &q, const Answer &answer)
     Question tried = q;
     tried.offsets = answer.offsets;
     const RouteTrace t = tried.network().trace(q.a, q.b);
-    static const char *const families[] = {"i = k + c1", "j = i + c2", "k2 = j + c3"};
-    if (const int dies = deathFamily(t); dies >= 0)
-        return std::string("With these offsets the route dies: the ") + families[dies] + " family has no switch for it.";
+    if (!t.arrives())
+        return std::string("With these offsets the route dies: the ") + info(t.deadEnd()).title +
+               " family has no switch for it.";
     return "With these offsets it arrives at " + pair(t.i1, t.j1) + ": the column follows from c2, the row from c1 and c3.";
+}
+
+Offsets exampleSolution(const Question &q)
+{
+    // One way of many: turn at level 0, so c1 = a; then c2 = b - c and c3 = -d.
+    return {q.a, q.b - q.c, -q.d};
 }
 
 bool explainedTerminal(const Question &q, int *i, int *j)
@@ -207,9 +213,8 @@ std::string explanation(const Question &q)
     const SwitchNetwork net = q.network();
     int i = 0, j = 0;
     if (q.kind == QuestionKind::Construct) {
-        // One way of many: turn at level 0.
         Question solved = q;
-        solved.offsets = {q.a, q.b - q.c, -q.d};
+        solved.offsets = exampleSolution(q);
         const SwitchNetwork s = solved.network();
         return "for example c1 = " + std::to_string(solved.offsets[0]) + ", c2 = " +
                std::to_string(solved.offsets[1]) + ", c3 = " + std::to_string(solved.offsets[2]) + ": " +

@@ -66,6 +66,8 @@ bool isRight(const Question &q, const Answer &answer);
 std::string hint(const Question &q, const Answer &answer);
 // The route's words that explain the answer (as the Routes panel says them).
 std::string explanation(const Question &q);
+// Offsets that answer a construction question (any that do are right).
+Offsets exampleSolution(const Question &q);
 // The terminal whose route explains the answer: the one asked about, or for
 // Source the one that arrives (false when none does).
 bool explainedTerminal(const Question &q, int *i, int *j);

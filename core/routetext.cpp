@@ -103,8 +103,7 @@ std::string describeTerminal(const SwitchNetwork &net, int i, int j)
     if (r.arrives())
         text += "its route arrives at terminal " + pair(r.i1, r.j1);
     else
-        text += std::string("its route dies at ") + relation(r.k < 0 ? PlaneFamily::IK
-                                                             : r.i1 < 0 ? PlaneFamily::JI : PlaneFamily::KJ);
+        text += std::string("its route dies at ") + relation(r.deadEnd());
     if (const int sel = net.terminalMark(i, j))
         text += "; marked " + colourWords(sel);
     if (const int mark = net.arrivals(i, j))
@@ -146,7 +145,8 @@ std::string mapCellText(const SwitchNetwork &net, int i, int j)
     const RouteTrace r = net.trace(i, j);
     if (r.arrives())
         return pair(r.i1, r.j1);
-    return std::string("dies: ") + (r.k < 0 ? "IK" : r.i1 < 0 ? "JI" : "KJ");
+    static const char *const shortNames[] = {"IK", "JI", "KJ"};
+    return std::string("dies: ") + shortNames[index(r.deadEnd())];
 }
 
 std::string mapRuleText(const SwitchNetwork &net)

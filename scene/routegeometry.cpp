@@ -2,8 +2,6 @@
 
 #include "core/displayoptions.h"
 
-#include <algorithm>
-
 namespace ts {
 
 Colour mixColour(Colour start, Colour end, double w)
@@ -102,10 +100,10 @@ RouteDrawing buildRoute(const SwitchNetwork &net, int routeMode, int i0, int j0,
     return d;
 }
 
-std::vector<std::vector<Segment>> routeLegLines(const SwitchNetwork &net, int i0, int j0, const CellGeometry &g)
+std::vector<LegLines> routeLegLines(const SwitchNetwork &net, int i0, int j0, const CellGeometry &g)
 {
     const float side = g.sideOffset();
-    std::vector<std::vector<Segment>> lines;
+    std::vector<LegLines> lines;
     Vec3 at{g.shiftedX(i0, side), 1.0f, g.z(j0)};
     for (const RouteLeg &leg : routeLegs(net, i0, j0)) {
         std::vector<Segment> run;
@@ -136,21 +134,14 @@ std::vector<std::vector<Segment>> routeLegLines(const SwitchNetwork &net, int i0
             break;
         }
         }
-        lines.push_back(run);
+        lines.push_back({leg, run});
     }
     return lines;
 }
 
-Vec3 routeStepPoint(const SwitchNetwork &net, int i0, int j0, int legs, const CellGeometry &g, bool *atTerminal)
+Vec3 routeStepPoint(int i0, int j0, const RouteLeg *last, const CellGeometry &g, bool *atTerminal)
 {
-    const std::vector<RouteLeg> all = routeLegs(net, i0, j0);
-    int i = i0, j = j0, k = -1;
-    if (legs > 0 && !all.empty()) {
-        const RouteLeg &leg = all[static_cast<std::size_t>(std::min<std::size_t>(legs, all.size()) - 1)];
-        i = leg.i;
-        j = leg.j;
-        k = leg.k;
-    }
+    const int i = last ? last->i : i0, j = last ? last->j : j0, k = last ? last->k : -1;
     if (atTerminal)
         *atTerminal = k < 0;
     return {g.x(i), k < 0 ? 1.0f : g.y(k), g.z(j)};

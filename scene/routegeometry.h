@@ -38,14 +38,19 @@ struct RouteDrawing
 RouteDrawing buildRoute(const SwitchNetwork &net, int routeMode, int i0, int j0, float halfCell, float sideOffset,
                         Colour start, Colour end);
 
-// The lines of each leg of a route (routeLegs), through the path style's
+// Each leg of a route (routeLegs) with its lines, through the path style's
 // corners; a dead leg runs to the cube's faces, in both directions for a
 // horizontal run.
-std::vector<std::vector<Segment>> routeLegLines(const SwitchNetwork &net, int i0, int j0, const CellGeometry &g);
+struct LegLines
+{
+    RouteLeg leg;
+    std::vector<Segment> lines;
+};
+std::vector<LegLines> routeLegLines(const SwitchNetwork &net, int i0, int j0, const CellGeometry &g);
 
-// The centre of the box where the route stands after `legs` legs: the
-// source terminal at 0, then each leg's end (a dead leg's start).
-Vec3 routeStepPoint(const SwitchNetwork &net, int i0, int j0, int legs, const CellGeometry &g, bool *atTerminal);
+// The centre of the box a route has reached: its source terminal (i0, j0)
+// before any leg, else the end of the last leg taken (a dead leg's start).
+Vec3 routeStepPoint(int i0, int j0, const RouteLeg *last, const CellGeometry &g, bool *atTerminal);
 
 // start*(1-w) + end*w, worked in double.
 Colour mixColour(Colour start, Colour end, double w);

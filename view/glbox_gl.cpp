@@ -352,15 +352,15 @@ void GLBox::drawSteppedRoute()
     const int bits = network().terminalMark(stepping.i0, stepping.j0);
     const Colour full = bits ? colourFromBits(bits, palette::marked) : palette::white;
     const Colour half = bits ? colourFromBits(bits, palette::derived) : palette::white;
-    const std::vector<std::vector<Segment>> legs = routeLegLines(network(), stepping.i0, stepping.j0, g);
-    const std::vector<RouteLeg> words = routeLegs(network(), stepping.i0, stepping.j0);
+    const std::vector<LegLines> legs = routeLegLines(network(), stepping.i0, stepping.j0, g);
     const int shown = std::min<int>(stepping.legs, static_cast<int>(legs.size()));
     for (int l = 0; l < shown; ++l) {
         glLineWidth(l + 1 == shown ? kCurrentLegWidth : kMarkedRouteWidth);
         const double from = double(l) / legs.size(), to = double(l + 1) / legs.size();
-        const bool dies = words[static_cast<std::size_t>(l)].dies;
+        const LegLines &leg = legs[static_cast<std::size_t>(l)];
+        const bool dies = leg.leg.dies;
         glBegin(GL_LINES);
-        for (const Segment &segment : legs[static_cast<std::size_t>(l)]) {
+        for (const Segment &segment : leg.lines) {
             colour(mixColour(full, half, from));
             vertex(segment.from);
             colour(dies ? palette::deadEndGrey : mixColour(full, half, to));
@@ -370,7 +370,8 @@ void GLBox::drawSteppedRoute()
     }
     // A ring around the box the route has reached.
     bool terminal = false;
-    const Vec3 at = routeStepPoint(network(), stepping.i0, stepping.j0, shown, g, &terminal);
+    const RouteLeg *last = shown > 0 ? &legs[static_cast<std::size_t>(shown - 1)].leg : nullptr;
+    const Vec3 at = routeStepPoint(stepping.i0, stepping.j0, last, g, &terminal);
     const Vec3 size = terminal ? Vec3{g.boxScale * kRingScale, g.boxScale / 3.0f * kRingScale, g.boxScale * kRingScale}
                                : Vec3{g.switchHalfSize() * kRingScale, g.switchHalfSize() * kRingScale,
                                       g.switchHalfSize() * kRingScale};
