@@ -16,8 +16,22 @@ CommandLine parseCommandLine(const QStringList &arguments)
                                                                           "start) to FILE and exit."),
                                       QStringLiteral("FILE"));
     const QCommandLineOption imageSize(QStringLiteral("image-size"),
-                                       QCoreApplication::translate("main", "The exported picture's size in pixels."),
+                                       QCoreApplication::translate("main", "The exported picture's size: pixels, or "
+                                                                           "millimetres for PDF."),
                                        QStringLiteral("WxH"));
+    const QCommandLineOption background(QStringLiteral("background"),
+                                        QCoreApplication::translate("main", "screen (black, the default) or print "
+                                                                            "(white) for --export."),
+                                        QStringLiteral("KIND"));
+    const QCommandLineOption caption(QStringLiteral("caption"),
+                                     QCoreApplication::translate("main", "Put N, the offsets and the lesson's title "
+                                                                         "under the exported picture."));
+    const QCommandLineOption legend(QStringLiteral("legend"),
+                                    QCoreApplication::translate("main", "List the marked routes beside the exported "
+                                                                        "picture."));
+    const QCommandLineOption noFit(QStringLiteral("no-fit"),
+                                   QCoreApplication::translate("main", "Export exactly what the window shows instead "
+                                                                       "of fitting the model to the picture."));
     const QCommandLineOption practice(QStringLiteral("practice"),
                                       QCoreApplication::translate("main", "Start in practice with this seed."),
                                       QStringLiteral("SEED"));
@@ -26,6 +40,8 @@ CommandLine parseCommandLine(const QStringList &arguments)
                                    QStringLiteral("LEVEL"));
     parser.addOption(exportTo);
     parser.addOption(imageSize);
+    for (const QCommandLineOption &option : {background, caption, legend, noFit})
+        parser.addOption(option);
     parser.addOption(practice);
     parser.addOption(level);
     parser.addPositionalArgument(QStringLiteral("LESSON"),
@@ -56,8 +72,9 @@ CommandLine parseCommandLine(const QStringList &arguments)
     if (lessons.size() > 1)
         return fail(QCoreApplication::translate("main", "one lesson at a time, not %1").arg(lessons.size()));
     line.lesson = lessons.value(0);
-    if (parser.isSet(imageSize) && !parser.isSet(exportTo))
-        return fail(QCoreApplication::translate("main", "--image-size goes with --export"));
+    for (const QCommandLineOption &option : {imageSize, background, caption, legend, noFit})
+        if (parser.isSet(option) && !parser.isSet(exportTo))
+            return fail(QCoreApplication::translate("main", "--%1 goes with --export").arg(option.names().constFirst()));
     if (parser.isSet(level) && !parser.isSet(practice))
         return fail(QCoreApplication::translate("main", "--level goes with --practice"));
     if (parser.isSet(practice)) {
@@ -74,6 +91,13 @@ CommandLine parseCommandLine(const QStringList &arguments)
     if (parser.isSet(exportTo)) {
         line.action = CommandLine::Export;
         line.exportFile = parser.value(exportTo);
+        const QString kind = parser.value(background);
+        if (parser.isSet(background) && kind != QLatin1String("print") && kind != QLatin1String("screen"))
+            return fail(QCoreApplication::translate("main", "--background must be print or screen, not \"%1\"").arg(kind));
+        line.figure.background = kind == QLatin1String("print") ? ts::FigureBackground::Print : ts::FigureBackground::Screen;
+        line.figure.caption = parser.isSet(caption);
+        line.figure.legend = parser.isSet(legend);
+        line.figure.fit = !parser.isSet(noFit);
         if (parser.isSet(imageSize)) {
             const QRegularExpressionMatch size =
                 QRegularExpression(QStringLiteral("^(\\d{1,5})x(\\d{1,5})$")).match(parser.value(imageSize));

@@ -1,18 +1,22 @@
 #pragma once
 
+#include "figure/figure.h"
+
 #include <QSize>
 #include <QString>
 #include <QStringList>
 
 // What the command line asks for, once the toolkit has taken its own
-// options: transpose-switch [LESSON] [--export FILE [--image-size WxH]],
-// --help and --version.
+// options: transpose-switch [LESSON] [--export FILE [--image-size WxH]
+// [--background print|screen] [--caption] [--legend] [--no-fit]], --help
+// and --version.
 struct CommandLine
 {
     enum Action { Run, Export, Exit } action = Run;
     QString lesson;     // empty: the start state
     QString exportFile; // for Export
-    QSize imageSize;    // for Export; invalid: the view's own size
+    QSize imageSize;    // for Export, in millimetres for PDF; invalid: the default size
+    ts::FigureOptions figure; // for Export
     bool practice = false; // start in practice with this seed and level
     quint64 practiceSeed = 0;
     int practiceLevel = 0; // 0 small, 1 medium, 2 large

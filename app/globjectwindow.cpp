@@ -1,6 +1,6 @@
 #include "app/globjectwindow.h"
 
-#include "app/imagefile.h"
+#include "figure/imagefile.h"
 #include "app/lessonfiles.h"
 #include "app/lessonnotes.h"
 #include "app/practicepanel.h"

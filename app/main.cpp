@@ -1,6 +1,8 @@
 #include "app/commandline.h"
+#include "app/figureexport.h"
 #include "app/globjectwindow.h"
-#include "app/imagefile.h"
+#include "figure/figurefile.h"
+#include "figure/imagefile.h"
 #include "app/lessonfiles.h"
 #include "app/startup.h"
 #include "view/glbox.h"
@@ -21,8 +23,15 @@ void printLine(std::FILE *stream, const QString &text)
     std::fprintf(stream, "%s%s", bytes.constData(), bytes.endsWith('\n') ? "" : "\n");
 }
 
-// --export: the picture of the lesson, drawn off screen at the asked size.
-int exportPicture(GLObjectWindow &window, const CommandLine &line)
+int exportFailed(const QString &file, const QString &error)
+{
+    printLine(stderr, QStringLiteral("transpose-switch: %1: %2").arg(file, error));
+    return kExportFailed;
+}
+
+// --export of a picture as the screen shows it: drawn by GL off screen at
+// the asked size.
+int exportScreenPicture(GLObjectWindow &window, const CommandLine &line)
 {
     QString error;
     if (!line.lesson.isEmpty() && !window.lessonFiles()->open(line.lesson, &error)) {
@@ -34,13 +43,45 @@ int exportPicture(GLObjectWindow &window, const CommandLine &line)
     QCoreApplication::processEvents();
     auto *view = window.findChild<GLBox *>(QStringLiteral("glbox"));
     const QSize size = line.imageSize.isValid() ? line.imageSize : view->size() * view->devicePixelRatio();
-    const QImage picture = view->renderImage(size);
+    const QImage picture = renderFigurePicture(view, line.figure, size);
     if (picture.isNull())
-        error = QStringLiteral("the picture could not be drawn off screen");
-    else if (writeImageFile(picture, line.exportFile, &error))
-        return 0;
-    printLine(stderr, QStringLiteral("transpose-switch: %1: %2").arg(line.exportFile, error));
-    return kExportFailed;
+        return exportFailed(line.exportFile, QStringLiteral("the picture could not be drawn off screen"));
+    if (!writeImageFile(picture, line.exportFile, &error))
+        return exportFailed(line.exportFile, error);
+    return 0;
+}
+
+// --export drawn as vectors, with no window and no GL: SVG, PDF, and
+// pictures where there is no display.
+int exportVectors(const CommandLine &line)
+{
+    QString error;
+    ts::Lesson lesson;
+    if (!line.lesson.isEmpty() && !ts::readLessonFile(line.lesson, &lesson, &error)) {
+        printLine(stderr, QStringLiteral("transpose-switch: %1").arg(error));
+        return kExportFailed;
+    }
+    const bool pdf = ts::figureFormat(line.exportFile) == ts::FigureFormat::Pdf;
+    const QSizeF size = line.imageSize.isValid() ? QSizeF(line.imageSize)
+                        : pdf                    ? ts::kDefaultPdfMillimetres
+                                                 : QSizeF(ts::kDefaultFigurePixels);
+    if (!ts::writeFigure(line.exportFile, ts::figureContent(lesson), line.figure, size, &error))
+        return exportFailed(line.exportFile, error);
+    return 0;
+}
+
+bool hasDisplay()
+{
+    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+}
+
+bool asksForExport(int argc, char **argv)
+{
+    for (int a = 1; a < argc; ++a)
+        if (std::strcmp(argv[a], "--export") == 0 || std::strncmp(argv[a], "--export=", 9) == 0)
+            return true;
+    return false;
 }
 
 // --help and --version print and exit, also where there is no display.
@@ -67,11 +108,20 @@ int main(int argc, char **argv)
         nameApplication();
         return printAndExit(parseCommandLine(QCoreApplication::arguments()));
     }
+    // A figure needs no display: without one, Qt's off-screen platform
+    // draws it instead of the program failing to start.
+    if (asksForExport(argc, argv) && !hasDisplay())
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     ProgramApplication app(argc, argv);
     // The toolkit has taken its own options (-style, -platform, ...).
     const CommandLine line = parseCommandLine(QCoreApplication::arguments());
     if (line.action == CommandLine::Exit)
         return printAndExit(line);
+
+    if (line.action == CommandLine::Export &&
+        (ts::figureFormat(line.exportFile) != ts::FigureFormat::Picture ||
+         line.figure.background == ts::FigureBackground::Print || !hasOpenGL()))
+        return exportVectors(line);
 
     if (!hasOpenGL()) {
         qWarning("This system has no OpenGL support. Exiting.");
@@ -82,7 +132,7 @@ int main(int argc, char **argv)
     // loop, as the last window closed quits the application.
     GLObjectWindow window(nullptr, nullptr);
     if (line.action == CommandLine::Export)
-        return exportPicture(window, line);
+        return exportScreenPicture(window, line);
     window.show();
     if (line.practice)
         window.startPractice(line.practiceSeed, static_cast<ts::PracticeLevel>(line.practiceLevel));

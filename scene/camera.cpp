@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace ts {
 
@@ -88,6 +89,27 @@ Mat4 scaling(double x, double y, double z)
     set(s, 1, 1, y);
     set(s, 2, 2, z);
     return s;
+}
+
+Mat4 translation(double x, double y, double z)
+{
+    Mat4 t = Mat4::identity();
+    set(t, 0, 3, x);
+    set(t, 1, 3, y);
+    set(t, 2, 3, z);
+    return t;
+}
+
+Mat4 FrameFit::deviceMatrix(int w, int h, int frameW, int frameH) const
+{
+    // ndc -> window -> frame -> the frame's ndc, along x and y alike.
+    auto axis = [this](double size, double frameSize, double from, double to) {
+        return std::pair<double, double>{scale * size / frameSize,
+                                         2.0 * (to + scale * (size / 2.0 - from)) / frameSize - 1.0};
+    };
+    const auto [sx, tx] = axis(w, frameW, fromX, toX);
+    const auto [sy, ty] = axis(h, frameH, fromY, toY);
+    return translation(tx, ty, 0) * scaling(sx, sy, 1);
 }
 
 double fieldOfViewForZoom(double zoom)

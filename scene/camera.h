@@ -72,9 +72,26 @@ struct Camera
 // under a model-view-projection matrix.
 WindowPoint toWindow(const Mat4 &modelViewProjection, const Vec3 &model, int width, int height);
 
+// A picture made from the camera's window (w x h pixels, y up) scaled by
+// `scale` about the window point `from` and moved to the point `to` of a
+// frame of frameW x frameH pixels (y up): how a figure fits the model.
+struct FrameFit
+{
+    double scale = 1;
+    double fromX = 0, fromY = 0;
+    double toX = 0, toY = 0;
+    // Where a window point lands in the frame.
+    double frameX(double x) const { return toX + scale * (x - fromX); }
+    double frameY(double y) const { return toY + scale * (y - fromY); }
+    // The same as a matrix on normalised device coordinates: put before the
+    // projection of a camera of w x h pixels drawing into the whole frame.
+    Mat4 deviceMatrix(int w, int h, int frameW, int frameH) const;
+};
+
 Mat4 perspective(double fovDegrees, double aspect, double nearPlane, double farPlane);
 Mat4 lookAtFromZ(double distance);
 Mat4 rotation(double degrees, double x, double y, double z);
 Mat4 scaling(double x, double y, double z);
+Mat4 translation(double x, double y, double z);
 
 } // namespace ts

@@ -1,5 +1,7 @@
 #include "scene/geometry.h"
 
+#include <algorithm>
+
 #include <cmath>
 #include <cstdio>
 
@@ -78,6 +80,31 @@ const std::array<AxisStrip, 3> kAxisMarker{{
     {{0, 0, 1}, {-1, 1, -1}, {0.8f, 0.8f, 1},
      {{{-1, -1, -1}, {-0.95f, -0.9f, -1}, {-1, -0.9f, -1}, {-1, -0.9f, -0.95f}, {-1, -1, -1}}}},
 }};
+
+std::vector<SceneLabel> sceneLabels(int n)
+{
+    constexpr int kEveryIndexUpTo = 8;
+    constexpr int kStepBeyond = 5;
+    constexpr float kMargin = 0.12f;
+    const CellGeometry g(n);
+    std::vector<SceneLabel> labels{{{0.95f, 1.25f, -1.1f}, "x (i)"},
+                                   {{-1.1f, 1.25f, 0.95f}, "z (j)"},
+                                   {{-1.3f, -0.7f, -1.1f}, "y (k)"}};
+    const int every = n <= kEveryIndexUpTo ? 1 : kStepBeyond;
+    for (int index = 0; index < n; index += every) {
+        labels.push_back({{g.x(index), 1.0f, -1.0f - kMargin}, std::to_string(index)});
+        labels.push_back({{-1.0f - kMargin, 1.0f, g.z(index)}, std::to_string(index)});
+    }
+    return labels;
+}
+
+int labelPixelSize(int width, int height)
+{
+    constexpr int kSizeDivisor = 50;
+    constexpr int kMinPixels = 10;
+    constexpr int kMaxPixels = 24;
+    return std::clamp(std::min(width, height) / kSizeDivisor, kMinPixels, kMaxPixels);
+}
 
 Segment networkWire(WireKind kind, int a, int b, const CellGeometry &g)
 {

@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // Model-space geometry of the scene: the cube from -1 to +1, cell centres,
 // the unit box, the planes, the axis marker and the network's wires.
@@ -20,6 +21,7 @@ constexpr Colour terminalGrey{0.7f, 0.7f, 0.7f};
 constexpr Colour deadEndGrey{0.2f, 0.2f, 0.2f};
 constexpr Colour wireOverlay{0.7f, 0.7f, 0.0f};
 constexpr Colour faint{0.25f, 0.25f, 0.25f}; // boxes off the marked routes, with focus on
+constexpr Colour label{220.0f / 255, 220.0f / 255, 220.0f / 255};
 constexpr float faintRoute = 0.3f;           // per colour bit of the routes not stepped through
 constexpr float highlight = 0.8f;
 constexpr float marked = 1.0f;  // per colour bit of a user's mark
@@ -84,6 +86,25 @@ struct Segment
 };
 // Down/Up: wire of terminal (a, b); AlongX: level a in row b; AlongZ: column a in level b.
 Segment networkWire(WireKind kind, int a, int b, const CellGeometry &g);
+
+// Widths of the view's lines in pixels, and the wire overlay's stipple:
+// each of the pattern's bits covers kLineStippleFactor pixels.
+constexpr float kPlaneOutlineWidth = 2.0f;
+constexpr float kAxisWidth = 2.0f;
+constexpr float kMarkedRouteWidth = 3.0f;
+constexpr int kLineStippleFactor = 4;
+constexpr std::uint16_t kLineStipplePattern = 0x5555;
+
+// The view's labels: the axes' names beside the marker's arrows, and the
+// indices along two edges of the top face (every fifth beyond eight).
+struct SceneLabel
+{
+    Vec3 where;
+    std::string text;
+};
+std::vector<SceneLabel> sceneLabels(int n);
+// Their text's height in pixels for a view of width x height pixels.
+int labelPixelSize(int width, int height);
 
 // Rotation of a drag: 5 pixels make one degree, measured from the press.
 constexpr double kDegreesPerPixel = 0.2;

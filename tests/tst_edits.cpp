@@ -3,7 +3,7 @@
 // controls showing the document however it changed, and pictures of the
 // view saved whole or not at all, or copied to the clipboard.
 #include "app/globjectwindow.h"
-#include "app/imagefile.h"
+#include "figure/imagefile.h"
 #include "app/lessonfiles.h"
 #include "core/lesson.h"
 #include "support/viewdriver.h"

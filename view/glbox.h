@@ -79,7 +79,9 @@ public:
 
     // The scene drawn as on screen into an off-screen framebuffer of that
     // many device pixels, for exporting pictures; null without a GL context.
-    QImage renderImage(const QSize &devicePixels);
+    // With a fit, the camera's picture of cameraPixels (its aspect) is moved
+    // and scaled into the frame as a figure lays it out.
+    QImage renderImage(const QSize &devicePixels, const ts::FrameFit *fit = nullptr, const QSize &cameraPixels = {});
 
     // The display pass normally issues the lattice and the wire-style routes
     // in a few large batches, and a pick sends GL only the boxes near the

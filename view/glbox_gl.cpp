@@ -18,21 +18,9 @@
 using namespace ts;
 
 namespace {
-constexpr GLint kStippleFactor = 4;
-constexpr GLushort kStipplePattern = 0x5555;
-constexpr float kPlaneOutlineWidth = 2.0f;
-constexpr float kAxisWidth = 2.0f;
-constexpr float kMarkedRouteWidth = 3.0f;
 constexpr float kCurrentLegWidth = 6.0f;
 constexpr float kRingWidth = 2.0f;
 constexpr float kRingScale = 1.6f;
-constexpr int kLabelEveryIndexUpTo = 8; // beyond that, every fifth index
-constexpr int kLabelStepBeyond = 5;
-constexpr float kLabelMargin = 0.12f;
-constexpr int kLabelSizeDivisor = 50;
-constexpr int kMinLabelPixels = 10;
-constexpr int kMaxLabelPixels = 24;
-constexpr int kLabelGrey = 220;
 
 void colour(const Colour &c)
 {
@@ -68,7 +56,7 @@ void GLBox::initializeGL()
     glShadeModel(GL_SMOOTH);
     glEnable(GL_DEPTH_TEST);
     glEnable(GL_CULL_FACE);
-    glLineStipple(kStippleFactor, kStipplePattern);
+    glLineStipple(kLineStippleFactor, kLineStipplePattern);
     glPolygonOffset(1.0f, 1.0f);
 }
 
@@ -115,7 +103,7 @@ void GLBox::loadViewportAndCamera()
     glFrontFace(kFrontFacesClockwise ? GL_CW : GL_CCW);
 }
 
-QImage GLBox::renderImage(const QSize &devicePixels)
+QImage GLBox::renderImage(const QSize &devicePixels, const FrameFit *fit, const QSize &cameraPixels)
 {
     if (!isValid() || devicePixels.isEmpty())
         return {};
@@ -130,6 +118,16 @@ QImage GLBox::renderImage(const QSize &devicePixels)
             loadViewportAndCamera();
         };
         setViewport(devicePixels.width(), devicePixels.height());
+        if (fit && !cameraPixels.isEmpty()) {
+            const Mat4 place = fit->deviceMatrix(cameraPixels.width(), cameraPixels.height(), devicePixels.width(),
+                                                 devicePixels.height());
+            glMatrixMode(GL_PROJECTION);
+            glLoadIdentity();
+            glMultMatrixd(place.m.data());
+            gluPerspective(camera().fieldOfView(), double(cameraPixels.width()) / cameraPixels.height(), kNearPlane,
+                           kFarPlane);
+            glMatrixMode(GL_MODELVIEW);
+        }
         drawScene(Pass::Display);
         glFinish();
         image = target.toImage();
@@ -392,27 +390,11 @@ void GLBox::drawLabels()
     // Text faces the viewer at the projected points; its size follows the
     // view, not the cube. Each label is set in a small image on the CPU and
     // put on the frame with glDrawPixels, in window coordinates.
-    const CellGeometry g(network().size());
     const Camera cam = camera();
-    struct Label
-    {
-        Vec3 where;
-        QString text;
-    };
-    // Beside the axis arrows' heads, inside the default view.
-    std::vector<Label> labels{{{0.95f, 1.25f, -1.1f}, QStringLiteral("x (i)")},
-                              {{-1.1f, 1.25f, 0.95f}, QStringLiteral("z (j)")},
-                              {{-1.3f, -0.7f, -1.1f}, QStringLiteral("y (k)")}};
-    const int n = network().size();
-    const int every = n <= kLabelEveryIndexUpTo ? 1 : kLabelStepBeyond;
-    for (int index = 0; index < n; index += every) {
-        labels.push_back({{g.x(index), 1.0f, -1.0f - kLabelMargin}, QString::number(index)});
-        labels.push_back({{-1.0f - kLabelMargin, 1.0f, g.z(index)}, QString::number(index)});
-    }
+    const std::vector<SceneLabel> labels = sceneLabels(network().size());
     QFont font;
     const double ratio = devicePixelRatioF();
-    const int logicalPixels = std::clamp(std::min(width(), height()) / kLabelSizeDivisor, kMinLabelPixels, kMaxLabelPixels);
-    font.setPixelSize(qRound(logicalPixels * ratio));
+    font.setPixelSize(qRound(labelPixelSize(width(), height()) * ratio));
     const QFontMetrics metrics(font);
 
     glMatrixMode(GL_PROJECTION);
@@ -426,14 +408,15 @@ void GLBox::drawLabels()
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
-    for (const Label &label : labels) {
-        const QRect box = metrics.boundingRect(label.text).adjusted(-1, -1, 1, 1);
+    for (const SceneLabel &label : labels) {
+        const QString caption = QString::fromStdString(label.text);
+        const QRect box = metrics.boundingRect(caption).adjusted(-1, -1, 1, 1);
         QImage text(box.size(), QImage::Format_RGBA8888);
         text.fill(Qt::transparent);
         QPainter painter(&text);
         painter.setFont(font);
-        painter.setPen(QColor(kLabelGrey, kLabelGrey, kLabelGrey));
-        painter.drawText(text.rect(), Qt::AlignCenter, label.text);
+        painter.setPen(QColor::fromRgbF(palette::label.r, palette::label.g, palette::label.b));
+        painter.drawText(text.rect(), Qt::AlignCenter, caption);
         painter.end();
         const QImage rows = text.mirrored(); // GL reads the bottom row first
         const WindowPoint at = cam.toWindow(label.where);

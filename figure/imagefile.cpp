@@ -1,4 +1,4 @@
-#include "app/imagefile.h"
+#include "figure/imagefile.h"
 
 #include <QFileInfo>
 #include <QImage>

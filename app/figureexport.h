@@ -1,0 +1,16 @@
+#pragma once
+
+#include "figure/figure.h"
+
+#include <QImage>
+#include <QSize>
+
+class GLBox;
+
+// What the view shows, as a figure: its document, focus and labels.
+ts::FigureContent viewFigureContent(const GLBox *view);
+
+// The figure as a picture drawn by GL, exactly as the screen draws the
+// model, with the caption, legend and labels painted over it; null where GL
+// cannot draw off screen.
+QImage renderFigurePicture(GLBox *view, const ts::FigureOptions &options, const QSize &devicePixels);

@@ -1,0 +1,105 @@
+#pragma once
+
+#include "core/displayoptions.h"
+#include "core/lesson.h"
+#include "core/network.h"
+#include "core/viewpoint.h"
+#include "scene/camera.h"
+#include "scene/figurescene.h"
+
+#include <QRectF>
+#include <QSizeF>
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+class QPainter;
+
+// A figure of the model for notes, papers and slides: the scene drawn as
+// vectors with a QPainter (onto SVG, PDF or an image), or a GL picture with
+// the same caption, legend and labels painted over it.
+
+namespace ts {
+
+enum class FigureBackground { Screen, Print };
+
+struct FigureOptions
+{
+    FigureBackground background = FigureBackground::Screen;
+    bool fit = true; // the model fills the frame; else exactly as the window shows it
+    bool caption = false;
+    bool legend = false;
+    bool labels = false;
+};
+
+// What a figure shows: the document's state, and the view's focus.
+struct FigureContent
+{
+    SwitchNetwork network;
+    DisplayOptions options;
+    ViewPoint view;
+    bool focusRoutes = false;
+    QString title; // the lesson's, for the caption
+};
+
+// The document's state as a figure shows it.
+FigureContent figureContent(const Lesson &lesson, bool focusRoutes = false);
+
+// "N = 8, c1 = 1, c2 = −1, c3 = 2", with a true minus sign.
+QString figureParameters(const SwitchNetwork &net);
+
+// A line of the legend: a marked terminal's colour and where its route goes.
+struct LegendEntry
+{
+    Colour colour;
+    QString text; // "(1, 3) → (3, 1)", "(0, 2) → dies: IK"
+};
+std::vector<LegendEntry> legendEntries(const SwitchNetwork &net);
+
+// Print keeps the colours of routes and highlights, and turns the greys of
+// lines (white frames, faint frames, grey labels) over so that they show on
+// white; a fill's grey shows on either and stays.
+Colour printColour(const Colour &c, bool line);
+
+class Figure
+{
+public:
+    // Laid out for a picture of `size` device pixels.
+    Figure(const FigureContent &content, const FigureOptions &options, const QSizeF &size);
+
+    // The whole figure: background, the model back to front, the overlays.
+    void paint(QPainter &painter) const;
+    // Labels, caption and legend alone, over a picture of the model drawn
+    // elsewhere with the camera() and fit() below.
+    void paintOverlays(QPainter &painter) const;
+
+    const Camera &camera() const { return cam; }
+    const FrameFit &fit() const { return frameFit; }
+    // Pieces the model is drawn in (for tests and the benchmark).
+    const std::vector<OrderedPiece> &pieces() const { return order; }
+    const FigureScene &scene() const { return figureScene; }
+
+private:
+    QPointF toFrame(const Vec3 &model) const;
+    Colour shown(const Colour &c, bool line) const;
+    void paintModel(QPainter &painter) const;
+    void paintLabels(QPainter &painter) const;
+    void paintCaption(QPainter &painter) const;
+    void paintLegend(QPainter &painter) const;
+
+    FigureContent content;
+    FigureOptions options;
+    QSizeF size;
+    double lineScale = 1; // widths and text grow with pictures beyond the view's size
+    double textPixels = 12;
+    QStringList captionLines;
+    std::vector<LegendEntry> legend;
+    QRectF modelRect, captionRect, legendRect;
+    Camera cam;
+    FrameFit frameFit;
+    FigureScene figureScene;
+    std::vector<OrderedPiece> order;
+};
+
+} // namespace ts

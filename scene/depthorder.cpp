@@ -1,0 +1,386 @@
+#include "scene/depthorder.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+namespace ts {
+
+namespace {
+// Points in double, so that cutting adds no error worth the name.
+struct P
+{
+    double x, y, z;
+};
+P operator-(const P &a, const P &b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
+double dot(const P &a, const P &b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
+P lerp(const P &a, const P &b, double t) { return {a.x + (b.x - a.x) * t, a.y + (b.y - a.y) * t, a.z + (b.z - a.z) * t}; }
+double coord(const P &p, int axis) { return axis == 0 ? p.x : axis == 1 ? p.y : p.z; }
+P toP(const Vec3 &v) { return {v.x, v.y, v.z}; }
+Vec3 toVec(const P &p) { return {static_cast<float>(p.x), static_cast<float>(p.y), static_cast<float>(p.z)}; }
+
+// The scene spans a few units; closer than this to a plane is on it.
+constexpr double kOnPlane = 1e-7;
+constexpr double kLeastArea = 1e-12;
+
+struct Plane
+{
+    P n;
+    double d;
+    double at(const P &p) const { return dot(n, p) - d; }
+};
+
+using Points = std::vector<P>;
+
+struct Piece
+{
+    Points points;
+    int source;
+};
+
+struct SegmentPiece
+{
+    P a, b;
+    double t0, t1;
+    int source;
+};
+
+// The cut of a convex polygon by a plane: what lies behind and what in front
+// (either may be empty; a polygon on the plane the caller has sorted out).
+void cut(const Points &poly, const Plane &plane, Points &back, Points &front)
+{
+    back.clear();
+    front.clear();
+    const std::size_t n = poly.size();
+    for (std::size_t v = 0; v < n; ++v) {
+        const P &a = poly[v], &b = poly[(v + 1) % n];
+        const double da = plane.at(a), db = plane.at(b);
+        if (da <= kOnPlane)
+            back.push_back(a);
+        if (da >= -kOnPlane)
+            front.push_back(a);
+        if ((da < -kOnPlane && db > kOnPlane) || (da > kOnPlane && db < -kOnPlane)) {
+            const P m = lerp(a, b, da / (da - db));
+            back.push_back(m);
+            front.push_back(m);
+        }
+    }
+}
+
+// Twice the area, by Newell's normal; also that normal, unnormalised.
+P newellNormal(const Points &poly)
+{
+    P n{0, 0, 0};
+    for (std::size_t v = 0; v < poly.size(); ++v) {
+        const P &a = poly[v], &b = poly[(v + 1) % poly.size()];
+        n.x += (a.y - b.y) * (a.z + b.z);
+        n.y += (a.z - b.z) * (a.x + b.x);
+        n.z += (a.x - b.x) * (a.y + b.y);
+    }
+    return n;
+}
+
+bool hasArea(const Points &poly)
+{
+    if (poly.size() < 3)
+        return false;
+    const P n = newellNormal(poly);
+    return dot(n, n) > kLeastArea * kLeastArea;
+}
+
+Plane planeOf(const Points &poly)
+{
+    P n = newellNormal(poly);
+    const double length = std::sqrt(dot(n, n));
+    n = {n.x / length, n.y / length, n.z / length};
+    return {n, dot(n, poly.front())};
+}
+
+int slabOf(const std::vector<double> &walls, double value)
+{
+    return static_cast<int>(std::upper_bound(walls.begin(), walls.end(), value) - walls.begin());
+}
+
+// A BSP tree of one cell's polygons, with its segments hung where they lie.
+class CellTree
+{
+public:
+    void addPolygon(Piece piece);
+    void addSegment(const SegmentPiece &segment);
+    void emit(const P &eye, std::vector<OrderedPiece> &out) const;
+    void clear() { nodes.clear(); }
+
+private:
+    struct Node
+    {
+        Plane plane;
+        std::vector<Piece> polygons;
+        std::vector<SegmentPiece> onPlane;
+        std::array<std::vector<SegmentPiece>, 2> loose; // behind, in front, where no child is
+        std::array<int, 2> child{-1, -1};               // behind, in front
+    };
+    int newNode(Piece piece)
+    {
+        Node node;
+        node.plane = planeOf(piece.points);
+        node.polygons.push_back(std::move(piece));
+        nodes.push_back(std::move(node));
+        return static_cast<int>(nodes.size()) - 1;
+    }
+    std::vector<Node> nodes;
+};
+
+void CellTree::addPolygon(Piece piece)
+{
+    if (nodes.empty()) {
+        newNode(std::move(piece));
+        return;
+    }
+    std::vector<std::pair<int, Piece>> work;
+    work.emplace_back(0, std::move(piece));
+    Points back, front;
+    while (!work.empty()) {
+        auto [at, p] = std::move(work.back());
+        work.pop_back();
+        const Plane plane = nodes[static_cast<std::size_t>(at)].plane;
+        bool behind = false, ahead = false;
+        for (const P &v : p.points) {
+            const double d = plane.at(v);
+            behind |= d < -kOnPlane;
+            ahead |= d > kOnPlane;
+        }
+        if (!behind && !ahead) {
+            nodes[static_cast<std::size_t>(at)].polygons.push_back(std::move(p));
+            continue;
+        }
+        auto place = [&](int side, Piece part) {
+            const int child = nodes[static_cast<std::size_t>(at)].child[static_cast<std::size_t>(side)];
+            if (child >= 0) {
+                work.emplace_back(child, std::move(part));
+            } else {
+                const int made = newNode(std::move(part));
+                nodes[static_cast<std::size_t>(at)].child[static_cast<std::size_t>(side)] = made;
+            }
+        };
+        if (!(behind && ahead)) {
+            place(ahead ? 1 : 0, std::move(p));
+            continue;
+        }
+        cut(p.points, plane, back, front);
+        if (hasArea(back))
+            place(0, {back, p.source});
+        if (hasArea(front))
+            place(1, {front, p.source});
+    }
+}
+
+void CellTree::addSegment(const SegmentPiece &segment)
+{
+    // Only called once the cell has a polygon: lone segments need no tree.
+    std::vector<std::pair<int, SegmentPiece>> work{{0, segment}};
+    while (!work.empty()) {
+        auto [at, s] = work.back();
+        work.pop_back();
+        Node &node = nodes[static_cast<std::size_t>(at)];
+        const double da = node.plane.at(s.a), db = node.plane.at(s.b);
+        const bool onA = std::abs(da) <= kOnPlane, onB = std::abs(db) <= kOnPlane;
+        auto place = [&](int side, const SegmentPiece &part) {
+            const int child = node.child[static_cast<std::size_t>(side)];
+            if (child >= 0)
+                work.emplace_back(child, part);
+            else
+                node.loose[static_cast<std::size_t>(side)].push_back(part);
+        };
+        if (onA && onB) {
+            node.onPlane.push_back(s);
+        } else if ((da < -kOnPlane && db > kOnPlane) || (da > kOnPlane && db < -kOnPlane)) {
+            const double f = da / (da - db);
+            const P m = lerp(s.a, s.b, f);
+            const double tm = s.t0 + (s.t1 - s.t0) * f;
+            place(da < 0 ? 0 : 1, {s.a, m, s.t0, tm, s.source});
+            place(db < 0 ? 0 : 1, {m, s.b, tm, s.t1, s.source});
+        } else {
+            place((onA ? db : da) < 0 ? 0 : 1, s);
+        }
+    }
+}
+
+void emitSegments(std::vector<SegmentPiece> segments, const P &eye, std::vector<OrderedPiece> &out)
+{
+    // Lines hide little of each other; the farther goes first.
+    auto distance = [&eye](const SegmentPiece &s) {
+        const P m = lerp(s.a, s.b, 0.5) - eye;
+        return dot(m, m);
+    };
+    std::stable_sort(segments.begin(), segments.end(),
+                     [&](const SegmentPiece &a, const SegmentPiece &b) { return distance(a) > distance(b); });
+    for (const SegmentPiece &s : segments)
+        out.push_back({OrderedPiece::Segment, s.source, {toVec(s.a), toVec(s.b)}, s.t0, s.t1});
+}
+
+void CellTree::emit(const P &eye, std::vector<OrderedPiece> &out) const
+{
+    // Iterative in-order walk: the far side, the node, the near side.
+    struct Visit
+    {
+        int node;
+        int stage; // 0 far side, 1 node and near side
+    };
+    if (nodes.empty())
+        return;
+    std::vector<Visit> stack{{0, 0}};
+    while (!stack.empty()) {
+        Visit &visit = stack.back();
+        const Node &node = nodes[static_cast<std::size_t>(visit.node)];
+        const int near = node.plane.at(eye) >= 0 ? 1 : 0, far = 1 - near;
+        if (visit.stage == 0) {
+            visit.stage = 1;
+            emitSegments(node.loose[static_cast<std::size_t>(far)], eye, out);
+            const int child = node.child[static_cast<std::size_t>(far)];
+            if (child >= 0)
+                stack.push_back({child, 0});
+            continue;
+        }
+        stack.pop_back();
+        for (const Piece &p : node.polygons) {
+            OrderedPiece piece{OrderedPiece::Polygon, p.source, {}, 0, 1};
+            piece.points.reserve(p.points.size());
+            for (const P &v : p.points)
+                piece.points.push_back(toVec(v));
+            out.push_back(std::move(piece));
+        }
+        emitSegments(node.onPlane, eye, out);
+        emitSegments(node.loose[static_cast<std::size_t>(near)], eye, out);
+        const int child = node.child[static_cast<std::size_t>(near)];
+        if (child >= 0)
+            stack.push_back({child, 0});
+    }
+}
+
+struct Cell
+{
+    std::vector<Piece> polygons;
+    std::vector<SegmentPiece> segments;
+};
+
+// Cuts a convex polygon at the walls along one axis: (slab, piece) pairs.
+void cutAlong(Piece piece, int axis, const std::vector<double> &walls, std::vector<std::pair<int, Piece>> &out)
+{
+    double low = coord(piece.points.front(), axis), high = low;
+    for (const P &v : piece.points) {
+        low = std::min(low, coord(v, axis));
+        high = std::max(high, coord(v, axis));
+    }
+    Points back, front;
+    for (auto wall = std::upper_bound(walls.begin(), walls.end(), low + kOnPlane);
+         wall != walls.end() && *wall < high - kOnPlane; ++wall) {
+        Plane plane{{axis == 0 ? 1.0 : 0.0, axis == 1 ? 1.0 : 0.0, axis == 2 ? 1.0 : 0.0}, *wall};
+        cut(piece.points, plane, back, front);
+        if (hasArea(back))
+            out.emplace_back(static_cast<int>(wall - walls.begin()), Piece{back, piece.source});
+        piece.points = front;
+    }
+    if (!hasArea(piece.points))
+        return;
+    P centre{0, 0, 0};
+    for (const P &v : piece.points)
+        centre = {centre.x + v.x, centre.y + v.y, centre.z + v.z};
+    out.emplace_back(slabOf(walls, coord(centre, axis) / static_cast<double>(piece.points.size())),
+                     std::move(piece));
+}
+} // namespace
+
+std::vector<OrderedPiece> depthOrder(const std::vector<OrderPolygon> &polygons,
+                                     const std::vector<OrderSegment> &segments, const CellGrid &grid,
+                                     const Vec3 &eye)
+{
+    std::array<int, 3> cells{};
+    for (int axis = 0; axis < 3; ++axis)
+        cells[static_cast<std::size_t>(axis)] = static_cast<int>(grid.bounds[static_cast<std::size_t>(axis)].size()) + 1;
+    const auto &walls = grid.bounds;
+    std::vector<Cell> space(static_cast<std::size_t>(cells[0]) * cells[1] * cells[2]);
+    auto cellAt = [&](int x, int y, int z) -> Cell & {
+        return space[static_cast<std::size_t>((z * cells[1] + y) * cells[0] + x)];
+    };
+
+    std::vector<std::pair<int, Piece>> byX, byY, byZ;
+    for (const OrderPolygon &polygon : polygons) {
+        Piece piece{{}, polygon.source};
+        for (const Vec3 &v : polygon.corners)
+            piece.points.push_back(toP(v));
+        if (!hasArea(piece.points))
+            continue;
+        byX.clear();
+        cutAlong(std::move(piece), 0, walls[0], byX);
+        for (auto &[x, inX] : byX) {
+            byY.clear();
+            cutAlong(std::move(inX), 1, walls[1], byY);
+            for (auto &[y, inY] : byY) {
+                byZ.clear();
+                cutAlong(std::move(inY), 2, walls[2], byZ);
+                for (auto &[z, inZ] : byZ)
+                    cellAt(x, y, z).polygons.push_back(std::move(inZ));
+            }
+        }
+    }
+
+    std::vector<double> cuts;
+    for (const OrderSegment &segment : segments) {
+        const P a = toP(segment.from), b = toP(segment.to);
+        cuts.assign({0.0, 1.0});
+        for (int axis = 0; axis < 3; ++axis) {
+            const double ca = coord(a, axis), cb = coord(b, axis);
+            if (std::abs(cb - ca) <= kOnPlane)
+                continue;
+            for (double wall : walls[static_cast<std::size_t>(axis)]) {
+                const double t = (wall - ca) / (cb - ca);
+                if (t > 0 && t < 1)
+                    cuts.push_back(t);
+            }
+        }
+        std::sort(cuts.begin(), cuts.end());
+        for (std::size_t c = 0; c + 1 < cuts.size(); ++c) {
+            const double t0 = cuts[c], t1 = cuts[c + 1];
+            if (t1 - t0 <= 0)
+                continue;
+            const P mid = lerp(a, b, (t0 + t1) / 2);
+            cellAt(slabOf(walls[0], mid.x), slabOf(walls[1], mid.y), slabOf(walls[2], mid.z))
+                .segments.push_back({lerp(a, b, t0), lerp(a, b, t1), t0, t1, segment.source});
+        }
+    }
+
+    // Cells by falling grid distance from the eye's cell.
+    const P e = toP(eye);
+    const int ex = slabOf(walls[0], e.x), ey = slabOf(walls[1], e.y), ez = slabOf(walls[2], e.z);
+    std::vector<std::vector<int>> byDistance(static_cast<std::size_t>(cells[0] + cells[1] + cells[2]));
+    for (int z = 0; z < cells[2]; ++z)
+        for (int y = 0; y < cells[1]; ++y)
+            for (int x = 0; x < cells[0]; ++x) {
+                const Cell &cell = cellAt(x, y, z);
+                if (cell.polygons.empty() && cell.segments.empty())
+                    continue;
+                const int distance = std::abs(x - ex) + std::abs(y - ey) + std::abs(z - ez);
+                byDistance[static_cast<std::size_t>(distance)].push_back((z * cells[1] + y) * cells[0] + x);
+            }
+
+    std::vector<OrderedPiece> out;
+    CellTree tree;
+    for (auto distance = byDistance.rbegin(); distance != byDistance.rend(); ++distance) {
+        for (int index : *distance) {
+            Cell &cell = space[static_cast<std::size_t>(index)];
+            if (cell.polygons.empty()) {
+                emitSegments(std::move(cell.segments), e, out);
+                continue;
+            }
+            tree.clear();
+            for (Piece &p : cell.polygons)
+                tree.addPolygon(std::move(p));
+            for (const SegmentPiece &s : cell.segments)
+                tree.addSegment(s);
+            tree.emit(e, out);
+        }
+    }
+    return out;
+}
+
+} // namespace ts
