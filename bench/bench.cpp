@@ -49,29 +49,6 @@ double frameMs(BenchView &view, GLBox::SceneDrawing drawing)
     return ms;
 }
 
-void markEveryTerminal(GLBox &view)
-{
-    const int n = view.network().size();
-    for (int i = 0; i < n; ++i)
-        for (int j = 0; j < n; ++j)
-            if (!view.network().terminalMark(i, j))
-                view.toggleMark({PickedBox::Terminal, i, j, -1}, (i + j) % 2 ? RedBit : BlueBit);
-    view.setRotation(30, 40);
-}
-
-// Switches filled, all three highlights and planes, every terminal marked.
-void worstCase(GLBox &v)
-{
-    v.setSize(15);
-    v.setSwitchesMode(SwitchesFill);
-    for (auto slot : {&GLBox::setIKHilite, &GLBox::setJIHilite, &GLBox::setKJHilite, &GLBox::setIKPlane,
-                      &GLBox::setJIPlane, &GLBox::setKJPlane})
-        (v.*slot)(true);
-    markEveryTerminal(v);
-    v.setWiresMode(WiresUsed);
-    v.setRouteMode(RoutePath);
-}
-
 double msSince(const QElapsedTimer &timer)
 {
     return double(timer.nsecsElapsed()) / 1e6;

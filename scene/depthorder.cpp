@@ -207,13 +207,16 @@ void CellTree::addSegment(const SegmentPiece &segment)
 
 void emitSegments(std::vector<SegmentPiece> segments, const P &eye, std::vector<OrderedPiece> &out)
 {
-    // Lines hide little of each other; the farther goes first.
+    // The farther goes first. Of lines that coincide, the one given first
+    // goes last: a depth test lets the first drawn keep its pixels.
     auto distance = [&eye](const SegmentPiece &s) {
         const P m = lerp(s.a, s.b, 0.5) - eye;
         return dot(m, m);
     };
-    std::stable_sort(segments.begin(), segments.end(),
-                     [&](const SegmentPiece &a, const SegmentPiece &b) { return distance(a) > distance(b); });
+    std::sort(segments.begin(), segments.end(), [&](const SegmentPiece &a, const SegmentPiece &b) {
+        const double da = distance(a), db = distance(b);
+        return da != db ? da > db : a.source > b.source;
+    });
     for (const SegmentPiece &s : segments)
         out.push_back({OrderedPiece::Segment, s.source, {toVec(s.a), toVec(s.b)}, s.t0, s.t1});
 }

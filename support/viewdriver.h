@@ -79,3 +79,26 @@ inline int countPixels(const QImage &frame, const QPointF &centre, int halfSide,
             count += sameColour(frame.pixelColor(x, y), r, g, b) ? 1 : 0;
     return count;
 }
+
+inline void markEveryTerminal(GLBox &view)
+{
+    const int n = view.network().size();
+    for (int i = 0; i < n; ++i)
+        for (int j = 0; j < n; ++j)
+            if (!view.network().terminalMark(i, j))
+                view.toggleMark({ts::PickedBox::Terminal, i, j, -1}, (i + j) % 2 ? ts::RedBit : ts::BlueBit);
+    view.setRotation(30, 40);
+}
+
+// Switches filled, all three highlights and planes, every terminal marked.
+inline void worstCase(GLBox &v)
+{
+    v.setSize(15);
+    v.setSwitchesMode(ts::SwitchesFill);
+    for (auto slot : {&GLBox::setIKHilite, &GLBox::setJIHilite, &GLBox::setKJHilite, &GLBox::setIKPlane,
+                      &GLBox::setJIPlane, &GLBox::setKJPlane})
+        (v.*slot)(true);
+    markEveryTerminal(v);
+    v.setWiresMode(ts::WiresUsed);
+    v.setRouteMode(ts::RoutePath);
+}

@@ -1,0 +1,185 @@
+// Figures against the screen: the SVG of a state, rendered back by Qt's SVG
+// renderer, against the GL frame of the same state; and the GL picture of a
+// figure, fitted to a frame of another shape.
+#include "app/figureexport.h"
+#include "figure/figurefile.h"
+#include "support/viewdriver.h"
+
+#include <QPainter>
+#include <QSvgRenderer>
+#include <QTemporaryDir>
+
+#include <functional>
+
+using namespace ts;
+
+namespace {
+using Setup = std::function<void(GLBox &)>;
+
+// Each 2x2 block's mean: the planes' stipples put one dot in every such
+// block, where a vector figure fills with that dot's share of the colour.
+QImage blockMeans(const QImage &image)
+{
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+    QImage means(rgb.width() / 2, rgb.height() / 2, QImage::Format_RGB32);
+    for (int y = 0; y < means.height(); ++y)
+        for (int x = 0; x < means.width(); ++x) {
+            int sum[3] = {0, 0, 0};
+            for (int dy = 0; dy < 2; ++dy)
+                for (int dx = 0; dx < 2; ++dx) {
+                    const QRgb p = rgb.pixel(2 * x + dx, 2 * y + dy);
+                    sum[0] += qRed(p);
+                    sum[1] += qGreen(p);
+                    sum[2] += qBlue(p);
+                }
+            means.setPixel(x, y, qRgb(sum[0] / 4, sum[1] / 4, sum[2] / 4));
+        }
+    return means;
+}
+
+constexpr int kThreshold = 255 * 15 / 100; // 15% of full scale
+
+bool near(QRgb p, QRgb q)
+{
+    return std::abs(qRed(p) - qRed(q)) <= kThreshold && std::abs(qGreen(p) - qGreen(q)) <= kThreshold &&
+           std::abs(qBlue(p) - qBlue(q)) <= kThreshold;
+}
+
+// The share of pixels of a whose channels differ by more than 15% of full
+// scale from b's pixel there or, with reach 1, from every pixel around it
+// (and the same the other way round): a line drawn with and without
+// anti-aliasing lands half a pixel apart.
+double differingShare(const QImage &a, const QImage &b, int reach = 0)
+{
+    const QImage x = a.convertToFormat(QImage::Format_RGB32), y = b.convertToFormat(QImage::Format_RGB32);
+    auto matched = [reach](const QImage &from, const QImage &in, int col, int row) {
+        const QRgb p = from.pixel(col, row);
+        for (int dy = -reach; dy <= reach; ++dy)
+            for (int dx = -reach; dx <= reach; ++dx)
+                if (in.valid(col + dx, row + dy) && near(p, in.pixel(col + dx, row + dy)))
+                    return true;
+        return false;
+    };
+    qint64 differ = 0;
+    for (int row = 0; row < x.height(); ++row)
+        for (int col = 0; col < x.width(); ++col)
+            differ += (!matched(x, y, col, row) || !matched(y, x, col, row)) ? 1 : 0;
+    return double(differ) / (double(x.width()) * x.height());
+}
+
+// Bounding box of the pixels that are not the background.
+QRect drawnExtent(const QImage &image, QRgb background)
+{
+    QRect extent;
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+    for (int row = 0; row < rgb.height(); ++row) {
+        const auto *p = reinterpret_cast<const QRgb *>(rgb.constScanLine(row));
+        for (int col = 0; col < rgb.width(); ++col)
+            if ((p[col] & 0xffffff) != (background & 0xffffff))
+                extent |= QRect(col, row, 1, 1);
+    }
+    return extent;
+}
+} // namespace
+
+class ExportTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void svgMatchesTheView_data();
+    void svgMatchesTheView();
+    void pictureFitsTheFrame_data();
+    void pictureFitsTheFrame();
+};
+
+void ExportTest::svgMatchesTheView_data()
+{
+    // What is compared: pixels, or where see-through planes are stippled
+    // 2x2 cells (each holds one dot of a stipple) against the cells around;
+    // the bound is 3 %, but for the densest state, where nearly every pixel
+    // is on the edge of a line that the SVG renderer anti-aliases and GL
+    // does not.
+    QTest::addColumn<Setup>("setup");
+    QTest::addColumn<bool>("stippled");
+    QTest::addColumn<double>("bound");
+    QTest::newRow("N = 4 defaults") << Setup([](GLBox &) {}) << false << 0.03;
+    QTest::newRow("N = 4, planes and marks") << Setup([](GLBox &v) {
+        v.setRotation(25, 35);
+        for (auto slot : {&GLBox::setIKHilite, &GLBox::setIKPlane, &GLBox::setJIPlane, &GLBox::setKJPlane})
+            (v.*slot)(true);
+        v.setJIOffset(1);
+        v.toggleMark({PickedBox::Terminal, 1, 2, -1}, RedBit);
+        v.toggleMark({PickedBox::Terminal, 3, 0, -1}, GreenBit);
+        v.setWiresMode(WiresAll);
+    }) << true << 0.03;
+    QTest::newRow("N = 15 worst case") << Setup([](GLBox &v) { worstCase(v); }) << true << 0.10;
+}
+
+void ExportTest::svgMatchesTheView()
+{
+    QFETCH(Setup, setup);
+    QFETCH(bool, stippled);
+    QFETCH(double, bound);
+    const auto view = shownView();
+    setup(*view);
+    QCoreApplication::processEvents();
+    const QImage screen = view->grabFramebuffer();
+
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("view.svg"));
+    FigureOptions options;
+    options.fit = false;
+    QString error;
+    QVERIFY2(writeFigure(path, viewFigureContent(view.get()), options, screen.size(), &error), qPrintable(error));
+    QSvgRenderer svg(path);
+    QVERIFY(svg.isValid());
+    QImage drawn(screen.size(), QImage::Format_RGB32);
+    drawn.fill(Qt::black);
+    QPainter painter(&drawn);
+    svg.render(&painter);
+    painter.end();
+
+    const double pixels = differingShare(screen, drawn);
+    const double cells = differingShare(blockMeans(screen), blockMeans(drawn), 1);
+    qInfo("%s: %.2f %% of pixels, %.2f %% of 2x2 cells (against those around) differ by more than 15 %%",
+          QTest::currentDataTag(), 100 * pixels, 100 * cells);
+    const double share = stippled ? cells : pixels;
+    QVERIFY2(share <= bound, qPrintable(QStringLiteral("%1 % differ").arg(100 * share)));
+}
+
+void ExportTest::pictureFitsTheFrame_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<bool>("caption");
+    QTest::newRow("wide, larger than the window") << QSize(1400, 700) << false;
+    QTest::newRow("tall, with a caption") << QSize(500, 900) << true;
+}
+
+// The model fills the frame within the margin along one axis and is
+// centred along the other, at a size that is not the window's.
+void ExportTest::pictureFitsTheFrame()
+{
+    QFETCH(QSize, size);
+    QFETCH(bool, caption);
+    const auto view = shownView(400);
+    view->setRotation(20, 30);
+    FigureOptions options;
+    options.caption = caption;
+    const QImage picture = renderFigurePicture(view.get(), options, size);
+    QCOMPARE(picture.size(), size);
+    const Figure figure(viewFigureContent(view.get()), options, size);
+    QImage model = picture.copy(0, 0, size.width(), figure.camera().height); // above any caption
+    const QRect extent = drawnExtent(model, qRgb(0, 0, 0));
+    const int margin = qRound(0.04 * std::min(size.width(), size.height()));
+    const int slackX = model.width() - extent.width() - 2 * margin;
+    const int slackY = model.height() - extent.height() - 2 * margin;
+    QVERIFY2(std::min(std::abs(slackX), std::abs(slackY)) <= 4,
+             qPrintable(QStringLiteral("extent %1x%2 in %3x%4").arg(extent.width()).arg(extent.height())
+                            .arg(model.width()).arg(model.height())));
+    QVERIFY(std::abs(extent.left() - (model.width() - extent.right() - 1)) <= 4);
+    QVERIFY(std::abs(extent.top() - (model.height() - extent.bottom() - 1)) <= 4);
+}
+
+QTEST_MAIN(ExportTest)
+#include "tst_export.moc"
