@@ -5,8 +5,9 @@
 
 # What CMake finds: Qt 6 (Core, Gui, Widgets, OpenGLWidgets and Test are in
 # qt6-base-dev, OpenGL in libqt6opengl6-dev, which qt6-base-dev only
-# recommends), GL and GLU; and the tools that build and package.
-build_packages=(cmake ninja-build g++ gzip qt6-base-dev libqt6opengl6-dev libgl-dev libglu1-mesa-dev
+# recommends, SVG in qt6-svg-dev), GL and GLU; and the tools that build and
+# package.
+build_packages=(cmake ninja-build g++ gzip qt6-base-dev libqt6opengl6-dev qt6-svg-dev libgl-dev libglu1-mesa-dev
                 dpkg-dev file)
 
 # What the tests run: Mesa's software renderer under Xvfb, and the checks of
