@@ -1,5 +1,8 @@
 #include "app/globjectwindow.h"
 
+#include "app/exportdialog.h"
+#include "app/figureexport.h"
+
 #include "figure/imagefile.h"
 #include "app/lessonfiles.h"
 #include "app/lessonnotes.h"
@@ -20,6 +23,7 @@
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QMimeData>
+#include <QSettings>
 #include <QDir>
 #include <QDockWidget>
 #include <QFileDialog>
@@ -158,12 +162,7 @@ void GLObjectWindow::buildAdditions(QMenuBar *bar, GLBox *view, QMenu *file)
     exportItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     file->insertAction(about, exportItem);
     file->insertSeparator(about);
-    connect(exportItem, &QAction::triggered, this, [this, view] {
-        const QString path = QFileDialog::getSaveFileName(this, tr("Export Image"), QStringLiteral("transpose-switch.png"),
-                                                          tr("Images (*.png *.jpg *.bmp *.ppm);;All files (*)"));
-        if (!path.isEmpty())
-            saveViewImage(view, path);
-    });
+    connect(exportItem, &QAction::triggered, this, [this, view] { exportImage(view); });
 
     auto *edit = new QMenu(tr("&Edit"), bar);
     undoAction = doc->undoStack()->createUndoAction(edit, tr("&Undo"));
@@ -276,14 +275,49 @@ void GLObjectWindow::buildAdditions(QMenuBar *bar, GLBox *view, QMenu *file)
     doc->undoStack()->clear();
 }
 
-bool GLObjectWindow::saveViewImage(GLBox *view, const QString &path)
+void GLObjectWindow::exportImage(GLBox *view)
 {
+    ExportDialog dialog(view->size() * view->devicePixelRatio(), this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const QString filters[] = {tr("PNG pictures (*.png);;Other pictures (*.jpg *.bmp *.ppm)"), tr("SVG drawings (*.svg)"),
+                               tr("PDF documents (*.pdf)")};
+    const QString suffix = ExportDialog::suffix(dialog.format());
+    const QString lesson = files->currentFile();
+    const QString base = lesson.isEmpty() ? QStringLiteral("transpose-switch") : QFileInfo(lesson).completeBaseName();
+    QSettings settings;
+    const QString folder = settings.value(QStringLiteral("export/folder"), QDir::homePath()).toString();
+    QString path = QFileDialog::getSaveFileName(this, tr("Export Image"),
+                                                QDir(folder).filePath(base + QLatin1Char('.') + suffix),
+                                                filters[static_cast<int>(dialog.format())] + tr(";;All files (*)"));
+    if (path.isEmpty())
+        return;
+    settings.setValue(QStringLiteral("export/folder"), QFileInfo(path).absolutePath());
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QLatin1Char('.') + suffix;
+    // The name's suffix has the last word on the format.
+    exportFigure(view, path, dialog.figureOptions(), dialog.figureSize(ts::figureFormat(path)));
+}
+
+bool GLObjectWindow::exportFigure(GLBox *view, const QString &path, const ts::FigureOptions &options, const QSizeF &size)
+{
+    ts::FigureOptions shown = options;
+    shown.labels = view->labels();
     QString error;
-    if (writeImageFile(view->grabFramebuffer(), path, &error))
-        return true;
-    QMessageBox::warning(this, tr("Save Image"),
-                         tr("The picture could not be saved to %1:\n%2").arg(QDir::toNativeSeparators(path), error));
-    return false;
+    bool written = false;
+    if (ts::figureFormat(path) == ts::FigureFormat::Picture && shown.background == ts::FigureBackground::Screen) {
+        const QImage picture = renderFigurePicture(view, shown, size.toSize());
+        if (picture.isNull())
+            error = tr("The picture could not be drawn off screen.");
+        else
+            written = writeImageFile(picture, path, &error);
+    } else {
+        written = ts::writeFigure(path, viewFigureContent(view), shown, size, &error);
+    }
+    if (!written)
+        QMessageBox::warning(this, tr("Export Image"),
+                             tr("The picture could not be exported to %1:\n%2").arg(QDir::toNativeSeparators(path), error));
+    return written;
 }
 
 QString GLObjectWindow::keysAndMouseText()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "figure/figure.h"
+
 #include "core/planefamily.h"
 #include "core/practice.h"
 
@@ -39,9 +41,11 @@ public:
     void startPractice(quint64 seed, ts::PracticeLevel level);
     // The lessons that come with the program, wherever it was installed.
     static QStringList exampleLessons();
-    // Writes the view's frame at device resolution; a failure is told in a
-    // message box and leaves no file behind.
-    bool saveViewImage(GLBox *view, const QString &path);
+    // Writes a figure of what the view shows, its format by the name's
+    // suffix and its size in pixels (millimetres for PDF): a picture as on
+    // screen is drawn by GL, anything else as vectors. A failure is told in
+    // a message box and leaves no file behind.
+    bool exportFigure(GLBox *view, const QString &path, const ts::FigureOptions &options, const QSizeF &size);
     static QString keysAndMouseText();
 
 protected:
@@ -59,6 +63,7 @@ private:
     void buildControlPanel(QWidget *column, GLBox *view);
     QSpinBox *&offsetSpin(ts::PlaneFamily family);
     void buildAdditions(QMenuBar *bar, GLBox *view, QMenu *file);
+    void exportImage(GLBox *view);
     void fitToScreen(GLBox *view);
     void showSize();
     void showOffset(ts::PlaneFamily family);

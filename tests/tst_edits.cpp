@@ -290,7 +290,9 @@ private slots:
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
         const QString path = dir.filePath(QStringLiteral("view.png"));
-        QVERIFY(window->saveViewImage(view, path));
+        FigureOptions exactly;
+        exactly.fit = false;
+        QVERIFY(window->exportFigure(view, path, exactly, view->size() * view->devicePixelRatio()));
         QImageReader reader(path);
         QCOMPARE(reader.format(), QByteArray("png"));
         QCOMPARE(reader.size(), view->size() * view->devicePixelRatio());

@@ -1,11 +1,16 @@
 // Figures against the screen: the SVG of a state, rendered back by Qt's SVG
 // renderer, against the GL frame of the same state; and the GL picture of a
 // figure, fitted to a frame of another shape.
+#include "app/exportdialog.h"
 #include "app/figureexport.h"
 #include "figure/figurefile.h"
 #include "support/viewdriver.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QPainter>
+#include <QSettings>
+#include <QSpinBox>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 
@@ -91,6 +96,7 @@ private slots:
     void svgMatchesTheView();
     void pictureFitsTheFrame_data();
     void pictureFitsTheFrame();
+    void dialogRemembersItsChoices();
 };
 
 void ExportTest::svgMatchesTheView_data()
@@ -179,6 +185,37 @@ void ExportTest::pictureFitsTheFrame()
                             .arg(model.width()).arg(model.height())));
     QVERIFY(std::abs(extent.left() - (model.width() - extent.right() - 1)) <= 4);
     QVERIFY(std::abs(extent.top() - (model.height() - extent.bottom() - 1)) <= 4);
+}
+
+// Each format keeps its own size; everything chosen comes back next time.
+void ExportTest::dialogRemembersItsChoices()
+{
+    QSettings().remove(QStringLiteral("export"));
+    {
+        ExportDialog dialog(QSize(640, 480));
+        QCOMPARE(dialog.format(), FigureFormat::Picture);
+        QCOMPARE(dialog.figureSize(FigureFormat::Picture), QSizeF(640, 480));
+        QCOMPARE(dialog.figureSize(FigureFormat::Pdf), kDefaultPdfMillimetres);
+        QVERIFY(dialog.figureOptions().fit);
+        QCOMPARE(dialog.figureOptions().background, FigureBackground::Screen);
+        dialog.findChild<QSpinBox *>(QStringLiteral("export_width"))->setValue(1000);
+        dialog.findChild<QComboBox *>(QStringLiteral("export_format"))->setCurrentIndex(2);
+        auto *height = dialog.findChild<QSpinBox *>(QStringLiteral("export_height"));
+        QCOMPARE(height->suffix(), QStringLiteral(" mm"));
+        QCOMPARE(height->value(), 148);
+        height->setValue(100);
+        dialog.findChild<QComboBox *>(QStringLiteral("export_background"))->setCurrentIndex(1);
+        dialog.findChild<QCheckBox *>(QStringLiteral("export_fit"))->setChecked(false);
+        dialog.findChild<QCheckBox *>(QStringLiteral("export_legend"))->setChecked(true);
+        dialog.accept();
+    }
+    ExportDialog again(QSize(300, 300));
+    QCOMPARE(again.format(), FigureFormat::Pdf);
+    QCOMPARE(again.figureSize(FigureFormat::Pdf), QSizeF(210, 100));
+    QCOMPARE(again.figureSize(FigureFormat::Svg), QSizeF(1000, 480));
+    const FigureOptions options = again.figureOptions();
+    QCOMPARE(options.background, FigureBackground::Print);
+    QVERIFY(!options.fit && options.legend && !options.caption);
 }
 
 QTEST_MAIN(ExportTest)

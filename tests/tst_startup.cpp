@@ -1,10 +1,11 @@
 // Start-up as a whole process: without OpenGL the program warns once and
 // exits with -1, also when toolkit options and stray arguments are given;
-// and the command line: help, version, exporting a picture of a lesson, and
-// what a bad argument gets.
+// and the command line: help, version, exporting a picture of a lesson, also
+// with no display, and what a bad argument gets.
 #include <QImageReader>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
 #include <QtTest>
 
 namespace {
@@ -14,9 +15,10 @@ struct Run
     QString out, err;
 };
 
-Run run(const QStringList &arguments)
+Run run(const QStringList &arguments, const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment())
 {
     QProcess app;
+    app.setProcessEnvironment(environment);
     app.start(QStringLiteral(TS_APP_PATH), arguments);
     Run r;
     if (!app.waitForFinished(60000))
@@ -109,6 +111,87 @@ private slots:
         QCOMPARE(QFileInfo::exists(out), picture.isValid());
         if (picture.isValid())
             QCOMPARE(QImageReader(out).size(), picture);
+    }
+
+    // Figures with no display at all, as on a server that builds lecture
+    // notes: SVG and PDF as vectors, and a picture drawn from them.
+    void exportsWithoutADisplay_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("platform"); // QT_QPA_PLATFORM, or none
+        QTest::addColumn<QString>("written");  // what the file holds, or "" for none and a failure
+        const QString lesson = QStringLiteral(TS_SOURCE_DIR "/data/lessons/3-shifted-offsets.tslesson");
+        QTest::newRow("SVG, print, caption, legend")
+            << QStringList{lesson, "--export", "@fig.svg", "--background", "print", "--caption", "--legend"}
+            << "offscreen" << "svg";
+        QTest::newRow("PDF") << QStringList{lesson, "--export", "@fig.pdf", "--caption"} << "offscreen" << "pdf";
+        QTest::newRow("PDF of 100 x 50 mm") << QStringList{"--export", "@fig.pdf", "--image-size", "100x50"}
+                                            << "offscreen" << "pdf";
+        QTest::newRow("a picture, not fitted") << QStringList{lesson, "--export", "@fig.png", "--no-fit"} << "offscreen"
+                                               << "png";
+        QTest::newRow("SVG, no platform named") << QStringList{"--export", "@fig.svg"} << "" << "svg";
+        QTest::newRow("SVG into a missing folder") << QStringList{"--export", "@missing/fig.svg"} << "offscreen" << "";
+        QTest::newRow("PDF onto a folder") << QStringList{"--export", "@folder.pdf"} << "offscreen" << "";
+    }
+
+    void exportsWithoutADisplay()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, platform);
+        QFETCH(QString, written);
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder.pdf")));
+        for (QString &a : arguments)
+            if (a.startsWith(QLatin1Char('@')))
+                a = dir.filePath(a.mid(1));
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove(QStringLiteral("DISPLAY"));
+        environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        if (!platform.isEmpty())
+            environment.insert(QStringLiteral("QT_QPA_PLATFORM"), platform);
+        const QStringList before = QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name);
+        const Run r = run(arguments, environment);
+        const QString out = arguments[arguments.indexOf(QStringLiteral("--export")) + 1];
+        if (written.isEmpty()) {
+            QCOMPARE(r.code, 1);
+            QVERIFY2(r.err.startsWith(QStringLiteral("transpose-switch: ")), qPrintable(r.err));
+            QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name), before);
+            QVERIFY(QFileInfo(dir.filePath(QStringLiteral("folder.pdf"))).isDir());
+            return;
+        }
+        QVERIFY2(r.code == 0, qPrintable(r.err));
+        QFile file(out);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        if (written == QLatin1String("pdf")) {
+            QVERIFY(bytes.startsWith("%PDF"));
+            // The page in points: A5 landscape unless asked otherwise.
+            const bool small = arguments.contains(QStringLiteral("100x50"));
+            QVERIFY(bytes.contains(small ? "/MediaBox [0 0 283" : "/MediaBox [0 0 595"));
+        } else if (written == QLatin1String("png")) {
+            QCOMPARE(QImageReader(out).size(), QSize(800, 800));
+        } else {
+            // Well-formed XML with the faces as closed paths and the caption as text.
+            QXmlStreamReader svg(bytes);
+            int paths = 0;
+            QStringList texts;
+            while (!svg.atEnd()) {
+                if (svg.readNext() != QXmlStreamReader::StartElement)
+                    continue;
+                if (svg.name() == QLatin1String("path") && svg.attributes().value(QLatin1String("d")).startsWith(QLatin1Char('M')))
+                    ++paths;
+                else if (svg.name() == QLatin1String("text"))
+                    texts << svg.readElementText();
+            }
+            QVERIFY2(!svg.hasError(), qPrintable(svg.errorString()));
+            QVERIFY2(paths > 100, qPrintable(QString::number(paths)));
+            if (arguments.contains(QStringLiteral("--caption"))) {
+                QVERIFY2(texts.contains(QStringLiteral("N = 8, c1 = 1, c2 = \u22121, c3 = 2")), qPrintable(texts.join(QLatin1Char('|'))));
+                QVERIFY(texts.contains(QStringLiteral("Shifted offsets")));
+                QVERIFY(texts.contains(QStringLiteral("(3, 0) \u2192 (1, 0)")));
+            }
+        }
     }
 
     // A lesson that cannot be opened is told on stderr; the program starts

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "figure/figure.h"
+#include "figure/figurefile.h"
+
+#include <QDialog>
+#include <QSize>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QSpinBox;
+
+// File > Export Image...: the format, the size (pixels, or millimetres for
+// PDF), the background, fitting, caption and legend. The choices are kept
+// in the settings for the next time.
+class ExportDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // viewPixels: the view's size in device pixels, a picture's default size.
+    explicit ExportDialog(const QSize &viewPixels, QWidget *parent = nullptr);
+
+    ts::FigureFormat format() const;
+    // Pixels for pictures and SVG, millimetres for PDF.
+    QSizeF figureSize(ts::FigureFormat format) const;
+    ts::FigureOptions figureOptions() const;
+    // "png", "svg" or "pdf"
+    static QString suffix(ts::FigureFormat format);
+
+    void accept() override;
+
+private:
+    void showFormat();
+    void restoreDefaultSize();
+
+    QSize viewPixels;
+    QSize pixels;
+    QSize millimetres;
+    QComboBox *formatBox;
+    QSpinBox *widthBox;
+    QSpinBox *heightBox;
+    QLabel *sizeNote;
+    QComboBox *backgroundBox;
+    QCheckBox *fitBox;
+    QCheckBox *captionBox;
+    QCheckBox *legendBox;
+};
