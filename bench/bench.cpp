@@ -1,13 +1,18 @@
 // Frame and pick times of the view at 800x800, for the plain per-box drawing
 // and the batched display pass side by side in one run; then the whole
-// release handler of a click in the real window, beside its pick. Prints
+// release handler of a click in the real window, beside its pick; and the
+// export of figures of the worst case. Prints
 // numbers; it is not a test. Usage: transpose-switch-bench [--frames N] [--machine]
+#include "app/figureexport.h"
 #include "app/globjectwindow.h"
+#include "figure/figurefile.h"
 #include "app/startup.h"
 #include "support/viewdriver.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFileInfo>
+#include <QTemporaryDir>
 
 #include <GL/gl.h>
 
@@ -121,6 +126,56 @@ void clickTimes(int clicks, bool machine)
                     p.median, f.median, h.median / f.median);
 }
 
+// Figures of the worst case: the whole export of each format as a user
+// waits for it, and the cut and order alone.
+void figureTimes(BenchView &view, int repeats, bool machine)
+{
+    worstCase(view);
+    QCoreApplication::processEvents();
+    QTemporaryDir folder;
+    const FigureContent content = viewFigureContent(&view);
+    FigureOptions options;
+    options.caption = options.legend = true;
+    options.background = FigureBackground::Print;
+    struct Export
+    {
+        const char *name;
+        std::function<bool()> run;
+        QString file;
+    };
+    const QString svg = folder.filePath(QStringLiteral("fig.svg")), pdf = folder.filePath(QStringLiteral("fig.pdf")),
+                  png = folder.filePath(QStringLiteral("fig.png"));
+    const QSizeF pixels(kViewSide, kViewSide);
+    const Export exports[] = {
+        {"order only", [&] { return !Figure(content, options, pixels).pieces().empty(); }, QString()},
+        {"SVG", [&] { return writeFigure(svg, content, options, pixels, nullptr); }, svg},
+        {"PDF A5", [&] { return writeFigure(pdf, content, options, kDefaultPdfMillimetres, nullptr); }, pdf},
+        {"PNG from vectors", [&] { return writeFigure(png, content, options, pixels, nullptr); }, png},
+    };
+    if (!machine)
+        std::printf("\n%-30s %20s %12s %8s\n", "figure, N=15 worst", "ms med/min", "bytes", "pieces");
+    const std::size_t pieces = Figure(content, options, pixels).pieces().size();
+    for (const Export &e : exports) {
+        std::vector<double> ms;
+        for (int r = 0; r < repeats; ++r) {
+            QElapsedTimer timer;
+            timer.start();
+            if (!e.run())
+                std::printf("%s failed\n", e.name);
+            ms.push_back(msSince(timer));
+        }
+        const Stats t = stats(ms);
+        const qint64 bytes = e.file.isEmpty() ? 0 : QFileInfo(e.file).size();
+        if (machine)
+            std::printf("case=\"N=15 worst, figure %s\" median_ms=%.1f min_ms=%.1f bytes=%lld pieces=%zu\n", e.name,
+                        t.median, t.minimum, static_cast<long long>(bytes), pieces);
+        else
+            std::printf("%-30s %11.1f /%7.1f %12lld %8zu\n", e.name, t.median, t.minimum, static_cast<long long>(bytes),
+                        pieces);
+        std::fflush(stdout);
+    }
+}
+
 struct Case
 {
     const char *name;
@@ -205,6 +260,7 @@ int main(int argc, char **argv)
         std::fflush(stdout);
     }
     steppingFrames(view, machine);
+    figureTimes(view, std::max(5, frames / 8), machine);
     view.hide();
     clickTimes(std::max(9, frames), machine);
     return 0;

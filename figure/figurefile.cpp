@@ -23,6 +23,8 @@ FigureFormat figureFormat(const QString &path)
 }
 
 namespace {
+constexpr int kCssPixelsPerInch = 96;
+
 QString figureTitle(const FigureContent &content)
 {
     const QString parameters = figureParameters(content.network);
@@ -43,6 +45,9 @@ bool writeVectors(QSaveFile &file, FigureFormat format, const FigureContent &con
     if (format == FigureFormat::Svg) {
         QSvgGenerator svg;
         svg.setOutputDevice(&file);
+        // A CSS pixel is 1/96 inch: the size in millimetres is then the
+        // size in pixels for browsers and editors.
+        svg.setResolution(kCssPixelsPerInch);
         svg.setSize(size.toSize());
         svg.setViewBox(QRectF(QPointF(0, 0), size));
         svg.setTitle(figureTitle(content));
