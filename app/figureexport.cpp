@@ -6,7 +6,9 @@
 
 ts::FigureContent viewFigureContent(const GLBox *view)
 {
-    return ts::figureContent(view->document()->lesson(), view->focusOnRoutes());
+    ts::FigureContent content = ts::figureContent(view->document()->lesson(), view->focusOnRoutes());
+    content.step = view->routeStep();
+    return content;
 }
 
 QImage renderFigurePicture(GLBox *view, const ts::FigureOptions &options, const QSize &devicePixels)

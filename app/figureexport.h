@@ -7,7 +7,7 @@
 
 class GLBox;
 
-// What the view shows, as a figure: its document, focus and labels.
+// What the view shows, as a figure: its document, focus and stepped route.
 ts::FigureContent viewFigureContent(const GLBox *view);
 
 // The figure as a picture drawn by GL, exactly as the screen draws the

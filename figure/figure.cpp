@@ -61,7 +61,7 @@ QList<qreal> stippleDashes()
 
 FigureContent figureContent(const Lesson &lesson, bool focusRoutes)
 {
-    return {lesson.network, lesson.options, lesson.view, focusRoutes, lesson.title};
+    return {lesson.network, lesson.options, lesson.view, focusRoutes, lesson.title, {}};
 }
 
 QString figureParameters(const SwitchNetwork &net)
@@ -136,7 +136,7 @@ Figure::Figure(const FigureContent &c, const FigureOptions &o, const QSizeF &s)
     cam.width = std::max(1, static_cast<int>(std::lround(modelRect.width())));
     cam.height = std::max(1, static_cast<int>(std::lround(modelRect.height())));
     const Vec3 eye = cam.eyeInModel();
-    figureScene = buildFigureScene(content.network, content.options, content.focusRoutes, eye);
+    figureScene = buildFigureScene(content.network, content.options, content.focusRoutes, eye, content.step);
     order = figureScene.ordered(eye);
 
     const double toX = modelRect.center().x(), toY = size.height() - modelRect.center().y();

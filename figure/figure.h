@@ -41,6 +41,7 @@ struct FigureContent
     ViewPoint view;
     bool focusRoutes = false;
     QString title; // the lesson's, for the caption
+    RouteStep step; // a route being stepped through, as the view draws it
 };
 
 // The document's state as a figure shows it.

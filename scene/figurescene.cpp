@@ -164,7 +164,7 @@ float stippleCoverage(const Stipple &stipple)
 }
 
 FigureScene buildFigureScene(const SwitchNetwork &net, const DisplayOptions &options, bool focusRoutes,
-                             const Vec3 &eye)
+                             const Vec3 &eye, const RouteStep &step)
 {
     FigureScene scene;
     scene.grid = cellGrid(net.size());
@@ -180,14 +180,26 @@ FigureScene buildFigureScene(const SwitchNetwork &net, const DisplayOptions &opt
     addPlanes(net, options, scene);
     addAxisMarker(scene);
     addWireOverlay(net, options, scene);
-    addRoutes(net, options.routeMode, kMarkedRouteWidth, false,
-              [&net](int i, int j, Colour &start, Colour &end) {
+    // Beside a stepped route the other marked routes are faint and thin.
+    addRoutes(net, options.routeMode, step.active ? 1.0f : kMarkedRouteWidth, false,
+              [&net, &step](int i, int j, Colour &start, Colour &end) {
                   const int bits = net.terminalMark(i, j);
-                  start = colourFromBits(bits, palette::marked);
-                  end = colourFromBits(bits, palette::derived);
-                  return bits != 0;
+                  markedRouteColours(bits, step.active, start, end);
+                  return bits != 0 && !(step.active && i == step.i0 && j == step.j0);
               },
               scene);
+    if (step.active) {
+        const SteppedRouteDrawing d = steppedRoute(net, step, CellGeometry(net.size()));
+        for (const ShadedLine &line : d.lines)
+            scene.lines.push_back({line.line.from, line.line.to, line.from, line.to, line.width, false, false});
+        LatticeBox ring{};
+        ring.centre = d.ringCentre;
+        ring.halfSize = d.ringHalfSize;
+        ring.hasFrame = true;
+        ring.frameWidth = kRingWidth;
+        ring.frameColour = palette::white;
+        addBox(ring, eye, scene);
+    }
     return scene;
 }
 

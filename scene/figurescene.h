@@ -4,6 +4,7 @@
 #include "core/network.h"
 #include "scene/depthorder.h"
 #include "scene/geometry.h"
+#include "scene/routegeometry.h"
 
 #include <array>
 #include <vector>
@@ -43,8 +44,9 @@ struct FigureScene
 
 // The scene seen from `eye` (back faces left out, as the view culls them);
 // with focus, boxes off the marked routes are faint, as in the view.
+// A stepped route is drawn as the view draws it.
 FigureScene buildFigureScene(const SwitchNetwork &net, const DisplayOptions &options, bool focusRoutes,
-                             const Vec3 &eye);
+                             const Vec3 &eye, const RouteStep &step = {});
 
 // The share of set dots in a 32x32 polygon stipple.
 float stippleCoverage(const Stipple &stipple);

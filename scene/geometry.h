@@ -92,6 +92,9 @@ Segment networkWire(WireKind kind, int a, int b, const CellGeometry &g);
 constexpr float kPlaneOutlineWidth = 2.0f;
 constexpr float kAxisWidth = 2.0f;
 constexpr float kMarkedRouteWidth = 3.0f;
+constexpr float kCurrentLegWidth = 6.0f; // the leg a stepped route has just taken
+constexpr float kRingWidth = 2.0f;       // the ring around the box it has reached,
+constexpr float kRingScale = 1.6f;       // this much larger than the box
 constexpr int kLineStippleFactor = 4;
 constexpr std::uint16_t kLineStipplePattern = 0x5555;
 

@@ -2,6 +2,8 @@
 
 #include "core/displayoptions.h"
 
+#include <algorithm>
+
 namespace ts {
 
 Colour mixColour(Colour start, Colour end, double w)
@@ -145,6 +147,36 @@ Vec3 routeStepPoint(int i0, int j0, const RouteLeg *last, const CellGeometry &g,
     if (atTerminal)
         *atTerminal = k < 0;
     return {g.x(i), k < 0 ? 1.0f : g.y(k), g.z(j)};
+}
+
+void markedRouteColours(int bits, bool faint, Colour &start, Colour &end)
+{
+    start = colourFromBits(bits, faint ? palette::faintRoute : palette::marked);
+    end = colourFromBits(bits, faint ? palette::faintRoute / 2 : palette::derived);
+}
+
+SteppedRouteDrawing steppedRoute(const SwitchNetwork &net, const RouteStep &step, const CellGeometry &g)
+{
+    SteppedRouteDrawing d;
+    const int bits = net.terminalMark(step.i0, step.j0);
+    const Colour full = bits ? colourFromBits(bits, palette::marked) : palette::white;
+    const Colour half = bits ? colourFromBits(bits, palette::derived) : palette::white;
+    const std::vector<LegLines> legs = routeLegLines(net, step.i0, step.j0, g);
+    const int shown = std::min<int>(step.legs, static_cast<int>(legs.size()));
+    for (int l = 0; l < shown; ++l) {
+        const LegLines &leg = legs[static_cast<std::size_t>(l)];
+        const float width = l + 1 == shown ? kCurrentLegWidth : kMarkedRouteWidth;
+        const double from = double(l) / legs.size(), to = double(l + 1) / legs.size();
+        for (const Segment &segment : leg.lines)
+            d.lines.push_back({segment, mixColour(full, half, from),
+                               leg.leg.dies ? palette::deadEndGrey : mixColour(full, half, to), width});
+    }
+    bool terminal = false;
+    const RouteLeg *last = shown > 0 ? &legs[static_cast<std::size_t>(shown - 1)].leg : nullptr;
+    d.ringCentre = routeStepPoint(step.i0, step.j0, last, g, &terminal);
+    const float s = terminal ? g.boxScale : g.switchHalfSize();
+    d.ringHalfSize = {s * kRingScale, (terminal ? g.boxScale / 3.0f : s) * kRingScale, s * kRingScale};
+    return d;
 }
 
 } // namespace ts

@@ -52,6 +52,41 @@ std::vector<LegLines> routeLegLines(const SwitchNetwork &net, int i0, int j0, co
 // before any leg, else the end of the last leg taken (a dead leg's start).
 Vec3 routeStepPoint(int i0, int j0, const RouteLeg *last, const CellGeometry &g, bool *atTerminal);
 
+// A route stepped through leg by leg: while active the view draws that
+// route only up to `legs` legs (the last one thick, the box it reached
+// ringed) and the other marked routes faint. Not part of the document.
+struct RouteStep
+{
+    bool active = false;
+    int i0 = 0, j0 = 0;
+    int legs = 0;
+    bool operator==(const RouteStep &o) const
+    {
+        return active == o.active && (!active || (i0 == o.i0 && j0 == o.j0 && legs == o.legs));
+    }
+};
+
+struct ShadedLine
+{
+    Segment line;
+    Colour from, to; // shaded between
+    float width;     // pixels
+};
+
+// What is drawn of the stepped route itself: its legs so far, fading from
+// the mark's colour to half of it (a dead leg to grey), the last leg
+// thickest; and the ring around the box the route has reached.
+struct SteppedRouteDrawing
+{
+    std::vector<ShadedLine> lines;
+    Vec3 ringCentre, ringHalfSize;
+};
+SteppedRouteDrawing steppedRoute(const SwitchNetwork &net, const RouteStep &step, const CellGeometry &g);
+
+// The colours of a marked route's start and end: full and half of the mark,
+// or, beside a stepped route, faint.
+void markedRouteColours(int bits, bool faint, Colour &start, Colour &end);
+
 // start*(1-w) + end*w, worked in double.
 Colour mixColour(Colour start, Colour end, double w);
 

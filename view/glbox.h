@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/networkdocument.h"
+#include "scene/routegeometry.h"
 #include "scene/camera.h"
 #include "scene/lattice.h"
 #include "scene/pickculling.h"
@@ -54,19 +55,8 @@ public:
     void toggleMark(const ts::PickedBox &box, int colourBit);
     void clearMarks() { doc->clearMarks(); }
 
-    // A route stepped through leg by leg: while active the view draws that
-    // route only up to `legs` legs (the last one thick, the box it reached
-    // ringed) and the other marked routes faint. Not part of the document.
-    struct RouteStep
-    {
-        bool active = false;
-        int i0 = 0, j0 = 0;
-        int legs = 0;
-        bool operator==(const RouteStep &o) const
-        {
-            return active == o.active && (!active || (i0 == o.i0 && j0 == o.j0 && legs == o.legs));
-        }
-    };
+    // A route stepped through leg by leg (see ts::RouteStep).
+    using RouteStep = ts::RouteStep;
     const RouteStep &routeStep() const { return stepping; }
     void setRouteStep(const RouteStep &step);
 

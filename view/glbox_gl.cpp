@@ -18,9 +18,6 @@
 using namespace ts;
 
 namespace {
-constexpr float kCurrentLegWidth = 6.0f;
-constexpr float kRingWidth = 2.0f;
-constexpr float kRingScale = 1.6f;
 
 void colour(const Colour &c)
 {
@@ -329,8 +326,7 @@ void GLBox::drawMarkedRoutes()
     glLineWidth(kMarkedRouteWidth);
     drawRoutes([this](int i, int j, Colour &start, Colour &end) {
         const int bits = network().terminalMark(i, j);
-        start = colourFromBits(bits, palette::marked);
-        end = colourFromBits(bits, palette::derived);
+        markedRouteColours(bits, false, start, end);
         return bits != 0;
     });
     glLineWidth(1.0f);
@@ -341,44 +337,25 @@ void GLBox::drawSteppedRoute()
     // The other marked routes, faint and thin.
     drawRoutes([this](int i, int j, Colour &start, Colour &end) {
         const int bits = network().terminalMark(i, j);
-        start = colourFromBits(bits, palette::faintRoute);
-        end = colourFromBits(bits, palette::faintRoute / 2);
+        markedRouteColours(bits, true, start, end);
         return bits != 0 && !(i == stepping.i0 && j == stepping.j0);
     });
-    // The stepped route, leg by leg, fading from its colour to half of it.
-    const CellGeometry g(network().size());
-    const int bits = network().terminalMark(stepping.i0, stepping.j0);
-    const Colour full = bits ? colourFromBits(bits, palette::marked) : palette::white;
-    const Colour half = bits ? colourFromBits(bits, palette::derived) : palette::white;
-    const std::vector<LegLines> legs = routeLegLines(network(), stepping.i0, stepping.j0, g);
-    const int shown = std::min<int>(stepping.legs, static_cast<int>(legs.size()));
-    for (int l = 0; l < shown; ++l) {
-        glLineWidth(l + 1 == shown ? kCurrentLegWidth : kMarkedRouteWidth);
-        const double from = double(l) / legs.size(), to = double(l + 1) / legs.size();
-        const LegLines &leg = legs[static_cast<std::size_t>(l)];
-        const bool dies = leg.leg.dies;
+    const SteppedRouteDrawing d = steppedRoute(network(), stepping, CellGeometry(network().size()));
+    for (const ShadedLine &line : d.lines) {
+        glLineWidth(line.width);
         glBegin(GL_LINES);
-        for (const Segment &segment : leg.lines) {
-            colour(mixColour(full, half, from));
-            vertex(segment.from);
-            colour(dies ? palette::deadEndGrey : mixColour(full, half, to));
-            vertex(segment.to);
-        }
+        colour(line.from);
+        vertex(line.line.from);
+        colour(line.to);
+        vertex(line.line.to);
         glEnd();
     }
-    // A ring around the box the route has reached.
-    bool terminal = false;
-    const RouteLeg *last = shown > 0 ? &legs[static_cast<std::size_t>(shown - 1)].leg : nullptr;
-    const Vec3 at = routeStepPoint(stepping.i0, stepping.j0, last, g, &terminal);
-    const Vec3 size = terminal ? Vec3{g.boxScale * kRingScale, g.boxScale / 3.0f * kRingScale, g.boxScale * kRingScale}
-                               : Vec3{g.switchHalfSize() * kRingScale, g.switchHalfSize() * kRingScale,
-                                      g.switchHalfSize() * kRingScale};
     glLineWidth(kRingWidth);
     colour(palette::white);
     glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
     glPushMatrix();
-    glTranslatef(at.x, at.y, at.z);
-    glScalef(size.x, size.y, size.z);
+    glTranslatef(d.ringCentre.x, d.ringCentre.y, d.ringCentre.z);
+    glScalef(d.ringHalfSize.x, d.ringHalfSize.y, d.ringHalfSize.z);
     drawUnitCube();
     glPopMatrix();
     glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
