@@ -187,8 +187,7 @@ Colour Figure::shown(const Colour &c, bool line) const
 
 void Figure::paint(QPainter &painter) const
 {
-    painter.fillRect(QRectF(QPointF(0, 0), size),
-                     options.background == FigureBackground::Print ? Qt::white : Qt::black);
+    painter.fillRect(QRectF(QPointF(0, 0), size), background());
     paintModel(painter);
     paintOverlays(painter);
 }
@@ -269,14 +268,27 @@ void Figure::paintLabels(QPainter &painter) const
     }
 }
 
+QColor Figure::background() const
+{
+    return options.background == FigureBackground::Print ? Qt::white : Qt::black;
+}
+
+// Text over the model, when it is not fitted beside it, stands on a veil of
+// the background.
+void Figure::paintBacking(QPainter &painter, const QRectF &rect) const
+{
+    if (options.fit)
+        return;
+    QColor veil = background();
+    veil.setAlphaF(static_cast<float>(kBackingOpacity));
+    painter.fillRect(rect, veil);
+}
+
 void Figure::paintCaption(QPainter &painter) const
 {
     if (captionLines.isEmpty())
         return;
-    const QColor background = options.background == FigureBackground::Print ? Qt::white : Qt::black;
-    if (!options.fit)
-        painter.fillRect(captionRect, QColor(background.red(), background.green(), background.blue(),
-                                             static_cast<int>(255 * kBackingOpacity)));
+    paintBacking(painter, captionRect);
     painter.setFont(figureFont(textPixels));
     painter.setPen(qcolour(shown(palette::label, true)));
     painter.drawText(captionRect, Qt::AlignCenter, captionLines.join(QLatin1Char('\n')));
@@ -286,32 +298,29 @@ void Figure::paintLegend(QPainter &painter) const
 {
     if (legend.empty())
         return;
-    const QColor background = options.background == FigureBackground::Print ? Qt::white : Qt::black;
-    if (!options.fit)
-        painter.fillRect(legendRect, QColor(background.red(), background.green(), background.blue(),
-                                            static_cast<int>(255 * kBackingOpacity)));
+    paintBacking(painter, legendRect);
     const QFont font = figureFont(textPixels);
     painter.setFont(font);
     const QFontMetricsF metrics(font);
     const double pad = textPixels / 2, row = metrics.lineSpacing(), swatch = metrics.height() * 0.7;
     const int rows = std::max(1, static_cast<int>((legendRect.height() - 2 * pad) / row));
     const bool cut = static_cast<int>(legend.size()) > rows;
-    const int shown = cut ? rows - 1 : static_cast<int>(legend.size());
+    const int listed = cut ? rows - 1 : static_cast<int>(legend.size());
     double y = legendRect.top() + pad;
     const double textX = legendRect.left() + pad + swatch + pad;
     const double textWidth = legendRect.right() - pad - textX;
-    for (int e = 0; e < shown; ++e, y += row) {
+    for (int e = 0; e < listed; ++e, y += row) {
         const LegendEntry &entry = legend[static_cast<std::size_t>(e)];
         painter.fillRect(QRectF(legendRect.left() + pad, y + (row - swatch) / 2, swatch, swatch),
-                         qcolour(this->shown(entry.colour, true)));
-        painter.setPen(qcolour(this->shown(palette::label, true)));
+                         qcolour(shown(entry.colour, true)));
+        painter.setPen(qcolour(shown(palette::label, true)));
         painter.drawText(QRectF(textX, y, textWidth, row), Qt::AlignLeft | Qt::AlignVCenter,
                          metrics.elidedText(entry.text, Qt::ElideRight, textWidth));
     }
     if (cut) {
-        painter.setPen(qcolour(this->shown(palette::label, true)));
+        painter.setPen(qcolour(shown(palette::label, true)));
         painter.drawText(QRectF(textX, y, textWidth, row), Qt::AlignLeft | Qt::AlignVCenter,
-                         QStringLiteral("\u2026 %1 more").arg(legend.size() - static_cast<std::size_t>(shown)));
+                         QStringLiteral("\u2026 %1 more").arg(legend.size() - static_cast<std::size_t>(listed)));
     }
 }
 

@@ -7,6 +7,7 @@
 #include "scene/camera.h"
 #include "scene/figurescene.h"
 
+#include <QColor>
 #include <QRectF>
 #include <QSizeF>
 #include <QString>
@@ -84,6 +85,8 @@ public:
 private:
     QPointF toFrame(const Vec3 &model) const;
     Colour shown(const Colour &c, bool line) const;
+    QColor background() const;
+    void paintBacking(QPainter &painter, const QRectF &rect) const;
     void paintModel(QPainter &painter) const;
     void paintLabels(QPainter &painter) const;
     void paintCaption(QPainter &painter) const;
