@@ -332,7 +332,7 @@ QString GLObjectWindow::keysAndMouseText()
         {tr("Home"), tr("Back to the start view: angles 0, 0 and no zoom")},
         {tr("Ctrl+Z, Ctrl+Shift+Z or Ctrl+Y"), tr("Undo and redo changes of the marks, the size and the offsets")},
         {tr("Ctrl+N, Ctrl+O, Ctrl+S, Ctrl+Shift+S"), tr("New lesson, open a lesson, save it, save it as")},
-        {tr("Ctrl+E, Ctrl+C"), tr("Export the picture, copy it to the clipboard")},
+        {tr("Ctrl+E, Ctrl+C"), tr("Export a figure (PNG, SVG or PDF), copy the picture to the clipboard")},
         {tr("F11"), tr("Full screen, for a projector")},
         {tr("Ctrl+Q"), tr("Quit")},
     };

@@ -100,10 +100,24 @@ Figure::Figure(const FigureContent &c, const FigureOptions &o, const QSizeF &s)
     const double shortSide = std::min(size.width(), size.height());
     lineScale = std::max(1.0, shortSide / kReferenceSide);
     textPixels = std::max(kMinTextPixels, shortSide * kTextShare);
+    layOutText();
+
+    cam.rotX = content.view.rotX;
+    cam.rotY = content.view.rotY;
+    cam.zoom = content.view.zoom;
+    cam.width = std::max(1, static_cast<int>(std::lround(modelRect.width())));
+    cam.height = std::max(1, static_cast<int>(std::lround(modelRect.height())));
+    const Vec3 eye = cam.eyeInModel();
+    figureScene = buildFigureScene(content.network, content.options, content.focusRoutes, eye, content.step);
+    order = figureScene.ordered(eye);
+    fitModel(kMarginShare * shortSide);
+}
+
+// The caption below, the legend on the right; a fitted model gets the rest.
+void Figure::layOutText()
+{
     const QFontMetricsF metrics(figureFont(textPixels));
     const double pad = textPixels / 2;
-    const QRectF frame(QPointF(0, 0), size);
-
     if (options.caption) {
         if (!content.title.isEmpty())
             captionLines << content.title;
@@ -122,29 +136,24 @@ Figure::Figure(const FigureContent &c, const FigureOptions &o, const QSizeF &s)
         const double height = options.fit ? bottom : std::min(bottom, legend.size() * metrics.lineSpacing() + 2 * pad);
         legendRect = QRectF(size.width() - width, 0, width, height);
     }
-    modelRect = frame;
+    modelRect = QRectF(QPointF(0, 0), size);
     if (options.fit) {
         if (!captionRect.isNull())
             modelRect.setBottom(captionRect.top());
         if (!legendRect.isNull())
             modelRect.setRight(legendRect.left());
     }
+}
 
-    cam.rotX = content.view.rotX;
-    cam.rotY = content.view.rotY;
-    cam.zoom = content.view.zoom;
-    cam.width = std::max(1, static_cast<int>(std::lround(modelRect.width())));
-    cam.height = std::max(1, static_cast<int>(std::lround(modelRect.height())));
-    const Vec3 eye = cam.eyeInModel();
-    figureScene = buildFigureScene(content.network, content.options, content.focusRoutes, eye, content.step);
-    order = figureScene.ordered(eye);
-
+// Without fitting, the camera's window is the frame. Fitted, the extent of
+// everything drawn (labels' anchors too) fills the model's part of the
+// frame within the margin.
+void Figure::fitModel(double margin)
+{
     const double toX = modelRect.center().x(), toY = size.height() - modelRect.center().y();
     frameFit = {1.0, cam.width / 2.0, cam.height / 2.0, toX, toY};
     if (!options.fit)
         return;
-    // The extent of everything drawn, labels' anchors included, scaled to
-    // fill the model's part of the frame within a margin.
     const Mat4 mvp = cam.modelViewProjection();
     double low[2] = {std::numeric_limits<double>::max(), std::numeric_limits<double>::max()};
     double high[2] = {std::numeric_limits<double>::lowest(), std::numeric_limits<double>::lowest()};
@@ -165,7 +174,6 @@ Figure::Figure(const FigureContent &c, const FigureOptions &o, const QSizeF &s)
     if (options.labels)
         for (const SceneLabel &label : sceneLabels(content.network.size()))
             extend(label.where);
-    const double margin = kMarginShare * shortSide;
     const double spanX = high[0] - low[0], spanY = high[1] - low[1];
     if (spanX <= 0 || spanY <= 0)
         return;

@@ -83,6 +83,8 @@ public:
     const FigureScene &scene() const { return figureScene; }
 
 private:
+    void layOutText();
+    void fitModel(double margin);
     QPointF toFrame(const Vec3 &model) const;
     Colour shown(const Colour &c, bool line) const;
     QColor background() const;
