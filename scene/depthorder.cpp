@@ -140,7 +140,8 @@ void CellTree::addPolygon(Piece piece)
     work.emplace_back(0, std::move(piece));
     Points back, front;
     while (!work.empty()) {
-        auto [at, p] = std::move(work.back());
+        const int at = work.back().first;
+        Piece p = std::move(work.back().second);
         work.pop_back();
         const Plane plane = nodes[static_cast<std::size_t>(at)].plane;
         bool behind = false, ahead = false;
@@ -179,7 +180,8 @@ void CellTree::addSegment(const SegmentPiece &segment)
     // Only called once the cell has a polygon: lone segments need no tree.
     std::vector<std::pair<int, SegmentPiece>> work{{0, segment}};
     while (!work.empty()) {
-        auto [at, s] = work.back();
+        const int at = work.back().first;
+        const SegmentPiece s = work.back().second;
         work.pop_back();
         Node &node = nodes[static_cast<std::size_t>(at)];
         const double da = node.plane.at(s.a), db = node.plane.at(s.b);
