@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QSize>
+#include <QString>
 
 class GLBox;
 
@@ -11,6 +12,6 @@ class GLBox;
 ts::FigureContent viewFigureContent(const GLBox *view);
 
 // The figure as a picture drawn by GL, exactly as the screen draws the
-// model, with the caption, legend and labels painted over it; null where GL
-// cannot draw off screen.
-QImage renderFigurePicture(GLBox *view, const ts::FigureOptions &options, const QSize &devicePixels);
+// model, with the caption, legend and labels painted over it; null, and
+// *error saying why, where GL cannot draw it off screen.
+QImage renderFigurePicture(GLBox *view, const ts::FigureOptions &options, const QSize &devicePixels, QString *error);

@@ -306,11 +306,8 @@ bool GLObjectWindow::exportFigure(GLBox *view, const QString &path, const ts::Fi
     QString error;
     bool written = false;
     if (ts::figureFormat(path) == ts::FigureFormat::Picture && shown.background == ts::FigureBackground::Screen) {
-        const QImage picture = renderFigurePicture(view, shown, size.toSize());
-        if (picture.isNull())
-            error = tr("The picture could not be drawn off screen.");
-        else
-            written = writeImageFile(picture, path, &error);
+        const QImage picture = renderFigurePicture(view, shown, size.toSize(), &error);
+        written = !picture.isNull() && writeImageFile(picture, path, &error);
     } else {
         written = ts::writeFigure(path, viewFigureContent(view), shown, size, &error);
     }

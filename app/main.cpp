@@ -43,10 +43,8 @@ int exportScreenPicture(GLObjectWindow &window, const CommandLine &line)
     QCoreApplication::processEvents();
     auto *view = window.findChild<GLBox *>(QStringLiteral("glbox"));
     const QSize size = line.imageSize.isValid() ? line.imageSize : view->size() * view->devicePixelRatio();
-    const QImage picture = renderFigurePicture(view, line.figure, size);
-    if (picture.isNull())
-        return exportFailed(line.exportFile, QStringLiteral("the picture could not be drawn off screen"));
-    if (!writeImageFile(picture, line.exportFile, &error))
+    const QImage picture = renderFigurePicture(view, line.figure, size, &error);
+    if (picture.isNull() || !writeImageFile(picture, line.exportFile, &error))
         return exportFailed(line.exportFile, error);
     return 0;
 }

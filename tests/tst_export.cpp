@@ -177,7 +177,8 @@ void ExportTest::pictureFitsTheFrame()
     view->setRotation(20, 30);
     FigureOptions options;
     options.caption = caption;
-    const QImage picture = renderFigurePicture(view.get(), options, size);
+    QString error;
+    const QImage picture = renderFigurePicture(view.get(), options, size, &error);
     QCOMPARE(picture.size(), size);
     const Figure figure(viewFigureContent(view.get()), options, size);
     QImage model = picture.copy(0, 0, size.width(), figure.camera().height); // above any caption

@@ -72,6 +72,9 @@ public:
     // With a fit, the camera's picture of cameraPixels (its aspect) is moved
     // and scaled into the frame as a figure lays it out.
     QImage renderImage(const QSize &devicePixels, const ts::FrameFit *fit = nullptr, const QSize &cameraPixels = {});
+    // The longest side such a picture may have here (the driver's limit on
+    // viewports and framebuffers); 0 without a GL context.
+    int largestPictureSide();
 
     // The display pass normally issues the lattice and the wire-style routes
     // in a few large batches, and a pick sends GL only the boxes near the

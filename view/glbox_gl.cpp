@@ -12,6 +12,7 @@
 
 #include <GL/gl.h>
 #include <GL/glu.h>
+#include <GL/glext.h>
 
 #include <algorithm>
 
@@ -133,6 +134,18 @@ QImage GLBox::renderImage(const QSize &devicePixels, const FrameFit *fit, const 
     }
     doneCurrent();
     return image;
+}
+
+int GLBox::largestPictureSide()
+{
+    if (!isValid())
+        return 0;
+    makeCurrent();
+    GLint viewport[2] = {0, 0}, framebuffer = 0;
+    glGetIntegerv(GL_MAX_VIEWPORT_DIMS, viewport);
+    glGetIntegerv(GL_MAX_RENDERBUFFER_SIZE, &framebuffer);
+    doneCurrent();
+    return std::min({viewport[0], viewport[1], framebuffer});
 }
 
 void GLBox::paintGL()
