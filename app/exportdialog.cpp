@@ -140,8 +140,10 @@ void ExportDialog::showFormat()
 
 void ExportDialog::restoreDefaultSize()
 {
-    (format() == ts::FigureFormat::Pdf ? millimetres : pixels) =
-        format() == ts::FigureFormat::Pdf ? ts::kDefaultPdfMillimetres.toSize() : viewPixels;
+    if (format() == ts::FigureFormat::Pdf)
+        millimetres = ts::kDefaultPdfMillimetres.toSize();
+    else
+        pixels = viewPixels;
     showFormat();
 }
 

@@ -12,6 +12,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <initializer_list>
 
 namespace {
 constexpr int kNoOpenGLExitStatus = -1;
@@ -74,21 +75,15 @@ bool hasDisplay()
            !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
 }
 
-bool asksForExport(int argc, char **argv)
+// Whether argv holds one of these options, also as "--option=value".
+bool hasOption(int argc, char **argv, std::initializer_list<const char *> options)
 {
     for (int a = 1; a < argc; ++a)
-        if (std::strcmp(argv[a], "--export") == 0 || std::strncmp(argv[a], "--export=", 9) == 0)
-            return true;
-    return false;
-}
-
-// --help and --version print and exit, also where there is no display.
-bool asksForTextOnly(int argc, char **argv)
-{
-    for (int a = 1; a < argc; ++a)
-        for (const char *option : {"-h", "--help", "-?", "--help-all", "-v", "--version"})
-            if (std::strcmp(argv[a], option) == 0)
+        for (const char *option : options) {
+            const std::size_t length = std::strlen(option);
+            if (std::strncmp(argv[a], option, length) == 0 && (argv[a][length] == '\0' || argv[a][length] == '='))
                 return true;
+        }
     return false;
 }
 
@@ -101,14 +96,15 @@ int printAndExit(const CommandLine &line)
 
 int main(int argc, char **argv)
 {
-    if (asksForTextOnly(argc, argv)) {
+    // --help and --version print and exit, also where there is no display.
+    if (hasOption(argc, argv, {"-h", "--help", "-?", "--help-all", "-v", "--version"})) {
         QCoreApplication core(argc, argv);
         nameApplication();
         return printAndExit(parseCommandLine(QCoreApplication::arguments()));
     }
     // A figure needs no display: without one, Qt's off-screen platform
     // draws it instead of the program failing to start.
-    if (asksForExport(argc, argv) && !hasDisplay())
+    if (hasOption(argc, argv, {"--export"}) && !hasDisplay())
         qputenv("QT_QPA_PLATFORM", "offscreen");
     ProgramApplication app(argc, argv);
     // The toolkit has taken its own options (-style, -platform, ...).
@@ -116,12 +112,16 @@ int main(int argc, char **argv)
     if (line.action == CommandLine::Exit)
         return printAndExit(line);
 
-    if (line.action == CommandLine::Export &&
-        (ts::figureFormat(line.exportFile) != ts::FigureFormat::Picture ||
-         line.figure.background == ts::FigureBackground::Print || !hasOpenGL()))
+    // Only a picture as on screen is drawn by GL; without GL it is drawn
+    // from the vectors too.
+    const bool exporting = line.action == CommandLine::Export;
+    if (exporting && (ts::figureFormat(line.exportFile) != ts::FigureFormat::Picture ||
+                      line.figure.background == ts::FigureBackground::Print))
         return exportVectors(line);
-
-    if (!hasOpenGL()) {
+    const bool openGL = hasOpenGL();
+    if (exporting && !openGL)
+        return exportVectors(line);
+    if (!openGL) {
         qWarning("This system has no OpenGL support. Exiting.");
         return kNoOpenGLExitStatus;
     }
@@ -129,7 +129,7 @@ int main(int argc, char **argv)
     // Destroyed first, before the application; closing it ends the event
     // loop, as the last window closed quits the application.
     GLObjectWindow window(nullptr, nullptr);
-    if (line.action == CommandLine::Export)
+    if (exporting)
         return exportScreenPicture(window, line);
     window.show();
     if (line.practice)

@@ -107,6 +107,7 @@ Figure::Figure(const FigureContent &c, const FigureOptions &o, const QSizeF &s)
     cam.zoom = content.view.zoom;
     cam.width = std::max(1, static_cast<int>(std::lround(modelRect.width())));
     cam.height = std::max(1, static_cast<int>(std::lround(modelRect.height())));
+    mvp = cam.modelViewProjection();
     const Vec3 eye = cam.eyeInModel();
     figureScene = buildFigureScene(content.network, content.options, content.focusRoutes, eye, content.step);
     order = figureScene.ordered(eye);
@@ -154,7 +155,6 @@ void Figure::fitModel(double margin)
     frameFit = {1.0, cam.width / 2.0, cam.height / 2.0, toX, toY};
     if (!options.fit)
         return;
-    const Mat4 mvp = cam.modelViewProjection();
     double low[2] = {std::numeric_limits<double>::max(), std::numeric_limits<double>::max()};
     double high[2] = {std::numeric_limits<double>::lowest(), std::numeric_limits<double>::lowest()};
     auto extend = [&](const Vec3 &v) {
@@ -184,7 +184,7 @@ void Figure::fitModel(double margin)
 
 QPointF Figure::toFrame(const Vec3 &model) const
 {
-    const WindowPoint w = cam.toWindow(model);
+    const WindowPoint w = toWindow(mvp, model, cam.width, cam.height);
     return {frameFit.frameX(w.x), size.height() - frameFit.frameY(w.y)};
 }
 
@@ -216,12 +216,6 @@ void Figure::paintModel(QPainter &painter) const
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    // One projection for every point, not one per call.
-    const Mat4 mvp = cam.modelViewProjection();
-    auto at = [&](const Vec3 &v) {
-        const WindowPoint w = toWindow(mvp, v, cam.width, cam.height);
-        return QPointF(frameFit.frameX(w.x), size.height() - frameFit.frameY(w.y));
-    };
     const QList<qreal> dashes = stippleDashes();
     QPolygonF polygon;
     for (const OrderedPiece &piece : order) {
@@ -229,7 +223,7 @@ void Figure::paintModel(QPainter &painter) const
             const FigurePolygon &face = figureScene.polygons[static_cast<std::size_t>(piece.source)];
             polygon.clear();
             for (const Vec3 &v : piece.points)
-                polygon << at(v);
+                polygon << toFrame(v);
             const QColor colour = qcolour(shown(face.fill, false), face.opacity);
             if (face.opacity < 1.0f)
                 painter.setPen(Qt::NoPen);
@@ -243,7 +237,7 @@ void Figure::paintModel(QPainter &painter) const
         const Colour colour = mixColour(line.fromColour, line.toColour, (piece.t0 + piece.t1) / 2);
         const double width = line.width * lineScale;
         QPen pen(qcolour(shown(colour, true)), width, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
-        const QPointF from = at(piece.points[0]), to = at(piece.points[1]);
+        const QPointF from = toFrame(piece.points[0]), to = toFrame(piece.points[1]);
         if (line.dashed) {
             // Dash lengths are in pen widths; the offset keeps a cut line's
             // dashes in step with the whole line's.
@@ -251,7 +245,7 @@ void Figure::paintModel(QPainter &painter) const
             for (qreal run : dashes)
                 pattern << run * lineScale / width;
             pen.setDashPattern(pattern);
-            const QPointF start = at(line.from);
+            const QPointF start = toFrame(line.from);
             pen.setDashOffset(std::hypot(from.x() - start.x(), from.y() - start.y()) / width);
         }
         painter.setPen(pen);

@@ -103,6 +103,7 @@ private:
     std::vector<LegendEntry> legend;
     QRectF modelRect, captionRect, legendRect;
     Camera cam;
+    Mat4 mvp; // the camera's, worked out once for every point
     FrameFit frameFit;
     FigureScene figureScene;
     std::vector<OrderedPiece> order;
