@@ -127,7 +127,7 @@ void clickTimes(int clicks, bool machine)
 }
 
 // Figures of the worst case: the whole export of each format as a user
-// waits for it, and the cut and order alone.
+// waits for it, and the scene with its cut and order alone.
 void figureTimes(BenchView &view, int repeats, bool machine)
 {
     worstCase(view);
@@ -147,7 +147,7 @@ void figureTimes(BenchView &view, int repeats, bool machine)
                   png = folder.filePath(QStringLiteral("fig.png"));
     const QSizeF pixels(kViewSide, kViewSide);
     const Export exports[] = {
-        {"order only", [&] { return !Figure(content, options, pixels).pieces().empty(); }, QString()},
+        {"scene, cut and order", [&] { return !Figure(content, options, pixels).pieces().empty(); }, QString()},
         {"SVG", [&] { return writeFigure(svg, content, options, pixels, nullptr); }, svg},
         {"PDF A5", [&] { return writeFigure(pdf, content, options, kDefaultPdfMillimetres, nullptr); }, pdf},
         {"PNG from vectors", [&] { return writeFigure(png, content, options, pixels, nullptr); }, png},

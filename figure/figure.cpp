@@ -110,7 +110,6 @@ Figure::Figure(const FigureContent &c, const FigureOptions &o, const QSizeF &s)
     mvp = cam.modelViewProjection();
     const Vec3 eye = cam.eyeInModel();
     figureScene = buildFigureScene(content.network, content.options, content.focusRoutes, eye, content.step);
-    order = figureScene.ordered(eye);
     fitModel(kMarginShare * shortSide);
 }
 
@@ -218,7 +217,7 @@ void Figure::paintModel(QPainter &painter) const
     painter.setRenderHint(QPainter::Antialiasing);
     const QList<qreal> dashes = stippleDashes();
     QPolygonF polygon;
-    for (const OrderedPiece &piece : order) {
+    for (const OrderedPiece &piece : pieces()) {
         if (piece.kind == OrderedPiece::Polygon) {
             const FigurePolygon &face = figureScene.polygons[static_cast<std::size_t>(piece.source)];
             polygon.clear();

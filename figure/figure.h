@@ -78,9 +78,9 @@ public:
 
     const Camera &camera() const { return cam; }
     const FrameFit &fit() const { return frameFit; }
-    // Pieces the model is drawn in (for tests and the benchmark).
-    const std::vector<OrderedPiece> &pieces() const { return order; }
-    const FigureScene &scene() const { return figureScene; }
+    // The pieces the model is painted in, back to front: cut and ordered
+    // only when painted, as a GL picture needs the fit but not the order.
+    std::vector<OrderedPiece> pieces() const { return figureScene.ordered(cam.eyeInModel()); }
 
 private:
     void layOutText();
@@ -106,7 +106,6 @@ private:
     Mat4 mvp; // the camera's, worked out once for every point
     FrameFit frameFit;
     FigureScene figureScene;
-    std::vector<OrderedPiece> order;
 };
 
 } // namespace ts
