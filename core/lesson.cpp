@@ -1,16 +1,22 @@
 #include "core/lesson.h"
 
+#include "core/wholefile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 #include <QStringList>
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 namespace ts {
 
@@ -40,11 +46,25 @@ struct Reader
         return where.isEmpty() ? QLatin1String(key) : where + QLatin1Char('.') + QLatin1String(key);
     }
 
-    static int wholeNumber(const QJsonValue &v, const QString &where)
+    // A whole number as a double, so that one out of int's range can still
+    // be named in the message of the range it breaks.
+    static double whole(const QJsonValue &v, const QString &where)
     {
         const double d = v.toDouble();
-        if (!v.isDouble() || std::floor(d) != d || std::fabs(d) > 1e9)
+        if (!v.isDouble() || !std::isfinite(d) || std::floor(d) != d)
             throw Refusal{QStringLiteral("\"%1\" must be a whole number").arg(where)};
+        return d;
+    }
+
+    static QString number(double d) { return QString::number(d, 'g', 16); }
+
+    // A whole number from min to max; `range` words the rule with %1 for
+    // the number found.
+    static int wholeNumber(const QJsonValue &v, const QString &where, int min, int max, const QString &range)
+    {
+        const double d = whole(v, where);
+        if (d < min || d > max)
+            throw Refusal{range.arg(number(d))};
         return static_cast<int>(d);
     }
 
@@ -92,9 +112,9 @@ Lesson readLesson(const QJsonObject &root)
     const QJsonValue versionValue = root.value(QLatin1String("version"));
     if (versionValue.isUndefined())
         throw Refusal{QStringLiteral("\"version\" is missing")};
-    const int version = R::wholeNumber(versionValue, QStringLiteral("version"));
+    const double version = R::whole(versionValue, QStringLiteral("version"));
     if (version > kLessonVersion)
-        throw Refusal{QStringLiteral("made by a newer version of the program (lesson version %1)").arg(version)};
+        throw Refusal{QStringLiteral("made by a newer version of the program (lesson version %1)").arg(R::number(version))};
     if (version < 1)
         throw Refusal{QStringLiteral("\"version\" must be 1")};
 
@@ -108,12 +128,12 @@ Lesson readLesson(const QJsonObject &root)
 
     SwitchNetwork &net = lesson.network;
     if (has("size")) {
-        const int n = R::wholeNumber(value("size"), QStringLiteral("size"));
-        if (!net.setSize(n))
-            throw Refusal{QStringLiteral("\"size\" must be from %1 to %2, not %3")
-                              .arg(kMinNetworkSize)
-                              .arg(kMaxNetworkSize)
-                              .arg(n)};
+        const int n = R::wholeNumber(value("size"), QStringLiteral("size"), kMinNetworkSize, kMaxNetworkSize,
+                                     QStringLiteral("\"size\" must be from %1 to %2, not %3")
+                                         .arg(kMinNetworkSize)
+                                         .arg(kMaxNetworkSize)
+                                         .arg(QLatin1String("%1")));
+        net.setSize(n);
     }
     const int n = net.size();
     if (has("offsets")) {
@@ -123,9 +143,12 @@ Lesson readLesson(const QJsonObject &root)
             if (!offsets.contains(QLatin1String(key)))
                 continue;
             const QString where = R::path(QStringLiteral("offsets"), key);
-            const int c = R::wholeNumber(offsets.value(QLatin1String(key)), where);
-            if (c < -n || c > n)
-                throw Refusal{QStringLiteral("\"%1\" must be from %2 to %3 at size %3, not %4").arg(where).arg(-n).arg(n).arg(c)};
+            const int c = R::wholeNumber(offsets.value(QLatin1String(key)), where, -n, n,
+                                         QStringLiteral("\"%1\" must be from %2 to %3 at size %3, not %4")
+                                             .arg(where)
+                                             .arg(-n)
+                                             .arg(n)
+                                             .arg(QLatin1String("%1")));
             net.setOffset(family, c);
         }
     }
@@ -165,16 +188,16 @@ Lesson readLesson(const QJsonObject &root)
             const QJsonArray at = R::array(mark.value(QLatin1String(kind)), R::path(where, kind), terminal ? 2 : 3);
             int index[3] = {0, 0, 0};
             for (int a = 0; a < at.size(); ++a) {
-                index[a] = R::wholeNumber(at[a], QStringLiteral("%1[%2]").arg(R::path(where, kind)).arg(a));
-                if (index[a] < 0 || index[a] >= n)
-                    throw Refusal{QStringLiteral("\"%1\" lies outside the network of size %2").arg(R::path(where, kind)).arg(n)};
+                index[a] = R::wholeNumber(
+                    at[a], QStringLiteral("%1[%2]").arg(R::path(where, kind)).arg(a), 0, n - 1,
+                    QStringLiteral("\"%1\" lies outside the network of size %2").arg(R::path(where, kind)).arg(n));
             }
             const QString colourWhere = R::path(where, "colours");
             const QJsonArray colours = R::array(mark.value(QLatin1String("colours")), colourWhere);
             if (colours.isEmpty())
                 throw Refusal{QStringLiteral("\"%1\" names no colour").arg(colourWhere)};
-            for (const QJsonValue &colour : colours) {
-                const int bit = 1 << R::name(colour, colourWhere, kColourNames);
+            for (int c = 0; c < colours.size(); ++c) {
+                const int bit = 1 << R::name(colours[c], QStringLiteral("%1[%2]").arg(colourWhere).arg(c), kColourNames);
                 const int has = terminal ? net.terminalMark(index[0], index[1])
                                          : net.switchMark(index[0], index[1], index[2]);
                 if (has & bit)
@@ -192,10 +215,12 @@ Lesson readLesson(const QJsonObject &root)
             const QJsonArray angles = R::array(view.value(QLatin1String("angles")), QStringLiteral("view.angles"), 2);
             float a[2] = {};
             for (int i = 0; i < 2; ++i) {
-                if (!angles[i].isDouble() || !std::isfinite(angles[i].toDouble()) ||
-                    !std::isfinite(static_cast<float>(angles[i].toDouble())))
+                const double degrees = angles[i].toDouble();
+                if (!angles[i].isDouble() || !std::isfinite(degrees))
                     throw Refusal{QStringLiteral("\"view.angles[%1]\" must be a finite number").arg(i)};
-                a[i] = normaliseAngle(static_cast<float>(angles[i].toDouble()));
+                // Any finite angle turns the model somewhere: fmod is exact,
+                // and keeps one far beyond float's range from becoming inf.
+                a[i] = normaliseAngle(static_cast<float>(std::fmod(degrees, 360.0)));
             }
             lesson.view.rotX = a[0];
             lesson.view.rotY = a[1];
@@ -324,16 +349,32 @@ bool readLessonFile(const QString &path, Lesson *lesson, QString *error)
     const QString name = QDir::toNativeSeparators(path);
     auto refuse = [&](const QString &why) {
         if (error)
-            *error = QStringLiteral("%1: %2").arg(name, why);
+            *error = name.isEmpty() ? why : QStringLiteral("%1: %2").arg(name, why);
         return false;
     };
+    if (path.isEmpty())
+        return refuse(QStringLiteral("the file name is empty"));
+#ifdef Q_OS_UNIX
+    // Asked before opening: a FIFO would block the open, and a folder on
+    // the way that may not be searched is not the same as no file.
+    struct stat status{};
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0)
+        return refuse(errno == ENOENT || errno == ENOTDIR
+                          ? QStringLiteral("there is no such file")
+                          : QStringLiteral("cannot be read: %1").arg(qt_error_string(errno)));
+    if (S_ISDIR(status.st_mode))
+        return refuse(QStringLiteral("is a folder, not a lesson"));
+    if (!S_ISREG(status.st_mode))
+        return refuse(QStringLiteral("is not a regular file"));
+#else
     const QFileInfo info(path);
     if (!info.exists())
         return refuse(QStringLiteral("there is no such file"));
     if (info.isDir())
         return refuse(QStringLiteral("is a folder, not a lesson"));
-    if (info.size() > kMaxLessonBytes)
-        return refuse(QStringLiteral("is larger than 1 MiB, too large for a lesson"));
+    if (!info.isFile())
+        return refuse(QStringLiteral("is not a regular file"));
+#endif
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return refuse(QStringLiteral("cannot be read: %1").arg(file.errorString()));
@@ -348,12 +389,11 @@ bool readLessonFile(const QString &path, Lesson *lesson, QString *error)
 
 bool writeLessonFile(const QString &path, const Lesson &lesson, QString *error)
 {
-    QSaveFile file(path);
-    const QByteArray bytes = lessonBytes(lesson);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+    QString why;
+    if (writeWholeFile(path, lessonBytes(lesson), &why))
         return true;
     if (error)
-        *error = QStringLiteral("%1: cannot be saved: %2").arg(QDir::toNativeSeparators(path), file.errorString());
+        *error = path.isEmpty() ? why : QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), why);
     return false;
 }
 

@@ -6,8 +6,8 @@
 #include <QSizeF>
 #include <QString>
 
-// Figures as files, whole or not at all (through QSaveFile): SVG and PDF
-// as vectors with text as text, other suffixes as pictures.
+// Figures as files, whole or not at all: SVG and PDF as vectors with text
+// as text, other suffixes as pictures.
 
 namespace ts {
 
@@ -25,6 +25,14 @@ constexpr int kPdfDotsPerInch = 300;
 // Writes the figure drawn as vectors. `size` is in pixels for pictures and
 // SVG, in millimetres for PDF. On failure nothing is left at the path and
 // *error says why.
+// The text with what XML forbids left out (NUL, ESC and other controls,
+// lone surrogates), as lesson text must be before it goes into an SVG.
+QString xmlSafeText(const QString &text);
+
+// The SVG or PDF of a figure in memory, as writeFigure() would write it.
+bool vectorFigure(FigureFormat format, const FigureContent &content, const FigureOptions &options, const QSizeF &size,
+                  QByteArray *bytes, QString *error);
+
 bool writeFigure(const QString &path, const FigureContent &content, const FigureOptions &options, const QSizeF &size,
                  QString *error);
 

@@ -1,9 +1,11 @@
 #include "figure/imagefile.h"
 
+#include "core/wholefile.h"
+
+#include <QBuffer>
 #include <QFileInfo>
 #include <QImage>
 #include <QImageWriter>
-#include <QSaveFile>
 
 bool writeImageFile(const QImage &image, const QString &path, QString *error)
 {
@@ -15,23 +17,15 @@ bool writeImageFile(const QImage &image, const QString &path, QString *error)
             *error = QObject::tr("Pictures cannot be saved as \"%1\".").arg(QString::fromLatin1(format));
         return false;
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    QImageWriter writer(&file, format);
+    // Encoded in memory, then written whole: an encoder that meets a full
+    // disk half-way says no more than "Write Error".
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, format);
     if (!writer.write(image)) {
         if (error)
             *error = writer.errorString();
-        file.cancelWriting();
         return false;
     }
-    if (!file.commit()) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    return true;
+    return ts::writeWholeFile(path, buffer.data(), error);
 }

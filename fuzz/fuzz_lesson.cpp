@@ -1,8 +1,14 @@
 // Feeds any bytes to the lesson loader. A file it takes must hold a network
-// that keeps the rules, and must come back the same after saving and
-// loading again; a file it refuses must say why.
+// that keeps the rules, must come back the same after saving and loading
+// again, and its SVG figure must be well-formed and hold only the elements
+// the figure writer makes, whatever its title says; a file it refuses must
+// say why.
 #include "core/lesson.h"
+#include "figure/figurefile.h"
 #include "support/marksoracle.h"
+#include "support/svgcheck.h"
+
+#include <QGuiApplication>
 
 #include <cstdint>
 #include <cstdlib>
@@ -16,6 +22,14 @@ void check(bool ok)
         std::abort();
 }
 } // namespace
+
+// The caption and legend need fonts, so a GUI application without a display.
+extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QGuiApplication app(*argc, *argv);
+    return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, size_t size)
 {
@@ -33,5 +47,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, size_t size)
     Lesson again;
     check(parseLesson(lessonBytes(lesson), &again, &error));
     check(again == lesson);
+
+    FigureOptions options;
+    options.caption = options.legend = true;
+    QByteArray svg;
+    check(vectorFigure(FigureFormat::Svg, figureContent(lesson), options, QSizeF(200, 150), &svg, &error));
+    const support::SvgReading reading = support::readOurSvg(svg);
+    check(reading.problem.isEmpty() && reading.title.startsWith(xmlSafeText(lesson.title)));
     return 0;
 }

@@ -4,6 +4,7 @@
 #include "app/exportdialog.h"
 #include "app/figureexport.h"
 #include "figure/figurefile.h"
+#include "support/svgcheck.h"
 #include "support/viewdriver.h"
 
 #include <QCheckBox>
@@ -97,6 +98,8 @@ private slots:
     void pictureFitsTheFrame_data();
     void pictureFitsTheFrame();
     void dialogRemembersItsChoices();
+    void lessonTextNeverBecomesMarkup_data();
+    void lessonTextNeverBecomesMarkup();
 };
 
 void ExportTest::svgMatchesTheView_data()
@@ -222,6 +225,40 @@ void ExportTest::dialogRemembersItsChoices()
     const FigureOptions options = again.figureOptions();
     QCOMPARE(options.background, FigureBackground::Print);
     QVERIFY(!options.fit && options.legend && !options.caption);
+}
+
+// A title from anyone's lesson goes into the SVG's <title> and caption as
+// text: escaped, with what XML forbids left out, never as elements.
+void ExportTest::lessonTextNeverBecomesMarkup_data()
+{
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("shown"); // what the figure says of it
+    QTest::newRow("a script") << "</title><script>alert(1)</script><title>"
+                              << "</title><script>alert(1)</script><title>";
+    QTest::newRow("markup characters") << "a < b & c > \"d\" 'e'" << "a < b & c > \"d\" 'e'";
+    QTest::newRow("NUL and ESC") << QStringLiteral("a\u0000b\u001bc") << "abc";
+    QTest::newRow("a lone surrogate") << QString(QChar(0xd800)) + "x" << "\ufffdx";
+    QTest::newRow("U+FFFE") << QString(QChar(0xfffe)) + "y" << "y";
+}
+
+void ExportTest::lessonTextNeverBecomesMarkup()
+{
+    QFETCH(QString, title);
+    QFETCH(QString, shown);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("title.svg"));
+    FigureContent content;
+    content.title = title;
+    FigureOptions options;
+    options.caption = true;
+    QString error;
+    QVERIFY2(writeFigure(path, content, options, QSizeF(400, 300), &error), qPrintable(error));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const support::SvgReading svg = support::readOurSvg(file.readAll());
+    QVERIFY2(svg.problem.isEmpty(), qPrintable(svg.problem));
+    QCOMPARE(svg.title, shown + QStringLiteral(": ") + figureParameters(content.network));
+    QVERIFY2(svg.texts.contains(shown), qPrintable(svg.texts.join(QLatin1Char('|'))));
 }
 
 QTEST_MAIN(ExportTest)

@@ -2,12 +2,16 @@
 // it refuses a file whole, and saving and loading random lessons back.
 #include "core/lesson.h"
 #include "core/networkdocument.h"
+#include "support/filesizelimit.h"
 
 #include <QDir>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QUndoStack>
 #include <QtTest>
+
+#include <cmath>
+#include <sys/stat.h>
 
 using namespace ts;
 
@@ -76,6 +80,11 @@ private slots:
         QVERIFY(l.options.plane(PlaneFamily::IK).plane && !l.options.plane(PlaneFamily::JI).hilite);
         QVERIFY(l.options.plane(PlaneFamily::KJ).opaque);
         QVERIFY(l.view == (ViewPoint{30.0f, 330.0f, 2.5}));
+        // Any finite angle turns the model, even one beyond float's range.
+        QVERIFY(parseLesson(lessonWith("\"view\": {\"angles\": [1e308, -1e39]}"), &l, &error));
+        QCOMPARE(l.view.rotX, normaliseAngle(float(std::fmod(1e308, 360.0))));
+        QCOMPARE(l.view.rotY, normaliseAngle(float(std::fmod(-1e39, 360.0))));
+        QVERIFY(l.view.rotX >= 0 && l.view.rotX < 360 && l.view.rotY >= 0 && l.view.rotY < 360);
         // Only format and version are needed; the rest is the start state.
         QVERIFY(parseLesson(lessonWith({}), &l, &error));
         QVERIFY(l == Lesson{});
@@ -104,11 +113,24 @@ private slots:
         QTest::newRow("no colours") << lessonWith("\"marks\": [{\"terminal\": [0, 0], \"colours\": []}]")
                                     << "\"marks[0].colours\" names no colour";
         QTest::newRow("unknown colour") << lessonWith("\"marks\": [{\"terminal\": [0, 0], \"colours\": [\"pink\"]}]")
-                                        << "\"marks[0].colours\" must be one of \"red\", \"green\", \"blue\", not \"pink\"";
+                                        << "\"marks[0].colours[0]\" must be one of \"red\", \"green\", \"blue\", not \"pink\"";
+        QTest::newRow("a colour that is null")
+            << lessonWith("\"marks\": [{\"terminal\": [0, 0], \"colours\": [\"red\", null]}]")
+            << "\"marks[0].colours[1]\" must be a text";
+        // Numbers far out of range are named by the range they break.
+        QTest::newRow("size beyond int") << lessonWith("\"size\": 2147483647")
+                                         << "\"size\" must be from 1 to 15, not 2147483647";
+        QTest::newRow("offset beyond a billion") << lessonWith("\"offsets\": {\"c1\": 1000000001}")
+                                                 << "\"offsets.c1\" must be from -4 to 4 at size 4, not 1000000001";
+        QTest::newRow("index of 1e10") << lessonWith("\"marks\": [{\"terminal\": [0, 1e10], \"colours\": [\"red\"]}]")
+                                       << "\"marks[0].terminal\" lies outside the network of size 4";
+        QTest::newRow("version 1e300") << lessonWith("\"version\": 1e300")
+                                       << "made by a newer version of the program (lesson version 1e+300)";
+        QTest::newRow("half a size") << lessonWith("\"size\": 4.5") << "\"size\" must be a whole number";
         QTest::newRow("unknown mode") << lessonWith("\"wires\": \"some\"")
                                       << "\"wires\" must be one of \"off\", \"used\", \"all\", not \"some\"";
-        QTest::newRow("non-finite angle") << lessonWith("\"view\": {\"angles\": [1e39, 0]}")
-                                          << "\"view.angles[0]\" must be a finite number";
+        QTest::newRow("an angle that is no number") << lessonWith("\"view\": {\"angles\": [0, true]}")
+                                                    << "\"view.angles[1]\" must be a finite number";
         QTest::newRow("zoom") << lessonWith("\"view\": {\"zoom\": 9}") << "\"view.zoom\" must be a number from 0.5 to 8";
     }
 
@@ -125,27 +147,93 @@ private slots:
         QVERIFY(l == before);
     }
 
+    void filesThatAreNoLesson_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("message"); // after "path: "
+        QTest::newRow("too large") << "big.tslesson" << "is larger than 1 MiB, too large for a lesson";
+        QTest::newRow("a folder") << "folder" << "is a folder, not a lesson";
+        QTest::newRow("missing") << "none.tslesson" << "there is no such file";
+        // Opening a FIFO would wait for a writer for ever.
+        QTest::newRow("a FIFO") << "fifo.tslesson" << "is not a regular file";
+        QTest::newRow("a device") << "/dev/zero" << "is not a regular file";
+        QTest::newRow("a link loop") << "loop.tslesson" << "cannot be read: Too many levels of symbolic links";
+        QTest::newRow("an empty name") << "" << "the file name is empty";
+    }
+
     void filesThatAreNoLesson()
     {
+        QFETCH(QString, name);
+        QFETCH(QString, message);
         QTemporaryDir dir;
-        const QString big = dir.filePath(QStringLiteral("big.tslesson"));
-        QFile file(big);
+        QFile file(dir.filePath(QStringLiteral("big.tslesson")));
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(lessonWith("\"notes\": \"" + QByteArray(int(kMaxLessonBytes), 'x') + "\""));
         file.close();
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder")));
+        QCOMPARE(mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("fifo.tslesson"))).constData(), 0600), 0);
+        QVERIFY(QFile::link(dir.filePath(QStringLiteral("loop.tslesson")), dir.filePath(QStringLiteral("loop.tslesson"))));
+        const QString path = name.isEmpty() || name.startsWith(QLatin1Char('/')) ? name : dir.filePath(name);
         Lesson l;
         QString error;
-        QVERIFY(!readLessonFile(big, &l, &error));
-        QCOMPARE(error, QDir::toNativeSeparators(big) + QStringLiteral(": is larger than 1 MiB, too large for a lesson"));
-        QVERIFY(!readLessonFile(dir.path(), &l, &error));
-        QVERIFY(error.endsWith(QStringLiteral(": is a folder, not a lesson")));
-        QVERIFY(!readLessonFile(dir.filePath(QStringLiteral("none.tslesson")), &l, &error));
-        QVERIFY(error.endsWith(QStringLiteral("none.tslesson: there is no such file")));
-        // A save that fails says why and leaves what was there.
-        QVERIFY(!writeLessonFile(dir.path(), Lesson{}, &error));
-        QVERIFY(error.contains(QStringLiteral("cannot be saved")));
-        QVERIFY(QFileInfo(dir.path()).isDir());
+        QVERIFY(!readLessonFile(path, &l, &error));
+        QCOMPARE(error, path.isEmpty() ? message : QDir::toNativeSeparators(path) + QStringLiteral(": ") + message);
         QVERIFY(l == Lesson{});
+    }
+
+    // A save either replaces the file whole or leaves the old one byte for
+    // byte, with no temporary file beside it, and says why in the system's
+    // words: a lesson that fits in a write buffer must fail as a large one.
+    void savesWholeOrNotAtAll_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("limit"); // bytes a file may have, or 0 for none
+        QTest::addColumn<int>("notes"); // characters of notes, for the lesson's size
+        QTest::addColumn<QString>("message"); // after "path: "
+        QTest::newRow("a small lesson, disk full") << "old.tslesson" << 256 << 10 << "cannot be saved: File too large";
+        QTest::newRow("a large lesson, disk full") << "old.tslesson" << 4096 << 100000 << "cannot be saved: File too large";
+        QTest::newRow("onto a folder") << "folder" << 0 << 10 << "is a folder, not a file";
+        QTest::newRow("onto a FIFO") << "fifo" << 0 << 10 << "is not a regular file";
+        QTest::newRow("into a missing folder") << "missing/new.tslesson" << 0 << 10 << "cannot be saved: No such file or directory";
+    }
+
+    void savesWholeOrNotAtAll()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, limit);
+        QFETCH(int, notes);
+        QFETCH(QString, message);
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder")));
+        QCOMPARE(mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("fifo"))).constData(), 0600), 0);
+        Lesson old;
+        old.title = QStringLiteral("old");
+        QVERIFY(writeLessonFile(dir.filePath(QStringLiteral("old.tslesson")), old, nullptr));
+        const auto listing = [&dir] {
+            QStringList entries;
+            for (const QFileInfo &e : QDir(dir.path()).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System, QDir::Name))
+                entries << e.fileName() + QLatin1Char(' ') + QString::number(e.size()) + (e.isFile() ? "f" : e.isDir() ? "d" : "s");
+            return entries;
+        };
+        const QStringList before = listing();
+        const QByteArray oldBytes = lessonBytes(old);
+
+        Lesson next;
+        next.notes = QString(notes, QLatin1Char('n'));
+        next.network.toggleTerminal(1, 2, RedBit);
+        const QString path = dir.filePath(name);
+        QString error;
+        bool saved = true;
+        {
+            const support::FileSizeLimit disk(limit > 0 ? rlim_t(limit) : RLIM_INFINITY);
+            saved = writeLessonFile(path, next, &error);
+        }
+        QVERIFY(!saved);
+        QCOMPARE(error, QDir::toNativeSeparators(path) + QStringLiteral(": ") + message);
+        QCOMPARE(listing(), before);
+        QFile kept(dir.filePath(QStringLiteral("old.tslesson")));
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), oldBytes);
     }
 
     // Saving writes the keys in the documented order, and every lesson comes
@@ -186,6 +274,17 @@ private slots:
         QVERIFY(doc.isModified());
         doc.undoStack()->undo();
         QVERIFY(!doc.isModified() && doc.title() == l.title);
+        // The view point is saved: turning makes the lesson modified, and
+        // turning back does not, with nothing in the history either way.
+        const int edits = doc.undoStack()->count();
+        const ViewPoint saved = doc.viewPoint();
+        doc.setRotation(saved.rotX + 10, saved.rotY);
+        QVERIFY(doc.isModified());
+        doc.setViewPoint(saved);
+        QVERIFY(!doc.isModified());
+        doc.setZoom(saved.zoom == 1.0 ? 2.0 : 1.0);
+        QVERIFY(doc.isModified());
+        QCOMPARE(doc.undoStack()->count(), edits);
     }
 };
 

@@ -2,11 +2,15 @@
 // exits with -1, also when toolkit options and stray arguments are given;
 // and the command line: help, version, exporting a picture of a lesson, also
 // with no display, and what a bad argument gets.
+#include "support/filesizelimit.h"
+
 #include <QImageReader>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 namespace {
 struct Run
@@ -82,6 +86,8 @@ private slots:
                                     << "--image-size must be WIDTHxHEIGHT" << QSize();
         QTest::newRow("an unknown option") << QStringList{"--frob"} << 2 << "Unknown option 'frob'" << QSize();
         QTest::newRow("two lessons") << QStringList{lesson, lesson} << 2 << "one lesson at a time" << QSize();
+        QTest::newRow("export to an empty name") << QStringList{"--export", ""} << 2
+                                                 << "--export needs a file name, and the one given is empty" << QSize();
     }
 
     void commandLine()
@@ -192,6 +198,70 @@ private slots:
                 QVERIFY(texts.contains(QStringLiteral("(3, 0) \u2192 (1, 0)")));
             }
         }
+    }
+
+    // Every export replaces its file whole or leaves it byte for byte,
+    // with nothing beside it, and says why with exit status 1: on a full
+    // disk (a file size limit here), onto something that is not a regular
+    // file, and from a lesson that is not one.
+    void exportsWholeOrNotAtAll_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("limit"); // bytes a file may have, or 0 for none
+        QTest::addColumn<QString>("said"); // after "transpose-switch: "
+        const QString lesson = QStringLiteral(TS_SOURCE_DIR "/data/lessons/4-the-whole-network.tslesson");
+        const QString tooLarge = QStringLiteral(": cannot be saved: File too large");
+        QTest::newRow("SVG, disk full") << QStringList{lesson, "--export", "@keep.svg"} << 4000 << "@keep.svg" + tooLarge;
+        QTest::newRow("PDF, disk full") << QStringList{lesson, "--export", "@keep.pdf"} << 4000 << "@keep.pdf" + tooLarge;
+        QTest::newRow("PNG from vectors, disk full")
+            << QStringList{lesson, "--export", "@keep.png", "--background", "print"} << 4000 << "@keep.png" + tooLarge;
+        QTest::newRow("PNG drawn by GL, disk full")
+            << QStringList{lesson, "--export", "@keep.png"} << 4000 << "@keep.png" + tooLarge;
+        QTest::newRow("SVG onto a FIFO") << QStringList{lesson, "--export", "@fifo"} << 0 << "@fifo: is not a regular file";
+        QTest::newRow("PNG drawn by GL onto a FIFO")
+            << QStringList{lesson, "--export", "@fifo.png"} << 0 << "@fifo.png: is not a regular file";
+        QTest::newRow("a FIFO as the lesson")
+            << QStringList{"@fifo", "--export", "@keep.svg"} << 0 << "@fifo: is not a regular file";
+    }
+
+    void exportsWholeOrNotAtAll()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, limit);
+        QFETCH(QString, said);
+        QTemporaryDir dir;
+        for (const char *name : {"keep.svg", "keep.pdf", "keep.png"}) {
+            QFile keep(dir.filePath(QLatin1String(name)));
+            QVERIFY(keep.open(QIODevice::WriteOnly) && keep.write("good\n") == 5);
+        }
+        for (const char *name : {"fifo", "fifo.png"})
+            QCOMPARE(mkfifo(QFile::encodeName(dir.filePath(QLatin1String(name))).constData(), 0600), 0);
+        const auto listing = [&dir] {
+            QStringList entries;
+            for (const QFileInfo &e : QDir(dir.path()).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System, QDir::Name)) {
+                QFile f(e.filePath());
+                const QByteArray bytes = e.isFile() && f.open(QIODevice::ReadOnly) ? f.readAll() : "not a file";
+                entries << e.fileName() + QLatin1Char(' ') + QString::fromLatin1(bytes);
+            }
+            return entries;
+        };
+        const QStringList before = listing();
+        for (QString &a : arguments)
+            if (a.startsWith(QLatin1Char('@')))
+                a = dir.filePath(a.mid(1));
+        said.replace(QLatin1Char('@'), dir.path() + QLatin1Char('/'));
+
+        QProcess app;
+        if (limit > 0)
+            app.setChildProcessModifier([limit] { support::FileSizeLimit::applyInChild(rlim_t(limit)); });
+        app.start(QStringLiteral(TS_APP_PATH), arguments);
+        QVERIFY(app.waitForFinished(30000)); // a FIFO opened would block for ever
+        QCOMPARE(app.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(app.exitCode(), 1);
+        const QStringList lines =
+            QString::fromLocal8Bit(app.readAllStandardError()).split(QLatin1Char('\n'), Qt::SkipEmptyParts).filter(QStringLiteral("transpose-switch"));
+        QCOMPARE(lines, QStringList{QStringLiteral("transpose-switch: ") + said});
+        QCOMPARE(listing(), before);
     }
 
     // A lesson that cannot be opened is told on stderr; the program starts
