@@ -91,6 +91,8 @@ CommandLine parseCommandLine(const QStringList &arguments)
     if (parser.isSet(exportTo)) {
         line.action = CommandLine::Export;
         line.exportFile = parser.value(exportTo);
+        if (line.exportFile.isEmpty())
+            return fail(QCoreApplication::translate("main", "--export needs a file name, and the one given is empty"));
         const QString kind = parser.value(background);
         if (parser.isSet(background) && kind != QLatin1String("print") && kind != QLatin1String("screen"))
             return fail(QCoreApplication::translate("main", "--background must be print or screen, not \"%1\"").arg(kind));

@@ -257,7 +257,7 @@ void GLObjectWindow::buildAdditions(QMenuBar *bar, GLBox *view, QMenu *file)
                                   : QFileInfo(lesson).completeBaseName();
         connect(examples->addAction(title), &QAction::triggered, this, [this, lesson] {
             if (files->maybeSave())
-                files->open(lesson);
+                files->openCopy(lesson);
         });
     }
     examples->setEnabled(!examples->isEmpty());

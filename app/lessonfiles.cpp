@@ -88,6 +88,21 @@ bool LessonFiles::open(const QString &file, QString *error)
     return true;
 }
 
+bool LessonFiles::openCopy(const QString &file)
+{
+    Lesson lesson;
+    QString error;
+    if (!readLessonFile(file, &lesson, &error)) {
+        QMessageBox::warning(window, tr("Open Lesson"), tr("The lesson could not be opened.\n%1").arg(error));
+        return false;
+    }
+    document->open(lesson);
+    path.clear();
+    active = true;
+    showCaption();
+    return true;
+}
+
 void LessonFiles::newLesson()
 {
     document->open(Lesson{});
@@ -132,7 +147,7 @@ bool LessonFiles::maybeSave()
 {
     if (!active || !document->isModified())
         return true;
-    const QString name = document->title().isEmpty() ? QFileInfo(path).fileName() : document->title();
+    const QString name = shownName();
     const auto answer = QMessageBox::warning(window, tr("Unsaved Changes"),
                                              tr("The lesson \"%1\" has changes that are not saved.\n"
                                                 "Save them first?")
@@ -159,9 +174,15 @@ void LessonFiles::showCaption()
         window->setWindowModified(false);
         return;
     }
-    const QString name = document->title().isEmpty() ? QFileInfo(path).fileName() : document->title();
-    window->setWindowTitle(name + QStringLiteral("[*]"));
+    window->setWindowTitle(shownName() + QStringLiteral("[*]"));
     window->setWindowModified(document->isModified());
+}
+
+QString LessonFiles::shownName() const
+{
+    if (!document->title().isEmpty())
+        return document->title();
+    return path.isEmpty() ? tr("Untitled") : QFileInfo(path).fileName();
 }
 
 void LessonFiles::rememberRecent(const QString &file)

@@ -27,6 +27,10 @@ public:
     // in *error, and changes nothing.
     bool open(const QString &file);
     bool open(const QString &file, QString *error);
+    // Opens a lesson as an untitled copy: its title and content, no file
+    // name, so that Save asks where (for the examples, which are not the
+    // user's to change).
+    bool openCopy(const QString &file);
     bool save();
     bool saveAs();
     // Asks Save, Discard or Cancel when an opened or saved lesson has
@@ -39,6 +43,7 @@ public:
 private:
     void setCurrentFile(const QString &file);
     void showCaption();
+    QString shownName() const;
     void rememberRecent(const QString &file);
     void fillRecentMenu();
     bool saveTo(const QString &file);

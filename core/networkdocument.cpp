@@ -139,13 +139,14 @@ void NetworkDocument::showLessonText(const QString &title, const QString &notes)
 
 bool NetworkDocument::isModified() const
 {
-    return !history->isClean() || options != savedOptions;
+    return !history->isClean() || options != savedOptions || view != savedView;
 }
 
 void NetworkDocument::markSaved()
 {
     history->setClean();
     savedOptions = options;
+    savedView = view;
     checkModified();
 }
 
@@ -273,6 +274,7 @@ void NetworkDocument::setViewPoint(const ViewPoint &next)
         return;
     view = normal;
     emit viewPointChanged();
+    checkModified();
 }
 
 void NetworkDocument::setRotation(float aboutX, float aboutY)

@@ -16,7 +16,8 @@ class QUndoStack;
 //
 // Edits of the network go through one undo history: each is a command, and
 // consecutive changes of the size or of one offset merge into one, as typing
-// does in an editor. Display options and the view point are not history.
+// does in an editor. Display options and the view point are not history,
+// though changing them makes the lesson modified.
 // Every setter compares first and does nothing when the value is unchanged.
 class NetworkDocument : public QObject
 {
@@ -41,8 +42,8 @@ public:
     void setLessonText(const QString &title, const QString &notes);
 
     // Whether anything a lesson saves has changed since the last markSaved()
-    // or open(): an edit in the history or a display option. Turning and
-    // zooming are saved too but change nothing worth asking about.
+    // or open(): an edit in the history, a display option or the view point
+    // (which is not history: turning is not undone).
     bool isModified() const;
     void markSaved();
 
@@ -97,6 +98,7 @@ private:
     QString lessonTitle, lessonNotes;
     QUndoStack *history;
     ts::DisplayOptions savedOptions;
+    ts::ViewPoint savedView;
     bool wasModified = false;
     quint64 undoEra = 0; // counts undos and redos; edits merge only within one
 };

@@ -6,6 +6,8 @@
 #include "figure/imagefile.h"
 #include "app/lessonfiles.h"
 #include "core/lesson.h"
+#include "figure/figurefile.h"
+#include "support/filesizelimit.h"
 #include "support/viewdriver.h"
 
 #include <QApplication>
@@ -18,6 +20,7 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QRadioButton>
+#include <QDialog>
 #include <QDir>
 #include <QGuiApplication>
 #include <QImageReader>
@@ -321,6 +324,103 @@ private slots:
         QVERIFY(!error.isEmpty());
         QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), before);
         QVERIFY(QFileInfo(dir.filePath(QStringLiteral("folder"))).isDir());
+    }
+
+    // On a full disk (a file size limit here) every write from the window
+    // fails whole: the old file is kept byte for byte with nothing beside
+    // it, a message names the file and the system's reason, and an unsaved
+    // lesson stays unsaved.
+    void failedWritesAreSaidAndLoseNothing_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("background"); // FigureBackground, for exports
+        QTest::newRow("lesson, Save") << "keep.tslesson" << -1;
+        QTest::newRow("PNG as on screen") << "keep.png" << int(FigureBackground::Screen);
+        QTest::newRow("PNG for print") << "keep.png" << int(FigureBackground::Print);
+        QTest::newRow("SVG") << "keep.svg" << int(FigureBackground::Screen);
+        QTest::newRow("PDF") << "keep.pdf" << int(FigureBackground::Print);
+    }
+
+    void failedWritesAreSaidAndLoseNothing()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, background);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(name);
+        Lesson small;
+        small.title = QStringLiteral("Small");
+        QVERIFY(writeLessonFile(path, small, nullptr));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray old = file.readAll();
+        file.close();
+        if (background < 0)
+            QVERIFY(window->lessonFiles()->open(path, nullptr));
+        clickTerminalFromAbove(*view, 1, 2, Qt::LeftButton);
+
+        QString said;
+        QTimer::singleShot(0, this, [&said] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            said = box->text();
+            box->close();
+        });
+        bool written = true;
+        {
+            const support::FileSizeLimit disk(std::max<qint64>(old.size(), 64));
+            if (background < 0) {
+                written = window->lessonFiles()->save();
+            } else {
+                FigureOptions options;
+                options.background = FigureBackground(background);
+                const bool pdf = name.endsWith(QLatin1String(".pdf"));
+                written = window->exportFigure(view, path, options, pdf ? QSizeF(kDefaultPdfMillimetres) : QSizeF(400, 400));
+            }
+        }
+        QVERIFY(!written);
+        QVERIFY2(said.contains(QDir::toNativeSeparators(path)) && said.contains(QStringLiteral("File too large")),
+                 qPrintable(said));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), old);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList{name});
+        if (background < 0)
+            QVERIFY(window->isWindowModified() && window->document()->isModified());
+    }
+
+    // An example opens as an untitled copy: Save asks where, and the
+    // shipped file is never written over. Turning the view is a change.
+    void examplesOpenAsUntitledCopies()
+    {
+        const QStringList examples = GLObjectWindow::exampleLessons();
+        QVERIFY(!examples.isEmpty());
+        QFile shipped(examples.last());
+        QVERIFY(shipped.open(QIODevice::ReadOnly));
+        const QByteArray bytes = shipped.readAll();
+        Lesson lesson;
+        QVERIFY(readLessonFile(examples.last(), &lesson, nullptr));
+        auto *menu = window->findChild<QMenu *>(QStringLiteral("example_lessons"));
+        menu->actions().last()->trigger();
+        QVERIFY(window->document()->lesson() == lesson);
+        QVERIFY(window->lessonFiles()->currentFile().isEmpty());
+        QCOMPARE(window->windowTitle(), lesson.title + QStringLiteral("[*]"));
+        QVERIFY(!window->isWindowModified());
+
+        view->setFocus();
+        QTest::keyClick(view, Qt::Key_Right); // turns by 5 degrees
+        QVERIFY(window->isWindowModified());
+        QCOMPARE(history()->count(), 0);
+        bool asked = false;
+        QTimer::singleShot(0, this, [&asked] {
+            auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+            asked = dialog && dialog->windowTitle() == QStringLiteral("Save Lesson");
+            if (dialog)
+                dialog->reject();
+        });
+        QVERIFY(!window->lessonFiles()->save());
+        QVERIFY(asked);
+        shipped.seek(0);
+        QCOMPARE(shipped.readAll(), bytes);
+        QVERIFY(window->isWindowModified());
     }
 
     void copyImagePutsTheFrameOnTheClipboard()
