@@ -14,6 +14,7 @@ struct P
 };
 P operator-(const P &a, const P &b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
 double dot(const P &a, const P &b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
+P cross(const P &a, const P &b) { return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x}; }
 P lerp(const P &a, const P &b, double t) { return {a.x + (b.x - a.x) * t, a.y + (b.y - a.y) * t, a.z + (b.z - a.z) * t}; }
 double coord(const P &p, int axis) { return axis == 0 ? p.x : axis == 1 ? p.y : p.z; }
 P toP(const Vec3 &v) { return {v.x, v.y, v.z}; }
@@ -207,7 +208,49 @@ void CellTree::addSegment(const SegmentPiece &segment)
     }
 }
 
-void emitSegments(std::vector<SegmentPiece> segments, const P &eye, std::vector<OrderedPiece> &out)
+// Where, seen from the eye, b crosses a inside both: at a's parameter s
+// and b's parameter t, and which of them is behind there (+1 b, -1 a, 0
+// neither: lines that meet are one depth where they meet).
+struct SeenCrossing
+{
+    int behind = 0;
+    double s = 0, t = 0;
+};
+
+SeenCrossing seenCrossing(const SegmentPiece &a, const SegmentPiece &b, const P &eye)
+{
+    constexpr double kInside = 1e-6, kSameDistance = 1e-6;
+    const P along = a.b - a.a, other = b.b - b.a;
+    const P normal = cross(a.a - eye, along); // of the plane through the eye and a
+    const double across = dot(normal, other);
+    if (std::abs(across) < kLeastArea)
+        return {};
+    const double t = dot(normal, a.a - b.a) / across;
+    if (t <= kInside || t >= 1 - kInside)
+        return {};
+    const P onB = lerp(b.a, b.b, t) - eye;
+    // The point of a on the same ray from the eye: onB x (a.a - eye + s along) = 0.
+    const double denominator = dot(cross(onB, along), normal);
+    if (std::abs(denominator) < kLeastArea)
+        return {};
+    const double s = -dot(cross(onB, a.a - eye), normal) / denominator;
+    if (s <= kInside || s >= 1 - kInside)
+        return {};
+    const P onA = lerp(a.a, a.b, s) - eye;
+    if (dot(onA, onB) <= 0)
+        return {};
+    const double difference = std::sqrt(dot(onB, onB)) - std::sqrt(dot(onA, onA));
+    if (std::abs(difference) < kSameDistance)
+        return {};
+    return {difference > 0 ? 1 : -1, s, t};
+}
+
+SegmentPiece part(const SegmentPiece &s, double from, double to)
+{
+    return {lerp(s.a, s.b, from), lerp(s.a, s.b, to), s.t0 + (s.t1 - s.t0) * from, s.t0 + (s.t1 - s.t0) * to, s.source};
+}
+
+void emitSegments(std::vector<SegmentPiece> segments, const P &eye, std::vector<OrderedPiece> &out, bool splitCycles = true)
 {
     // The farther goes first. Of lines that coincide, the one given first
     // goes last: a depth test lets the first drawn keep its pixels.
@@ -219,8 +262,62 @@ void emitSegments(std::vector<SegmentPiece> segments, const P &eye, std::vector<
         const double da = distance(a), db = distance(b);
         return da != db ? da > db : a.source > b.source;
     });
-    for (const SegmentPiece &s : segments)
+    // Lines that cross as seen are ordered by their depth where they cross,
+    // not by their middles: a long line can be far in the middle and near
+    // where a short one crosses it. The rest keep the order above.
+    const std::size_t n = segments.size();
+    std::vector<std::vector<std::size_t>> after(n);
+    std::vector<std::vector<double>> crossedAt(n);
+    std::vector<int> waiting(n, 0);
+    for (std::size_t i = 0; i < n; ++i)
+        for (std::size_t j = i + 1; j < n; ++j) {
+            const SeenCrossing seen = seenCrossing(segments[i], segments[j], eye);
+            if (seen.behind == 0)
+                continue;
+            const std::size_t first = seen.behind > 0 ? j : i, last = seen.behind > 0 ? i : j;
+            after[first].push_back(last);
+            ++waiting[last];
+            crossedAt[i].push_back(seen.s);
+            crossedAt[j].push_back(seen.t);
+        }
+    std::vector<bool> done(n, false);
+    for (std::size_t emitted = 0; emitted < n; ++emitted) {
+        std::size_t next = 0;
+        while (next < n && (done[next] || waiting[next] > 0))
+            ++next;
+        if (next == n) {
+            // Lines woven like a basket (two wires through a box between its
+            // edges) have no order. Cut each line left between its crossings,
+            // so that no piece crosses more than one other: then they do.
+            std::vector<SegmentPiece> pieces;
+            for (std::size_t k = 0; k < n; ++k) {
+                if (done[k])
+                    continue;
+                std::vector<double> at = crossedAt[k];
+                std::sort(at.begin(), at.end());
+                double from = 0;
+                for (std::size_t c = 0; splitCycles && c + 1 < at.size(); ++c) {
+                    const double cutAt = (at[c] + at[c + 1]) / 2;
+                    pieces.push_back(part(segments[k], from, cutAt));
+                    from = cutAt;
+                }
+                pieces.push_back(part(segments[k], from, 1));
+            }
+            if (splitCycles) {
+                emitSegments(std::move(pieces), eye, out, false);
+                return;
+            }
+            // Never met; should it be, the earliest left breaks the cycle.
+            next = 0;
+            while (done[next])
+                ++next;
+        }
+        done[next] = true;
+        for (const std::size_t later : after[next])
+            --waiting[later];
+        const SegmentPiece &s = segments[next];
         out.push_back({OrderedPiece::Segment, s.source, {toVec(s.a), toVec(s.b)}, s.t0, s.t1});
+    }
 }
 
 void CellTree::emit(const P &eye, std::vector<OrderedPiece> &out) const

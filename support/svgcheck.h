@@ -2,9 +2,11 @@
 
 // What the figure writer puts into an SVG, and a reader that finds
 // anything else: a lesson's text must never become markup, nor make the
-// file unreadable.
+// file unreadable. And where a rendered figure has anything drawn.
 
 #include <QByteArray>
+#include <QImage>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 #include <QXmlStreamReader>
@@ -16,7 +18,20 @@ struct SvgReading
     QString problem; // empty when the file is well-formed and holds only our elements
     QString title;
     QStringList texts;
+    int faces = 0; // filled paths
+    QStringList strokes; // every stroke colour, once
 };
+
+// The bounding box of everything in the picture not of the background.
+inline QRect drawnArea(const QImage &image, QRgb background)
+{
+    QRect area;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) != background)
+                area |= QRect(x, y, 1, 1);
+    return area;
+}
 
 inline SvgReading readOurSvg(const QByteArray &bytes)
 {
@@ -33,6 +48,11 @@ inline SvgReading readOurSvg(const QByteArray &bytes)
             reading.problem = QStringLiteral("an element <%1>").arg(svg.name());
             return reading;
         }
+        if (svg.name() == QLatin1String("path"))
+            ++reading.faces;
+        const QString stroke = svg.attributes().value(QLatin1String("stroke")).toString();
+        if (!stroke.isEmpty() && !reading.strokes.contains(stroke))
+            reading.strokes << stroke;
         if (svg.name() == QLatin1String("title"))
             reading.title = svg.readElementText();
         else if (svg.name() == QLatin1String("text"))

@@ -98,6 +98,7 @@ private slots:
     void pictureFitsTheFrame_data();
     void pictureFitsTheFrame();
     void dialogRemembersItsChoices();
+    void printTurnsWhiteLinesDark();
     void lessonTextNeverBecomesMarkup_data();
     void lessonTextNeverBecomesMarkup();
 };
@@ -225,6 +226,30 @@ void ExportTest::dialogRemembersItsChoices()
     const FigureOptions options = again.figureOptions();
     QCOMPARE(options.background, FigureBackground::Print);
     QVERIFY(!options.fit && options.legend && !options.caption);
+}
+
+// White frames on white paper would vanish: a print figure strokes no line
+// white, where the screen's has white frames.
+void ExportTest::printTurnsWhiteLinesDark()
+{
+    FigureContent content;
+    content.options.switchesMode = SwitchesFrame;
+    content.network.toggleTerminal(1, 1, RedBit);
+    content.focusRoutes = true; // faint frames too
+    content.view = {30.0f, 330.0f, 1.0};
+    FigureOptions options;
+    options.labels = true;
+    QStringList strokes[2];
+    for (const FigureBackground background : {FigureBackground::Screen, FigureBackground::Print}) {
+        options.background = background;
+        QByteArray svg;
+        QString error;
+        QVERIFY2(vectorFigure(FigureFormat::Svg, content, options, QSizeF(300, 300), &svg, &error), qPrintable(error));
+        strokes[int(background)] = support::readOurSvg(svg).strokes;
+    }
+    QVERIFY(strokes[int(FigureBackground::Screen)].contains(QStringLiteral("#ffffff")));
+    QVERIFY2(!strokes[int(FigureBackground::Print)].contains(QStringLiteral("#ffffff")),
+             qPrintable(strokes[int(FigureBackground::Print)].join(QLatin1Char(' '))));
 }
 
 // A title from anyone's lesson goes into the SVG's <title> and caption as

@@ -1,6 +1,7 @@
 // Figures without a depth buffer: the back-to-front order of the figure's
 // pieces checked against a z-buffer worked out here, for random states and
-// eyes; and the fit's matrix for GL against the fit itself.
+// eyes, polygons against polygons and lines and lines where they cross; and
+// the fit's matrix for GL against the fit itself.
 #include "scene/camera.h"
 #include "scene/figurescene.h"
 
@@ -69,6 +70,26 @@ bool covers(const Projected &p, double x, double y)
 double depthAt(const Projected &p, double x, double y)
 {
     return p.depthPlane[0] * x + p.depthPlane[1] * y + p.depthPlane[2];
+}
+
+// Where two segments on screen cross inside both (not at an end), with
+// each one's window depth there: depth is affine along a projected line.
+bool crossing(const std::pair<WindowPoint, WindowPoint> &p, const std::pair<WindowPoint, WindowPoint> &q, double *depthP,
+              double *depthQ)
+{
+    constexpr double kInside = 0.02;
+    const double rx = p.second.x - p.first.x, ry = p.second.y - p.first.y;
+    const double sx = q.second.x - q.first.x, sy = q.second.y - q.first.y;
+    const double denominator = rx * sy - ry * sx;
+    if (std::abs(denominator) < 1e-9)
+        return false; // parallel or coinciding
+    const double dx = q.first.x - p.first.x, dy = q.first.y - p.first.y;
+    const double t = (dx * sy - dy * sx) / denominator, u = (dx * ry - dy * rx) / denominator;
+    if (t <= kInside || t >= 1 - kInside || u <= kInside || u >= 1 - kInside)
+        return false;
+    *depthP = p.first.depth + t * (p.second.depth - p.first.depth);
+    *depthQ = q.first.depth + u * (q.second.depth - q.first.depth);
+    return true;
 }
 
 SwitchNetwork networkFor(int n, std::mt19937 &random)
@@ -180,6 +201,23 @@ void FigureTest::orderAgreesWithDepth()
                                                                 : QStringLiteral("covered by a farther polygon"))));
             }
         }
+        // Where two line pieces cross on screen, the nearer one is drawn
+        // last (lines that coincide are one depth and decide nothing).
+        std::vector<std::pair<WindowPoint, WindowPoint>> lines;
+        for (const OrderedPiece &piece : pieces)
+            if (piece.kind == OrderedPiece::Segment)
+                lines.emplace_back(toWindow(mvp, piece.points[0], kSize, kSize), toWindow(mvp, piece.points[1], kSize, kSize));
+        for (std::size_t a = 0; a < lines.size(); ++a)
+            for (std::size_t b = a + 1; b < lines.size(); ++b) {
+                double depthA = 0, depthB = 0;
+                if (!crossing(lines[a], lines[b], &depthA, &depthB))
+                    continue;
+                QVERIFY2(depthB <= depthA + kSameDepth,
+                         qPrintable(QStringLiteral("line pieces %1 and %2, %3: the farther one is drawn over the nearer")
+                                        .arg(a)
+                                        .arg(b)
+                                        .arg(where)));
+            }
     }
 }
 
