@@ -32,6 +32,13 @@ CommandLine parseCommandLine(const QStringList &arguments)
     const QCommandLineOption noFit(QStringLiteral("no-fit"),
                                    QCoreApplication::translate("main", "Export exactly what the window shows instead "
                                                                        "of fitting the model to the picture."));
+    const QCommandLineOption labels(QStringLiteral("labels"),
+                                    QCoreApplication::translate("main", "Name the axes and number the indices in the "
+                                                                        "exported picture, as View → Labels does."));
+    const QCommandLineOption focus(QStringLiteral("focus"),
+                                   QCoreApplication::translate("main", "Draw the boxes no marked route touches as faint "
+                                                                       "frames in the exported picture, as View → Focus "
+                                                                       "on Marked Routes does."));
     const QCommandLineOption practice(QStringLiteral("practice"),
                                       QCoreApplication::translate("main", "Start in practice with this seed."),
                                       QStringLiteral("SEED"));
@@ -40,7 +47,7 @@ CommandLine parseCommandLine(const QStringList &arguments)
                                    QStringLiteral("LEVEL"));
     parser.addOption(exportTo);
     parser.addOption(imageSize);
-    for (const QCommandLineOption &option : {background, caption, legend, noFit})
+    for (const QCommandLineOption &option : {background, caption, legend, labels, focus, noFit})
         parser.addOption(option);
     parser.addOption(practice);
     parser.addOption(level);
@@ -72,7 +79,7 @@ CommandLine parseCommandLine(const QStringList &arguments)
     if (lessons.size() > 1)
         return fail(QCoreApplication::translate("main", "one lesson at a time, not %1").arg(lessons.size()));
     line.lesson = lessons.value(0);
-    for (const QCommandLineOption &option : {imageSize, background, caption, legend, noFit})
+    for (const QCommandLineOption &option : {imageSize, background, caption, legend, labels, focus, noFit})
         if (parser.isSet(option) && !parser.isSet(exportTo))
             return fail(QCoreApplication::translate("main", "--%1 goes with --export").arg(option.names().constFirst()));
     if (parser.isSet(level) && !parser.isSet(practice))
@@ -99,6 +106,8 @@ CommandLine parseCommandLine(const QStringList &arguments)
         line.figure.background = kind == QLatin1String("print") ? ts::FigureBackground::Print : ts::FigureBackground::Screen;
         line.figure.caption = parser.isSet(caption);
         line.figure.legend = parser.isSet(legend);
+        line.figure.labels = parser.isSet(labels);
+        line.focusRoutes = parser.isSet(focus);
         line.figure.fit = !parser.isSet(noFit);
         if (parser.isSet(imageSize)) {
             const QRegularExpressionMatch size =

@@ -33,6 +33,9 @@ QFont figureFont(double pixels)
 {
     QFont font;
     font.setStyleHint(QFont::SansSerif);
+    // No ligatures: "offsets" must stay six letters that a PDF viewer can
+    // find, not "o", "ﬀ", "sets".
+    font.setStyleStrategy(QFont::PreferNoShaping);
     font.setPixelSize(std::max(1, static_cast<int>(std::lround(pixels))));
     return font;
 }

@@ -11,6 +11,8 @@
 #include <QPdfWriter>
 #include <QSvgGenerator>
 
+#include <algorithm>
+
 namespace ts {
 
 FigureFormat figureFormat(const QString &path)
@@ -73,7 +75,10 @@ bool paintVectors(QIODevice *device, FigureFormat format, const FigureContent &c
     pdf.setCreator(QStringLiteral("transpose-switch"));
     pdf.setResolution(kPdfDotsPerInch);
     pdf.setPageSize(QPageSize(size, QPageSize::Millimeter));
-    pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+    // Printers cut near the edge: the figure keeps clear of it, on a page
+    // large enough to afford that.
+    const double margin = std::min(kPdfMarginMillimetres, std::min(size.width(), size.height()) / 4);
+    pdf.setPageMargins(QMarginsF(margin, margin, margin, margin), QPageLayout::Millimeter);
     if (!painter.begin(&pdf))
         return fail(error, QObject::tr("The document could not be started."));
     Figure(content, options, QSizeF(pdf.width(), pdf.height())).paint(painter);

@@ -21,6 +21,8 @@ inline constexpr QSize kDefaultFigurePixels{800, 800};
 // A5 landscape, and the resolution a PDF's drawing is laid out at.
 inline constexpr QSizeF kDefaultPdfMillimetres{210, 148};
 constexpr int kPdfDotsPerInch = 300;
+// Kept clear on every side of a PDF page.
+constexpr double kPdfMarginMillimetres = 10;
 
 // Writes the figure drawn as vectors. `size` is in pixels for pictures and
 // SVG, in millimetres for PDF. On failure nothing is left at the path and

@@ -10,9 +10,10 @@
 build_packages=(cmake ninja-build g++ gzip qt6-base-dev libqt6opengl6-dev qt6-svg-dev libgl-dev libglu1-mesa-dev
                 dpkg-dev file)
 
-# What the tests run: Mesa's software renderer under Xvfb, and the checks of
-# the desktop entry, the AppStream metadata and the Debian package.
-test_packages=(libgl1-mesa-dri xvfb xauth desktop-file-utils appstream lintian apt shared-mime-info)
+# What the tests run: Mesa's software renderer under Xvfb, the checks of
+# the desktop entry, the AppStream metadata and the Debian package, and
+# poppler's tools to render exported PDF pages and read their text back.
+test_packages=(libgl1-mesa-dri xvfb xauth desktop-file-utils appstream lintian apt shared-mime-info poppler-utils)
 
 # The libFuzzer build, which the test command also builds.
 fuzz_packages=(clang libclang-rt-14-dev)

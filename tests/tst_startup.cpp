@@ -3,6 +3,7 @@
 // and the command line: help, version, exporting a picture of a lesson, also
 // with no display, and what a bad argument gets.
 #include "support/filesizelimit.h"
+#include "support/svgcheck.h"
 
 #include <QImageReader>
 #include <QProcess>
@@ -262,6 +263,54 @@ private slots:
             QString::fromLocal8Bit(app.readAllStandardError()).split(QLatin1Char('\n'), Qt::SkipEmptyParts).filter(QStringLiteral("transpose-switch"));
         QCOMPARE(lines, QStringList{QStringLiteral("transpose-switch: ") + said});
         QCOMPARE(listing(), before);
+    }
+
+    // The figure's options of the View menu, the PDF page's margins and
+    // searchable text, and one default size wherever it is made.
+    void figuresFromTheCommandLine()
+    {
+        QTemporaryDir dir;
+        const QString lesson = QStringLiteral(TS_SOURCE_DIR "/data/lessons/3-shifted-offsets.tslesson");
+        const auto svgOf = [&](const QStringList &more) {
+            const QString out = dir.filePath(QStringLiteral("fig.svg"));
+            const Run r = run(QStringList{lesson, QStringLiteral("--export"), out} + more);
+            QFile file(out);
+            return r.code == 0 && file.open(QIODevice::ReadOnly) ? support::readOurSvg(file.readAll()) : support::SvgReading{};
+        };
+        const support::SvgReading plain = svgOf({}), viewed = svgOf({QStringLiteral("--labels"), QStringLiteral("--focus")});
+        QVERIFY(plain.problem.isEmpty() && viewed.problem.isEmpty());
+        QVERIFY(!plain.texts.contains(QStringLiteral("x (i)")));
+        QVERIFY2(viewed.texts.contains(QStringLiteral("x (i)")), qPrintable(viewed.texts.join(QLatin1Char('|'))));
+        // Focus draws the boxes no route touches as frames: far fewer faces.
+        QVERIFY2(viewed.faces * 2 < plain.faces, qPrintable(QStringLiteral("%1 %2").arg(viewed.faces).arg(plain.faces)));
+
+        // A4 portrait at 50 dpi: nothing drawn within 10 mm of an edge
+        // (19.7 pixels), and the caption's words found as they are written.
+        const QString pdf = dir.filePath(QStringLiteral("fig.pdf"));
+        QCOMPARE(run({lesson, "--export", pdf, "--image-size", "210x297", "--caption", "--legend"}).code, 0);
+        QProcess poppler;
+        poppler.start(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("50"), QStringLiteral("-png"),
+                                                   QStringLiteral("-singlefile"), pdf, dir.filePath(QStringLiteral("page"))});
+        QVERIFY(poppler.waitForFinished() && poppler.exitCode() == 0);
+        const QImage page(dir.filePath(QStringLiteral("page.png")));
+        QCOMPARE(page.size(), QSize(414, 585));
+        const QRect drawn = support::drawnArea(page, page.pixel(0, 0));
+        const int margin = 19;
+        QVERIFY2(drawn.left() >= margin && drawn.top() >= margin && page.width() - 1 - drawn.right() >= margin &&
+                     page.height() - 1 - drawn.bottom() >= margin,
+                 qPrintable(QStringLiteral("%1,%2 %3x%4").arg(drawn.x()).arg(drawn.y()).arg(drawn.width()).arg(drawn.height())));
+        poppler.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+        QVERIFY(poppler.waitForFinished() && poppler.exitCode() == 0);
+        QVERIFY(QString::fromUtf8(poppler.readAllStandardOutput()).contains(QStringLiteral("Shifted offsets")));
+
+        // Drawn by GL in a window of any size, at any scale.
+        for (const char *scale : {"1", "2"}) {
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            environment.insert(QStringLiteral("QT_SCALE_FACTOR"), QLatin1String(scale));
+            const QString png = dir.filePath(QStringLiteral("fig.png"));
+            QCOMPARE(run({lesson, "--export", png}, environment).code, 0);
+            QCOMPARE(QImageReader(png).size(), QSize(800, 800));
+        }
     }
 
     // A lesson that cannot be opened is told on stderr; the program starts
