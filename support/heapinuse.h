@@ -14,7 +14,8 @@
 #endif
 
 #ifdef TS_HEAP_FROM_ASAN
-#include <sanitizer/allocator_interface.h>
+// The sanitizer runtime's own count (GCC ships the function, not its header).
+extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
 #else
 #include <malloc.h>
 #endif
