@@ -5,6 +5,8 @@
 #include <QUndoStack>
 
 #include <algorithm>
+#include <array>
+#include <vector>
 
 using namespace ts;
 
@@ -13,11 +15,65 @@ namespace {
 enum EditKind : int { MarksEdit = -1, SizeEdit = 0, OffsetEdit = 1 }; // OffsetEdit + family index
 
 constexpr int kNetworkEditId = 1; // every network edit; mergeWith decides by kind
+
+// A mark's place among all of them: the terminals, then the switches.
+constexpr int kTerminalCells = kMaxNetworkSize * kMaxNetworkSize;
+constexpr int kMarkCells = kTerminalCells * (1 + kMaxNetworkSize);
+
+template <typename M> // Marks or const Marks
+auto &markAt(M &marks, int cell)
+{
+    if (cell < kTerminalCells)
+        return marks.terminalMarks[cell / kMaxNetworkSize][cell % kMaxNetworkSize];
+    const int s = cell - kTerminalCells;
+    return marks.switchMarks[s / kTerminalCells][s / kMaxNetworkSize % kMaxNetworkSize][s % kMaxNetworkSize];
+}
+
+// Mark bits an edit flips, in the order of their places. Flipping them
+// leads from either end of the edit to the other.
+struct MarkFlip
+{
+    int cell;
+    int bits;
+};
+using MarkFlips = std::vector<MarkFlip>;
+
+MarkFlips flipsBetween(const Marks &from, const Marks &to)
+{
+    MarkFlips flips;
+    for (int cell = 0; cell < kMarkCells; ++cell)
+        if (const int bits = markAt(from, cell) ^ markAt(to, cell))
+            flips.push_back({cell, bits});
+    flips.shrink_to_fit();
+    return flips;
+}
+
+// Two edits in a row as one: bits flipped by both are back as they were.
+MarkFlips combined(const MarkFlips &first, const MarkFlips &then)
+{
+    MarkFlips both;
+    auto a = first.begin(), b = then.begin();
+    while (a != first.end() || b != then.end()) {
+        if (b == then.end() || (a != first.end() && a->cell < b->cell)) {
+            both.push_back(*a++);
+        } else if (a == first.end() || b->cell < a->cell) {
+            both.push_back(*b++);
+        } else {
+            if (const int bits = a->bits ^ b->bits)
+                both.push_back({a->cell, bits});
+            ++a;
+            ++b;
+        }
+    }
+    both.shrink_to_fit();
+    return both;
+}
 } // namespace
 
-// One edit of the network: the whole network before and after it, so that
-// undo and redo put back exactly what was there, marks that a smaller size
-// dropped included.
+// One edit of the network, kept as what it changed: the size and offsets at
+// both ends and the mark bits it flipped, marks that a smaller size dropped
+// included. Undo and redo rebuild the other end from the network the
+// document holds, exactly; a mark costs a few bytes, not two networks.
 class NetworkEdit : public QUndoCommand
 {
 public:
@@ -25,8 +81,9 @@ public:
                 const QString &text, int kind)
         : QUndoCommand(text)
         , document(document)
-        , before(before)
-        , after(after)
+        , sizes{before.size(), after.size()}
+        , offsets{before.allOffsets(), after.allOffsets()}
+        , flips(flipsBetween(before.marks(), after.marks()))
         , kind(kind)
         , era(document->undoEra)
     {
@@ -36,14 +93,14 @@ public:
     void undo() override
     {
         ++document->undoEra;
-        document->show(before);
+        document->show(otherEnd(After, Before));
     }
     void redo() override
     {
         if (!firstRedo)
             ++document->undoEra;
         firstRedo = false;
-        document->show(after);
+        document->show(otherEnd(Before, After));
     }
 
     bool mergeWith(const QUndoCommand *command) override
@@ -54,27 +111,50 @@ public:
         if (next->era != era)
             return false;
         const bool sameSpin = kind != MarksEdit && next->kind == kind;
-        if (!sameSpin && !(kind == SizeEdit && next->isClampTo(after.size())))
+        if (!sameSpin && !(kind == SizeEdit && next->isClampTo(sizes[After])))
             return false;
-        after = next->after;
-        setObsolete(before == after);
+        sizes[After] = next->sizes[After];
+        offsets[After] = next->offsets[After];
+        flips = combined(flips, next->flips);
+        setObsolete(sizes[Before] == sizes[After] && offsets[Before] == offsets[After] && flips.empty());
         return true;
     }
 
 private:
+    enum End : std::size_t { Before, After };
+
+    // The network at one end, from the document's, which is at the other.
+    SwitchNetwork otherEnd(End from, End to) const
+    {
+        const SwitchNetwork &now = document->network();
+        Q_ASSERT(now.size() == sizes[from] && now.allOffsets() == offsets[from]);
+        Q_UNUSED(from);
+        Marks marks = now.marks();
+        for (const MarkFlip &flip : flips)
+            markAt(marks, flip.cell) ^= flip.bits;
+        SwitchNetwork net;
+        net.setSize(sizes[to]);
+        for (const PlaneFamily family : kAllPlaneFamilies)
+            net.setOffset(family, offsets[to][static_cast<std::size_t>(index(family))]);
+        net.restoreMarks(marks);
+        return net;
+    }
+
     // An offset brought from outside -n..n to the nearer bound: what the
     // panel does to the offsets when the size shrinks, part of that change.
     bool isClampTo(int n) const
     {
         if (kind < OffsetEdit)
             return false;
-        const auto family = static_cast<PlaneFamily>(kind - OffsetEdit);
-        const int was = before.offset(family);
-        return (was < -n || was > n) && after.offset(family) == std::clamp(was, -n, n);
+        const auto f = static_cast<std::size_t>(kind - OffsetEdit);
+        const int was = offsets[Before][f];
+        return (was < -n || was > n) && offsets[After][f] == std::clamp(was, -n, n);
     }
 
     NetworkDocument *document;
-    SwitchNetwork before, after;
+    std::array<int, 2> sizes;
+    std::array<Offsets, 2> offsets;
+    MarkFlips flips;
     int kind;
     quint64 era;
     bool firstRedo = true; // push() does the edit through redo()

@@ -2,6 +2,7 @@
 // undos and redos, each row with the network that the rules of undo say
 // must result, written out by hand.
 #include "core/networkdocument.h"
+#include "support/heapinuse.h"
 #include "support/marksoracle.h"
 
 #include <QUndoStack>
@@ -139,6 +140,34 @@ private slots:
         QCOMPARE(heard, (QStringList{"options", "options", "view", "view"}));
         QVERIFY(doc.viewPoint() == (ViewPoint{330.0f, 5.0f, kMaxZoom}));
         QCOMPARE(doc.undoStack()->index(), 3);
+    }
+
+    // A lecture's history must fit in a few MB: each entry keeps what its
+    // edit changed, not the network. Heap in use over hundreds of entries at
+    // N = 15, a few marks already there.
+    void undoEntryCost_data()
+    {
+        QTest::addColumn<QString>("edit"); // %1 and %2 run over the entries
+        QTest::newRow("a terminal mark") << "m %1 %2 1";
+        QTest::newRow("a switch mark") << "s %2 %1 %2 4";
+        QTest::newRow("a mark, then a clear of it") << "m %1 %2 2; clear";
+        QTest::newRow("offsets of two families in turn") << "c1 %1; c2 %1";
+    }
+
+    void undoEntryCost()
+    {
+        QFETCH(QString, edit);
+        constexpr int kEdits = 300;
+        constexpr std::size_t kMostBytesPerEntry = 1024;
+        NetworkDocument doc;
+        run(doc, QStringLiteral("N 15; m 1 2 1; s 3 4 5 2; m 14 14 4"));
+        doc.undoStack()->clear();
+        const std::size_t before = heapInUse();
+        for (int e = 0; e < kEdits; ++e)
+            run(doc, edit.arg(e % 15).arg(e / 15 % 15));
+        const std::size_t bytesPerEntry = (heapInUse() - before) / std::size_t(doc.undoStack()->count());
+        QVERIFY2(doc.undoStack()->count() >= kEdits, qPrintable(QString::number(doc.undoStack()->count())));
+        QVERIFY2(bytesPerEntry <= kMostBytesPerEntry, qPrintable(QStringLiteral("%1 bytes").arg(bytesPerEntry)));
     }
 };
 
