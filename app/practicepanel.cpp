@@ -3,12 +3,18 @@
 #include "app/formwidgets.h"
 #include "app/routestepper.h"
 #include "core/networkdocument.h"
+#include "core/wholefile.h"
 #include "view/glbox.h"
 
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -20,7 +26,9 @@
 using namespace ts;
 
 namespace {
-constexpr int kMaxSeed = 999999999;
+// Where a round starts from: turned as the examples are, so that a route
+// drawn after two wrong answers is seen in depth, not as a flat outline.
+constexpr ViewPoint kTurnedView{30.0f, 330.0f, 1.0};
 
 QString networkWords(const Question &q)
 {
@@ -41,7 +49,7 @@ PracticePanel::PracticePanel(NetworkDocument *document, GLBox *view, RouteSteppe
     auto *layout = new QVBoxLayout(this);
     auto *setup = new QHBoxLayout;
     seed = indexBox(this, "practice_seed", tr("The seed: the same seed and level give the same questions"));
-    seed->setRange(0, kMaxSeed);
+    seed->setRange(0, int(kMaxPracticeSeed));
     level = new QComboBox(this);
     level->setObjectName(QStringLiteral("practice_level"));
     level->addItems({tr("small"), tr("medium"), tr("large")});
@@ -52,22 +60,28 @@ PracticePanel::PracticePanel(NetworkDocument *document, GLBox *view, RouteSteppe
     setup->addWidget(seedLabel);
     setup->addWidget(seed);
     setup->addWidget(level);
-    QPushButton *restart = button("practice_start", tr("Start"));
+    QPushButton *restart = button("practice_start", tr("Start"), this);
     setup->addWidget(restart);
     layout->addLayout(setup);
     connect(restart, &QPushButton::clicked, this,
             [this] { start(quint64(seed->value()), static_cast<PracticeLevel>(level->currentIndex())); });
 
-    questionLabel = headingLabel(this, "question");
-    layout->addWidget(questionLabel);
+    // The question being asked, its answers and its score.
+    asking = new QWidget(this);
+    auto *askingLayout = new QVBoxLayout(asking);
+    askingLayout->setContentsMargins(0, 0, 0, 0);
+    questionLabel = headingLabel(asking, "question");
+    askingLayout->addWidget(questionLabel);
 
     auto *form = new QGridLayout;
-    answerI = indexBox(this, "answer_i", tr("Column i of your answer"));
-    answerJ = indexBox(this, "answer_j", tr("Row j of your answer"));
-    answerK = indexBox(this, "answer_k", tr("Level k of your answer"));
-    answerLabels = addIndexRow(form, this, boxes());
-    check = button("answer_check", tr("Check"));
-    dies = button("answer_dies", tr("It dies"));
+    answerI = indexBox(asking, "answer_i", tr("Column i of your answer"));
+    answerJ = indexBox(asking, "answer_j", tr("Row j of your answer"));
+    answerK = indexBox(asking, "answer_k", tr("Level k of your answer"));
+    answerLabels = addIndexRow(form, asking, boxes());
+    for (QSpinBox *box : boxes())
+        box->installEventFilter(this); // Enter checks, as the Check button
+    check = button("answer_check", tr("Check"), asking);
+    dies = button("answer_dies", tr("It dies"), asking);
     form->addWidget(check, 1, 0, 1, 3);
     form->addWidget(dies, 1, 3, 1, 3);
     const char *familyNames[] = {"answer_ik", "answer_ji", "answer_kj", "answer_none"};
@@ -75,7 +89,7 @@ PracticePanel::PracticePanel(NetworkDocument *document, GLBox *view, RouteSteppe
     const QString familyTexts[] = {QLatin1String(kPlaneFamilies[0].title), QLatin1String(kPlaneFamilies[1].title),
                                    QLatin1String(kPlaneFamilies[2].title), tr("none: it arrives")};
     for (int f = 0; f < 4; ++f) {
-        familyButtons[f] = button(familyNames[f], familyTexts[f]);
+        familyButtons[f] = button(familyNames[f], familyTexts[f], asking);
         form->addWidget(familyButtons[f], 2 + f / 2, 3 * (f % 2), 1, 3);
         connect(familyButtons[f], &QPushButton::clicked, this, [this, f] {
             Answer a;
@@ -84,29 +98,12 @@ PracticePanel::PracticePanel(NetworkDocument *document, GLBox *view, RouteSteppe
             answer(a);
         });
     }
-    layout->addLayout(form);
+    askingLayout->addLayout(form);
     connect(dies, &QPushButton::clicked, this, [this] { answer({}); });
-    connect(check, &QPushButton::clicked, this, [this] {
-        Answer a;
-        switch (current.kind) {
-        case QuestionKind::TurnLevel:
-            a.kind = Answer::Level;
-            a.k = answerK->value();
-            break;
-        case QuestionKind::Construct:
-            a.kind = Answer::Offsets;
-            a.offsets = this->document->network().allOffsets();
-            break;
-        default:
-            a.kind = Answer::Terminal;
-            a.i = answerI->value();
-            a.j = answerJ->value();
-        }
-        answer(a);
-    });
+    connect(check, &QPushButton::clicked, this, &PracticePanel::checkForm);
     // A click on a terminal in the view answers "where" and "which terminal".
     connect(view, &GLBox::terminalClicked, this, [this](int i, int j) {
-        if (current.kind != QuestionKind::Arrival && current.kind != QuestionKind::Source)
+        if (!round.isOpen() || (question().kind != QuestionKind::Arrival && question().kind != QuestionKind::Source))
             return;
         Answer a;
         a.kind = Answer::Terminal;
@@ -115,48 +112,86 @@ PracticePanel::PracticePanel(NetworkDocument *document, GLBox *view, RouteSteppe
         answer(a);
     });
 
-    feedback = new QLabel(this);
+    feedback = new QLabel(asking);
     feedback->setObjectName(QStringLiteral("feedback"));
     feedback->setWordWrap(true);
-    layout->addWidget(feedback);
+    feedback->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    askingLayout->addWidget(feedback);
     auto *row = new QHBoxLayout;
-    score = new QLabel(this);
+    score = new QLabel(asking);
     score->setObjectName(QStringLiteral("score"));
     row->addWidget(score, 1);
-    next = button("practice_next", tr("Next question"));
+    next = button("practice_next", tr("Next question"), asking);
     row->addWidget(next);
-    QPushButton *stop = button("practice_stop", tr("Stop"));
+    stop = button("practice_stop", tr("Stop"), asking);
     row->addWidget(stop);
-    layout->addLayout(row);
+    askingLayout->addLayout(row);
+    askingLayout->addStretch(1);
+    layout->addWidget(asking, 1);
     connect(next, &QPushButton::clicked, this, &PracticePanel::ask);
-    connect(stop, &QPushButton::clicked, this, &PracticePanel::showSummary);
+    connect(stop, &QPushButton::clicked, this, [this] {
+        round.stop();
+        showSummary();
+    });
 
-    summary = new QListWidget(this);
+    // The round's summary, to hand in.
+    summing = new QWidget(this);
+    auto *summingLayout = new QVBoxLayout(summing);
+    summingLayout->setContentsMargins(0, 0, 0, 0);
+    roundOver = headingLabel(summing, "round_over");
+    summingLayout->addWidget(roundOver);
+    auto *nameRow = new QHBoxLayout;
+    student = new QLineEdit(summing);
+    student->setObjectName(QStringLiteral("student_name"));
+    student->setPlaceholderText(tr("Your name, for the summary you hand in"));
+    student->setAccessibleName(tr("Student's name"));
+    auto *nameLabel = new QLabel(tr("&Name:"), summing);
+    nameLabel->setBuddy(student);
+    nameRow->addWidget(nameLabel);
+    nameRow->addWidget(student, 1);
+    summingLayout->addLayout(nameRow);
+    summary = new QListWidget(summing);
     summary->setObjectName(QStringLiteral("practice_summary"));
     summary->setAccessibleName(tr("Summary of the round"));
     summary->setWordWrap(true);
-    layout->addWidget(summary, 1);
+    summingLayout->addWidget(summary, 1);
     connect(summary, &QListWidget::itemActivated, this, [this](QListWidgetItem *item) {
         const int at = item->data(Qt::UserRole).toInt();
+        const auto &asked = round.questions();
         if (at >= 0 && at < int(asked.size()))
             showRoute(asked[static_cast<std::size_t>(at)].question, true);
     });
-    copy = button("copy_summary", tr("Copy Summary"));
-    layout->addWidget(copy);
-    connect(copy, &QPushButton::clicked, this, [this] {
-        QStringList lines;
-        for (int r = 0; r < summary->count(); ++r)
-            lines << summary->item(r)->text();
-        QGuiApplication::clipboard()->setText(lines.join(QLatin1Char('\n')));
-    });
-    showQuestion();
+    auto *handIn = new QHBoxLayout;
+    QPushButton *copy = button("copy_summary", tr("Copy Summary"), summing);
+    QPushButton *save = button("save_summary", tr("Save Summary..."), summing);
+    handIn->addWidget(copy);
+    handIn->addWidget(save);
+    handIn->addStretch(1);
+    summingLayout->addLayout(handIn);
+    layout->addWidget(summing, 1);
+    connect(copy, &QPushButton::clicked, this, [this] { QGuiApplication::clipboard()->setText(summaryText()); });
+    connect(save, &QPushButton::clicked, this, &PracticePanel::saveSummary);
+    showState();
 }
 
-QPushButton *PracticePanel::button(const char *name, const QString &text)
+QPushButton *PracticePanel::button(const char *name, const QString &text, QWidget *parent)
 {
-    auto *b = new QPushButton(text, this);
+    auto *b = new QPushButton(text, parent);
     b->setObjectName(QLatin1String(name));
     return b;
+}
+
+bool PracticePanel::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && check->isVisible()) {
+            static_cast<QSpinBox *>(watched)->interpretText(); // take what was typed
+            checkForm();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void PracticePanel::say(QLabel *label, const QString &text)
@@ -170,93 +205,128 @@ void PracticePanel::say(QLabel *label, const QString &text)
 
 void PracticePanel::start(quint64 seedValue, PracticeLevel levelValue)
 {
+    round = PracticeRound(seedValue, levelValue);
     // The seed shown is the seed used, so that Start gives the same round again.
-    const quint64 used = seedValue % (kMaxSeed + 1ULL);
-    seed->setValue(int(used));
+    seed->setValue(int(round.seed()));
     level->setCurrentIndex(static_cast<int>(levelValue));
-    generator = PracticeGenerator(used, levelValue);
-    asked.clear();
+    document->setViewPoint(kTurnedView);
     summary->clear();
     ask();
 }
 
 void PracticePanel::ask()
 {
-    if (asked.size() >= std::size_t(kQuestionsPerRound)) {
+    round.next();
+    if (round.isOver()) {
         showSummary();
         return;
     }
-    current = generator.next();
-    asked.push_back({current, false});
-    wrongTries = 0;
-    settled = false;
+    const Question &q = question();
     stepper->end();
-    document->replaceNetwork(current.network(), tr("Practice question"));
-    const int n = current.size;
-    for (QSpinBox *box : {answerI, answerJ, answerK}) {
-        box->setRange(0, n - 1);
+    document->replaceNetwork(q.network(), tr("Practice question"));
+    for (QSpinBox *box : boxes()) {
+        box->setRange(0, q.size - 1);
         box->setValue(0);
     }
-    summary->clear();
     say(feedback, QString());
-    showQuestion();
+    next->setAccessibleDescription(QString());
+    showState();
 }
 
-void PracticePanel::showQuestion()
+void PracticePanel::checkForm()
 {
-    const bool asking = !asked.empty();
-    const QuestionKind kind = current.kind;
+    if (!round.isOpen())
+        return;
+    Answer a;
+    switch (question().kind) {
+    case QuestionKind::TurnLevel:
+        a.kind = Answer::Level;
+        a.k = answerK->value();
+        break;
+    case QuestionKind::Construct:
+        a.kind = Answer::Offsets;
+        a.offsets = document->network().allOffsets();
+        break;
+    default:
+        a.kind = Answer::Terminal;
+        a.i = answerI->value();
+        a.j = answerJ->value();
+    }
+    answer(a);
+}
+
+void PracticePanel::showState()
+{
+    const bool started = round.started() && !round.isOver();
+    asking->setVisible(!round.isOver());
+    summing->setVisible(round.isOver());
+    const QuestionKind kind = started ? question().kind : QuestionKind::Arrival;
+    const bool open = round.isOpen();
     const bool terminal = kind == QuestionKind::Arrival || kind == QuestionKind::Source;
-    answerI->setVisible(asking && terminal);
-    answerJ->setVisible(asking && terminal);
-    answerK->setVisible(asking && kind == QuestionKind::TurnLevel);
+    answerI->setVisible(open && terminal);
+    answerJ->setVisible(open && terminal);
+    answerK->setVisible(open && kind == QuestionKind::TurnLevel);
     for (int b = 0; b < 3; ++b)
-        answerLabels[b]->setVisible(boxes()[b]->isVisibleTo(this));
-    check->setVisible(asking && kind != QuestionKind::EndingFamily);
-    dies->setVisible(asking && kind != QuestionKind::EndingFamily && kind != QuestionKind::Construct);
+        answerLabels[b]->setVisible(boxes()[b]->isVisibleTo(asking));
+    check->setVisible(open && kind != QuestionKind::EndingFamily);
+    dies->setVisible(open && kind != QuestionKind::EndingFamily && kind != QuestionKind::Construct);
     dies->setText(kind == QuestionKind::Source ? tr("None arrives") : tr("It dies"));
     for (QPushButton *b : familyButtons)
-        b->setVisible(asking && kind == QuestionKind::EndingFamily);
-    int right = 0, done = 0;
-    for (const Asked &a : asked) {
-        right += a.right ? 1 : 0;
-        done += &a != &asked.back() || settled ? 1 : 0;
-    }
-    score->setText(tr("%1 of %2 right").arg(right).arg(done));
-    if (!asking) {
+        b->setVisible(open && kind == QuestionKind::EndingFamily);
+    next->setVisible(started);
+    stop->setVisible(started);
+    next->setText(round.hasNext() || !started ? tr("Next question") : tr("Summary"));
+    score->setText(round.started() ? tr("%1 of %2 right").arg(round.right()).arg(round.done()) : QString());
+    if (!round.started()) {
         say(questionLabel, tr("Choose a seed and a level and press Start: ten questions about the network."));
-        return;
+    } else if (started && open) {
+        QString text = tr("Question %1 of %2 (%3): ")
+                           .arg(round.number())
+                           .arg(kQuestionsPerRound)
+                           .arg(networkWords(question())) +
+                       QString::fromStdString(questionText(question()));
+        if (kind == QuestionKind::Construct)
+            text += tr(" Use the offset boxes on the left, then Check.");
+        say(questionLabel, text);
     }
-    QString text = tr("Question %1 of %2 (%3): ").arg(asked.size()).arg(kQuestionsPerRound).arg(networkWords(current)) +
-                   QString::fromStdString(questionText(current));
-    if (kind == QuestionKind::Construct)
-        text += tr(" Use the offset boxes on the left, then Check.");
-    say(questionLabel, text);
+    if (open != wasOpen) {
+        wasOpen = open;
+        emit questionOpenChanged(open);
+    }
 }
 
 void PracticePanel::answer(const Answer &given)
 {
-    if (settled || asked.empty())
+    const PracticeRound::Outcome outcome = round.answer(given);
+    if (outcome == PracticeRound::Outcome::Ignored)
         return;
-    const QString words = QString::fromStdString(explanation(current));
-    if (isRight(current, given)) {
-        asked.back().right = wrongTries == 0;
-        settled = true;
-        QString sentence = words;
-        sentence[0] = sentence[0].toUpper();
+    const Question &q = question();
+    const QString words = QString::fromStdString(explanation(q));
+    QString sentence = words;
+    sentence[0] = sentence[0].toUpper();
+    switch (outcome) {
+    case PracticeRound::Outcome::Right:
         say(feedback, tr("Right. ") + sentence);
-    } else if (++wrongTries == 1) {
-        say(feedback, tr("Not quite: try once more. ") + QString::fromStdString(hint(current, given)));
-    } else {
-        settled = true;
+        break;
+    case PracticeRound::Outcome::RightOnSecondTry:
+        say(feedback, tr("Right, on the second try: counted as missed. ") + sentence);
+        break;
+    case PracticeRound::Outcome::Hint:
+        say(feedback, tr("Not quite: try once more. ") + QString::fromStdString(hint(q, given)));
+        break;
+    case PracticeRound::Outcome::Shown:
         say(feedback, tr("Not quite: ") + words);
-        showRoute(current, false);
+        showRoute(q, false);
+        break;
+    case PracticeRound::Outcome::Ignored: break;
     }
-    showQuestion();
-    if (settled && asked.size() >= std::size_t(kQuestionsPerRound))
-        next->setText(tr("Summary"));
-    else
-        next->setText(tr("Next question"));
+    showState();
+    if (!round.isOpen()) {
+        // On to the next question from here; a screen reader reads the
+        // feedback with the button.
+        next->setAccessibleDescription(feedback->text());
+        next->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 void PracticePanel::showRoute(const Question &q, bool again)
@@ -278,21 +348,23 @@ void PracticePanel::showRoute(const Question &q, bool again)
 
 void PracticePanel::showSummary()
 {
+    round.stop();
     summary->clear();
-    settled = true;
-    int right[kQuestionKinds] = {}, wrong[kQuestionKinds] = {};
-    for (const Asked &a : asked)
-        (a.right ? right : wrong)[static_cast<int>(a.question.kind)] += 1;
-    int total = 0;
-    for (int k = 0; k < kQuestionKinds; ++k)
-        total += right[k];
-    summary->addItem(tr("Seed %1, %2: %3 of %4 right").arg(seed->value()).arg(level->currentText()).arg(total).arg(asked.size()));
-    for (int k = 0; k < kQuestionKinds; ++k)
-        if (right[k] + wrong[k])
+    const auto &asked = round.questions();
+    const auto byKind = round.byKind();
+    summary->addItem(tr("Seed %1, %2: %3 of %4 right")
+                         .arg(round.seed())
+                         .arg(level->itemText(static_cast<int>(round.level())))
+                         .arg(round.right())
+                         .arg(asked.size()));
+    for (int k = 0; k < kQuestionKinds; ++k) {
+        const auto &counts = byKind[static_cast<std::size_t>(k)];
+        if (counts[0] + counts[1])
             summary->addItem(tr("%1: %2 right, %3 wrong")
                                  .arg(QString::fromStdString(kindName(static_cast<QuestionKind>(k))))
-                                 .arg(right[k])
-                                 .arg(wrong[k]));
+                                 .arg(counts[0])
+                                 .arg(counts[1]));
+    }
     for (std::size_t a = 0; a < asked.size(); ++a) {
         if (asked[a].right)
             continue;
@@ -304,5 +376,31 @@ void PracticePanel::showSummary()
         item->setData(Qt::UserRole, int(a));
         item->setToolTip(tr("Press Enter or double-click to see its route again"));
     }
-    say(feedback, tr("The round is over: %1 of %2 right.").arg(total).arg(asked.size()));
+    showState();
+    say(roundOver, tr("The round is over: %1 of %2 right.").arg(round.right()).arg(asked.size()));
+    summary->setFocus(Qt::OtherFocusReason);
+}
+
+QString PracticePanel::summaryText() const
+{
+    QStringList lines;
+    if (!student->text().trimmed().isEmpty())
+        lines << tr("Student: %1").arg(student->text().trimmed());
+    for (int r = 0; r < summary->count(); ++r)
+        lines << summary->item(r)->text();
+    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
+void PracticePanel::saveSummary()
+{
+    const QString name = student->text().trimmed();
+    const QString suggestion = QDir::home().filePath(
+        (name.isEmpty() ? tr("practice") : tr("practice %1").arg(name)) + QStringLiteral(".txt"));
+    const QString path = QFileDialog::getSaveFileName(this, tr("Save Summary"), suggestion, tr("Text files (*.txt)"));
+    if (path.isEmpty())
+        return;
+    QString error;
+    if (!writeWholeFile(path, summaryText().toUtf8(), &error))
+        QMessageBox::warning(this, tr("Save Summary"),
+                             tr("The summary could not be saved to %1:\n%2").arg(QDir::toNativeSeparators(path), error));
 }

@@ -1,11 +1,10 @@
 #pragma once
 
-#include "core/practice.h"
+#include "core/practiceround.h"
 
 #include <QWidget>
 
 #include <array>
-#include <vector>
 
 class GLBox;
 class NetworkDocument;
@@ -13,15 +12,16 @@ class RouteStepper;
 class QAbstractButton;
 class QComboBox;
 class QLabel;
+class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QSpinBox;
 
-// Practice: one question at a time about the network, answered with the
-// form, the buttons or a click on a terminal in the view, and checked at
-// once. A first wrong answer gets a hint; a second gets the route's words,
-// and the route is marked and drawn to its end. After ten questions, a
-// summary of what was missed.
+// Practice: shows a round (PracticeRound) one question at a time, answered
+// with the form (Enter checks), the buttons or a click on a terminal in the
+// view. A first wrong answer gets a hint; a second gets the route's words,
+// and the route is marked and drawn to its end. After ten questions, or
+// Stop, the summary, which may carry the student's name and be saved.
 class PracticePanel : public QWidget
 {
     Q_OBJECT
@@ -31,39 +31,46 @@ public:
 
     // A new round of questions from this seed and level.
     void start(quint64 seed, ts::PracticeLevel level);
-    const ts::Question &question() const { return current; }
+    const ts::Question &question() const { return round.current(); }
+    const ts::PracticeRound &practiceRound() const { return round; }
     void answer(const ts::Answer &given);
+    // The summary as text, one line each, for the clipboard or a file.
+    QString summaryText() const;
+
+signals:
+    // A question was asked or settled, or the round ended: whether one is
+    // open now, so that nothing else on screen gives its answer away.
+    void questionOpenChanged(bool open);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    struct Asked
-    {
-        ts::Question question;
-        bool right = false;
-    };
     void ask();
-    void showQuestion();
+    void checkForm();
+    void showState();
     void showRoute(const ts::Question &q, bool ask);
     void say(QLabel *label, const QString &text);
     void showSummary();
-    QPushButton *button(const char *name, const QString &text);
+    void saveSummary();
+    QPushButton *button(const char *name, const QString &text, QWidget *parent);
 
     NetworkDocument *document;
     GLBox *view;
     RouteStepper *stepper;
-    ts::PracticeGenerator generator{0, ts::PracticeLevel::Small};
-    ts::Question current;
-    int wrongTries = 0;
-    bool settled = true; // the current question is answered (right or shown)
-    std::vector<Asked> asked;
+    ts::PracticeRound round;
+    bool wasOpen = false;
 
     QSpinBox *seed;
     QComboBox *level;
+    QWidget *asking, *summing;
     QLabel *questionLabel, *feedback, *score;
     QSpinBox *answerI, *answerJ, *answerK;
     std::array<QLabel *, 3> answerLabels{};
     std::array<QSpinBox *, 3> boxes() const { return {answerI, answerJ, answerK}; }
-    QPushButton *check, *dies, *next;
+    QPushButton *check, *dies, *next, *stop;
     QPushButton *familyButtons[4]; // IK, JI, KJ, none
+    QLabel *roundOver;
+    QLineEdit *student;
     QListWidget *summary;
-    QPushButton *copy;
 };

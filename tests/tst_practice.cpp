@@ -1,7 +1,9 @@
 // Practice without a display: the same seed gives the same questions (a
 // golden list checked by hand), every question's answer agrees with the
-// closed form, and the checker takes exactly the right answers.
+// closed form, the checker takes exactly the right answers, and a round
+// counts only right first tries.
 #include "core/practice.h"
+#include "core/practiceround.h"
 
 #include <QtTest>
 
@@ -71,6 +73,20 @@ Answer parse(const QString &text)
         a.kind = Answer::None;
     return a; // "dies"
 }
+
+// Some answer the closed form says is wrong.
+Answer wrongAnswer(const Question &q)
+{
+    const Answer right = rightAnswer(q);
+    for (const Answer &a : {Answer{Answer::Terminal, 0, 0}, Answer{Answer::Terminal, 1, 0}, Answer{},
+                            Answer{Answer::Level, 0, 0, 1}, Answer{Answer::None},
+                            Answer{Answer::Family, 0, 0, 0, PlaneFamily::KJ},
+                            Answer{Answer::Family, 0, 0, 0, PlaneFamily::IK},
+                            Answer{Answer::Offsets, 0, 0, 0, PlaneFamily::IK, {q.size, q.size, q.size}}})
+        if (a.kind == right.kind && !isRight(q, a))
+            return a;
+    return Answer{Answer::Offsets, 0, 0, 0, PlaneFamily::IK, {q.size, q.size, q.size}}; // never of the right kind
+}
 } // namespace
 
 class TestPractice : public QObject
@@ -78,6 +94,66 @@ class TestPractice : public QObject
     Q_OBJECT
 
 private slots:
+    // A round from scripted tries at its questions: "r" right, "w" wrong,
+    // "n" the next question, "s" stop. Only a right first try scores; a
+    // settled question takes no more answers; Stop ends the round at once,
+    // an open question counted as missed.
+    void aRoundCountsFirstTries_data()
+    {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("outcomes"); // one letter per answer: R, 2 (right on the second try), H, S, I
+        QTest::addColumn<int>("right");
+        QTest::addColumn<int>("done");
+        QTest::newRow("right first") << "r" << "R" << 1 << 1;
+        QTest::newRow("right second") << "wr" << "H2" << 0 << 1;
+        QTest::newRow("shown") << "ww" << "HS" << 0 << 1;
+        QTest::newRow("no answer once settled") << "rrw" << "RII" << 1 << 1;
+        QTest::newRow("two questions") << "rnwr" << "RH2" << 1 << 2;
+        QTest::newRow("stopped while open") << "rnws" << "RH" << 1 << 2;
+        QTest::newRow("no answer after stop") << "srw" << "II" << 0 << 1;
+        QTest::newRow("the whole round") << "rnrnrnrnrnrnrnrnrnrn" << "RRRRRRRRRR" << 10 << 10;
+    }
+
+    void aRoundCountsFirstTries()
+    {
+        QFETCH(QString, script);
+        QFETCH(QString, outcomes);
+        QFETCH(int, right);
+        QFETCH(int, done);
+        PracticeRound round(2718, PracticeLevel::Medium);
+        QVERIFY(!round.started() && !round.isOpen());
+        round.next();
+        QString got;
+        for (const QChar step : script) {
+            if (step == QLatin1Char('n')) {
+                round.next();
+                continue;
+            }
+            if (step == QLatin1Char('s')) {
+                round.stop();
+                QVERIFY(round.isOver() && !round.isOpen() && !round.hasNext());
+                continue;
+            }
+            const Question &q = round.current();
+            const auto outcome = round.answer(step == QLatin1Char('r') ? rightAnswer(q) : wrongAnswer(q));
+            got += QLatin1Char("R2HSI"[static_cast<int>(outcome)]);
+        }
+        QCOMPARE(got, outcomes);
+        QCOMPARE(round.right(), right);
+        QCOMPARE(round.done(), done);
+        int counted = 0;
+        for (const auto &kind : round.byKind())
+            counted += kind[0] + kind[1];
+        QCOMPARE(counted, round.number());
+        round.next(); // past the last question, or after a stop: the round is over
+        if (round.number() == kQuestionsPerRound || script.contains(QLatin1Char('s')))
+            QVERIFY(round.isOver());
+        // The seed named is the seed used, also for one beyond what the
+        // dock's box holds, and it makes the same questions.
+        const PracticeRound wide(kMaxPracticeSeed + 1 + 2718, PracticeLevel::Medium);
+        QCOMPARE(wide.seed(), std::uint64_t(2718));
+    }
+
     // The first ten questions of two sets, each answer worked out by hand
     // from the rules: "T i j" a terminal, "K k" a level, "F f" a family
     // (0 IK, 1 JI, 2 KJ), "none" it arrives, "dies" it dies or none arrives.

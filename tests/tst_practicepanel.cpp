@@ -1,0 +1,108 @@
+// The practice dock on the real window, as a student uses it: Enter checks,
+// a right second try is said to count as missed, the answer is spoken and
+// the focus moves on, Stop leaves only the summary, and the summary carries
+// the student's name to the clipboard and to a file.
+#include "app/globjectwindow.h"
+#include "app/practicepanel.h"
+#include "core/networkdocument.h"
+#include "support/viewdriver.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTimer>
+
+using namespace ts;
+
+
+class TestPracticePanel : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<GLObjectWindow> window;
+
+    template <typename T>
+    T *find(const char *name) { return window->findChild<T *>(QLatin1String(name)); }
+    QString feedback() { return find<QLabel>("feedback")->text(); }
+
+    void typeAndEnter(const char *box, int value)
+    {
+        auto *spin = find<QSpinBox>(box);
+        spin->setFocus();
+        spin->selectAll();
+        QTest::keyClicks(spin, QString::number(value));
+        QTest::keyClick(spin, Qt::Key_Return);
+    }
+
+private slots:
+    void init()
+    {
+        window = std::make_unique<GLObjectWindow>();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    }
+    void cleanup() { window.reset(); }
+
+    void aRoundAsAStudentMeetsIt()
+    {
+        window->startPractice(2718, PracticeLevel::Medium);
+        // Turned, so that a route drawn later is seen in depth.
+        QVERIFY(window->document()->viewPoint() == (ViewPoint{30.0f, 330.0f, 1.0}));
+
+        // "Which terminal arrives at (1, 3)?": (5, 2) does. Enter checks.
+        typeAndEnter("answer_i", 0);
+        QVERIFY2(feedback().startsWith(QStringLiteral("Not quite: try once more. ")), qPrintable(feedback()));
+        find<QSpinBox>("answer_i")->setValue(5);
+        typeAndEnter("answer_j", 2);
+        QVERIFY2(feedback().startsWith(QStringLiteral("Right, on the second try: counted as missed. ")),
+                 qPrintable(feedback()));
+        QCOMPARE(find<QLabel>("score")->text(), QStringLiteral("0 of 1 right"));
+        // Named for a screen reader, and the focus on the way on, which says it again.
+        QCOMPARE(find<QLabel>("feedback")->accessibleName(), feedback());
+        auto *next = find<QPushButton>("practice_next");
+        QTRY_COMPARE(QApplication::focusWidget(), next);
+        QCOMPARE(next->accessibleDescription(), feedback());
+
+        // Stop: the question, its counters and its buttons go; the summary stays.
+        next->click();
+        find<QPushButton>("practice_stop")->click();
+        for (const char *gone : {"question", "score", "feedback"})
+            QVERIFY2(!find<QLabel>(gone)->isVisible(), gone);
+        for (const char *gone : {"practice_next", "practice_stop", "answer_check"})
+            QVERIFY2(!find<QPushButton>(gone)->isVisible(), gone);
+        QCOMPARE(find<QLabel>("round_over")->text(), QStringLiteral("The round is over: 0 of 2 right."));
+        auto *summary = find<QListWidget>("practice_summary");
+        QVERIFY(summary->isVisible());
+        QCOMPARE(summary->item(0)->text(), QStringLiteral("Seed 2718, medium: 0 of 2 right"));
+
+        // Handed in with a name: copied, and saved as a text file.
+        find<QLineEdit>("student_name")->setText(QStringLiteral(" Ada Lovelace "));
+        find<QPushButton>("copy_summary")->click();
+        const QString copied = QGuiApplication::clipboard()->text();
+        QVERIFY2(copied.startsWith(QStringLiteral("Student: Ada Lovelace\nSeed 2718, medium: 0 of 2 right\n")),
+                 qPrintable(copied));
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("ada.txt"));
+        QTimer::singleShot(0, this, [path] {
+            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            dialog->selectFile(path);
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+        find<QPushButton>("save_summary")->click();
+        QFile saved(path);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromUtf8(saved.readAll()), copied);
+    }
+};
+
+QTEST_MAIN(TestPracticePanel)
+#include "tst_practicepanel.moc"
