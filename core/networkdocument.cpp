@@ -110,8 +110,7 @@ public:
         const auto *next = static_cast<const NetworkEdit *>(command);
         if (next->era != era)
             return false;
-        const bool sameSpin = kind != MarksEdit && next->kind == kind;
-        if (!sameSpin && !(kind == SizeEdit && next->isClampTo(sizes[After])))
+        if (kind == MarksEdit || next->kind != kind)
             return false;
         sizes[After] = next->sizes[After];
         offsets[After] = next->offsets[After];
@@ -138,17 +137,6 @@ private:
             net.setOffset(family, offsets[to][static_cast<std::size_t>(index(family))]);
         net.restoreMarks(marks);
         return net;
-    }
-
-    // An offset brought from outside -n..n to the nearer bound: what the
-    // panel does to the offsets when the size shrinks, part of that change.
-    bool isClampTo(int n) const
-    {
-        if (kind < OffsetEdit)
-            return false;
-        const auto f = static_cast<std::size_t>(kind - OffsetEdit);
-        const int was = offsets[Before][f];
-        return (was < -n || was > n) && offsets[After][f] == std::clamp(was, -n, n);
     }
 
     NetworkDocument *document;
@@ -272,6 +260,10 @@ void NetworkDocument::setSize(int n)
                                     .arg(kMaxNetworkSize);
         return;
     }
+    // Offsets live within -N..N: a smaller size pulls them in, in the same
+    // edit, so that one undo brings back the size, the offsets and the marks.
+    for (const PlaneFamily family : kAllPlaneFamilies)
+        next.setOffset(family, std::clamp(next.offset(family), -n, n));
     edit(next, tr("Change Size"), SizeEdit);
 }
 

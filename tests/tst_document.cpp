@@ -124,8 +124,11 @@ private slots:
 
         run(doc, QStringLiteral("N 8; c3 6; m 7 7 1"));
         heard.clear();
+        // A smaller size pulls the offset in within the same edit; the
+        // panel's clamp that follows changes nothing.
         run(doc, QStringLiteral("N 3; c3 3"));
-        QCOMPARE(heard, (QStringList{"size 3", "marks", "network", "offset 2 3", "network"}));
+        QCOMPARE(heard, (QStringList{"size 3", "offset 2 3", "marks", "network"}));
+        QCOMPARE(doc.undoStack()->count(), 4);
         heard.clear();
         run(doc, QStringLiteral("u"));
         QCOMPARE(heard, (QStringList{"size 8", "offset 2 6", "marks", "network"}));
