@@ -2,6 +2,8 @@
 // technology is told, on the real window.
 #include "app/globjectwindow.h"
 #include "app/practicepanel.h"
+#include "core/lesson.h"
+#include "core/networkdocument.h"
 #include "core/routetext.h"
 #include "support/viewdriver.h"
 
@@ -10,6 +12,7 @@
 #include <QDockWidget>
 #include <QHelpEvent>
 #include <QAbstractItemModel>
+#include <QAbstractItemModelTester>
 #include <QLabel>
 #include <QListView>
 #include <QListWidget>
@@ -62,6 +65,25 @@ class TestRoutesPanel : public QObject
         for (int t = 0; t < 120 && QApplication::focusWidget() != target; ++t)
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         return QApplication::focusWidget() == target;
+    }
+
+    // Reads an interface as a screen reader does: its texts, its children
+    // and, for a table, every cell by row and column.
+    static int readAloud(QAccessibleInterface *a, int depth = 0)
+    {
+        if (!a || !a->isValid())
+            return 0;
+        int read = a->text(QAccessible::Name).size() + a->text(QAccessible::Description).size();
+        if (QAccessibleTableInterface *table = a->tableInterface()) {
+            for (int r = 0; r < table->rowCount(); ++r)
+                for (int c = 0; c < table->columnCount(); ++c)
+                    if (QAccessibleInterface *cell = table->cellAt(r, c))
+                        read += cell->text(QAccessible::Name).size();
+        }
+        if (depth < 2)
+            for (int c = 0; c < a->childCount(); ++c)
+                read += readAloud(a->child(c), depth + 1);
+        return read;
     }
 
     void markWithForm(int i, int j, int k, const char *button)
@@ -373,6 +395,115 @@ private slots:
         QCOMPARE(sw, QStringLiteral("switch (7, 0, 7): on i = k + c1"));
         // Hovering, over boxes and empty space alike, changed no mark.
         QVERIFY(view->network().marks() == before);
+    }
+
+    // Every item model of the window keeps Qt's rules through each kind of
+    // change of the network and back: the model tester checks every signal
+    // against the counts and data before and after it.
+    void modelsKeepQtsRules_data()
+    {
+        QTest::addColumn<QByteArray>("edit");
+        for (const char *edit : {"grow", "shrink", "offset", "mark", "open", "new"})
+            QTest::newRow(edit) << QByteArray(edit);
+    }
+
+    void modelsKeepQtsRules()
+    {
+        QFETCH(QByteArray, edit);
+        NetworkDocument *doc = window->document();
+        window->startPractice(2718, PracticeLevel::Small); // its summary list too
+        doc->setSize(4);
+        for (int i = 0; i < 4; ++i)
+            doc->toggleTerminal(i, 3 - i, i % 2 ? GreenBit : RedBit);
+        doc->toggleSwitch(3, 1, 2, BlueBit);
+        std::vector<std::unique_ptr<QAbstractItemModelTester>> testers;
+        for (QAbstractItemModel *model : window->findChildren<QAbstractItemModel *>())
+            testers.push_back(std::make_unique<QAbstractItemModelTester>(
+                model, QAbstractItemModelTester::FailureReportingMode::QtTest));
+        QVERIFY(testers.size() >= 3); // the two lists of the panel and the map
+
+        if (edit == "grow") {
+            doc->setSize(15);
+        } else if (edit == "shrink") {
+            doc->setSize(2);
+            doc->setSize(1);
+        } else if (edit == "offset") {
+            doc->setOffset(PlaneFamily::JI, 2);
+            doc->setOffset(PlaneFamily::IK, -1);
+        } else if (edit == "mark") {
+            doc->toggleTerminal(2, 2, BlueBit);
+            doc->toggleTerminal(0, 3, RedBit);
+            doc->toggleSwitch(3, 1, 2, BlueBit);
+            doc->clearMarks();
+        } else if (edit == "open") {
+            Lesson lesson;
+            QVERIFY(lesson.network.setSize(9));
+            lesson.network.setOffset(PlaneFamily::KJ, 3);
+            lesson.network.toggleTerminal(8, 7, RedBit);
+            doc->open(lesson);
+        } else {
+            window->findChild<QAction *>(QStringLiteral("new_lesson"))->trigger();
+        }
+        while (doc->undoStack()->canUndo()) // and back, edit by edit
+            doc->undoStack()->undo();
+        QCoreApplication::processEvents();
+    }
+
+    // A screen reader walking the window while N changes, from the size box
+    // and from a practice question, with the map shown and not. While a
+    // reader is active, Qt's views tell their accessible tables of each row
+    // and column change, and the reader asks for the cells at once; without
+    // an accessibility bus the test tells the map's table itself.
+    void aScreenReaderFollowsTheSize()
+    {
+        auto *map = find<QTableView>("map");
+        QAccessibleInterface *table = QAccessible::queryAccessibleInterface(map);
+        QVERIFY(table && table->tableInterface());
+        using Change = QAccessibleTableModelChangeEvent;
+        auto tell = [map, table](Change::ModelChangeType type, int first, int last) {
+            Change change(map, type);
+            if (type == Change::RowsInserted || type == Change::RowsRemoved) {
+                change.setFirstRow(first);
+                change.setLastRow(last);
+            } else {
+                change.setFirstColumn(first);
+                change.setLastColumn(last);
+            }
+            table->tableInterface()->modelChange(&change);
+            readAloud(table);
+        };
+        if (!QAccessible::isActive()) {
+            const QAbstractItemModel *model = map->model();
+            auto follow = [model, map, tell](auto signal, Change::ModelChangeType type) {
+                connect(model, signal, map,
+                        [tell, type](const QModelIndex &, int first, int last) { tell(type, first, last); });
+            };
+            follow(&QAbstractItemModel::rowsInserted, Change::RowsInserted);
+            follow(&QAbstractItemModel::rowsRemoved, Change::RowsRemoved);
+            follow(&QAbstractItemModel::columnsInserted, Change::ColumnsInserted);
+            follow(&QAbstractItemModel::columnsRemoved, Change::ColumnsRemoved);
+        }
+        auto readWindow = [this] {
+            for (QWidget *w : window->findChildren<QWidget *>())
+                readAloud(QAccessible::queryAccessibleInterface(w));
+        };
+        clickTerminalFromAbove(*view, 1, 1, Qt::LeftButton);
+        for (int tab : {0, 1}) {
+            find<QTabWidget>("routes_tabs")->setCurrentIndex(tab);
+            for (int n : {15, 1, 4, 15, 3}) {
+                find<QSpinBox>("grid")->setValue(n);
+                QCoreApplication::processEvents();
+                readWindow();
+                QCOMPARE(table->tableInterface()->rowCount(), n);
+                QCOMPARE(table->tableInterface()->columnCount(), n);
+                QCOMPARE(table->tableInterface()->cellAt(n - 1, n - 1)->text(QAccessible::Name),
+                         map->model()->index(n - 1, n - 1).data(Qt::AccessibleTextRole).toString());
+            }
+        }
+        window->startPractice(2718, PracticeLevel::Large); // a question sets its own N
+        readWindow();
+        const int n = view->network().size();
+        QCOMPARE(table->tableInterface()->rowCount(), n);
     }
 
     void assistiveTechnologyIsTold()
