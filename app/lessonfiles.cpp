@@ -1,5 +1,6 @@
 #include "app/lessonfiles.h"
 
+#include "app/notesview.h"
 #include "core/networkdocument.h"
 
 #include <QAction>
@@ -132,7 +133,7 @@ bool LessonFiles::maybeSave()
 {
     if (!active || !document->isModified())
         return true;
-    const QString name = document->title().isEmpty() ? QFileInfo(path).fileName() : document->title();
+    const QString name = document->title().isEmpty() ? QFileInfo(path).fileName() : shownTitle(document->title());
     const auto answer = QMessageBox::warning(window, tr("Unsaved Changes"),
                                              tr("The lesson \"%1\" has changes that are not saved.\n"
                                                 "Save them first?")
@@ -159,7 +160,7 @@ void LessonFiles::showCaption()
         window->setWindowModified(false);
         return;
     }
-    const QString name = document->title().isEmpty() ? QFileInfo(path).fileName() : document->title();
+    const QString name = document->title().isEmpty() ? QFileInfo(path).fileName() : shownTitle(document->title());
     window->setWindowTitle(name + QStringLiteral("[*]"));
     window->setWindowModified(document->isModified());
 }

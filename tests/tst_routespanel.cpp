@@ -1,6 +1,8 @@
 // The routes panel, the mark form, the view's tooltips and what assistive
 // technology is told, on the real window.
 #include "app/globjectwindow.h"
+#include "app/lessonfiles.h"
+#include "app/notesview.h"
 #include "app/practicepanel.h"
 #include "core/lesson.h"
 #include "core/networkdocument.h"
@@ -9,21 +11,37 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QFileInfo>
 #include <QDockWidget>
 #include <QHelpEvent>
 #include <QAbstractItemModel>
 #include <QAbstractItemModelTester>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTemporaryDir>
+#include <QTextBlock>
 #include <QUndoStack>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTimer>
 #include <QToolTip>
 
 using namespace ts;
+
+// A lesson of 1 MiB opened and showed in up to 0.3 s here (Release) and
+// 0.6 s under the sanitizers, over two minutes before its notes came in pieces.
+// The notes dialog edits a paragraph as one block, laid out whole: up to
+// 1.3 s and 2.5 s, where a word of a million characters took 47 s.
+constexpr qint64 kLargeLessonMs = 3000;
+constexpr qint64 kNotesDialogMs = 10000;
 
 class TestRoutesPanel : public QObject
 {
@@ -504,6 +522,78 @@ private slots:
         readWindow();
         const int n = view->network().size();
         QCOMPARE(table->tableInterface()->rowCount(), n);
+    }
+
+    // The largest lessons the format takes open at once at N = 15, and their
+    // notes stay whole, read-only and selectable: notes of one word of a
+    // million characters (a word-wrapped block of it took minutes), of short
+    // words, of letters beyond 16 bits, and a title as long.
+    void aLargeLessonOpensAtOnce_data()
+    {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("notes");
+        const int million = 1000000;
+        QTest::newRow("one word") << QString() << QString(million, QLatin1Char('x'));
+        QTest::newRow("short words") << QString() << QStringLiteral("word ").repeated(million / 5);
+        // One word of letters of two code units each, after one of one: a
+        // piece cut by code units would split one.
+        QTest::newRow("letters beyond 16 bits")
+            << QString() << QStringLiteral("x") + QStringLiteral("\U0001D400").repeated(million / 4 - 1);
+        QTest::newRow("a long title") << QString(million, QLatin1Char('t')) << QStringLiteral("Notes.");
+    }
+
+    void aLargeLessonOpensAtOnce()
+    {
+        QFETCH(QString, title);
+        QFETCH(QString, notes);
+        Lesson lesson;
+        lesson.title = title;
+        lesson.notes = notes;
+        QVERIFY(lesson.network.setSize(15));
+        for (int i = 0; i < 15; ++i)
+            lesson.network.toggleTerminal(i, 14 - i, RedBit);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("large.tslesson"));
+        QString error;
+        QVERIFY2(writeLessonFile(path, lesson, &error), qPrintable(error));
+        QVERIFY(QFileInfo(path).size() > kMaxLessonBytes * 9 / 10 && QFileInfo(path).size() <= kMaxLessonBytes);
+
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY2(window->lessonFiles()->open(path, &error), qPrintable(error));
+        QCoreApplication::processEvents(); // and shown
+        const qint64 took = clock.elapsed();
+        qInfo("opened and shown in %lld ms", took);
+        QVERIFY2(took < kLargeLessonMs, qPrintable(QStringLiteral("%1 ms").arg(took)));
+
+        auto *shown = find<QPlainTextEdit>("lesson_notes");
+        QVERIFY(shown->isReadOnly());
+        QVERIFY(shown->textInteractionFlags().testFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard));
+        shown->selectAll();
+        shown->copy();
+        QVERIFY(QGuiApplication::clipboard()->text() == notes); // whole, and nothing added
+        for (QTextBlock block = shown->document()->begin(); block.isValid(); block = block.next())
+            QVERIFY(block.text().isEmpty() || !block.text().front().isLowSurrogate()); // no character cut in two
+        shown->moveCursor(QTextCursor::End);
+        QCoreApplication::processEvents();
+        QVERIFY(shown->viewport()->rect().contains(shown->cursorRect().center())); // scrolled to the end
+        // A title is shown whole or cut with an ellipsis, above the notes and in the caption.
+        const QString heading = find<QLabel>("lesson_title")->text();
+        QVERIFY(heading.size() <= kShownTitleLength + 1 && window->windowTitle().size() <= kShownTitleLength + 4);
+        QVERIFY(heading == title || (heading.endsWith(QChar(0x2026)) && title.startsWith(heading.chopped(1))));
+
+        // The notes dialog opens at once too, with both whole.
+        bool whole = false;
+        QTimer::singleShot(0, window.get(), [&] {
+            whole = find<QPlainTextEdit>("lesson_notes_text")->toPlainText() == notes &&
+                    find<QLineEdit>("lesson_title_edit")->text() == title;
+            find<QDialog>("lesson_notes_dialog")->reject();
+        });
+        clock.restart();
+        window->findChild<QAction *>(QStringLiteral("lesson_notes_edit"))->trigger();
+        qInfo("the notes dialog in %lld ms", clock.elapsed());
+        QVERIFY2(clock.elapsed() < kNotesDialogMs, qPrintable(QStringLiteral("%1 ms").arg(clock.elapsed())));
+        QVERIFY(whole);
     }
 
     void assistiveTechnologyIsTold()
