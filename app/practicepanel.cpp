@@ -118,6 +118,7 @@ PracticePanel::PracticePanel(NetworkDocument *document, GLBox *view, RouteSteppe
     feedback = new QLabel(this);
     feedback->setObjectName(QStringLiteral("feedback"));
     feedback->setWordWrap(true);
+    feedback->setTextInteractionFlags(Qt::TextSelectableByMouse); // a route's words, to copy into notes
     layout->addWidget(feedback);
     auto *row = new QHBoxLayout;
     score = new QLabel(this);

@@ -212,6 +212,7 @@ QWidget *RoutesPanel::buildStepControls()
     stepText = new QLabel(box);
     stepText->setObjectName(QStringLiteral("step_text"));
     stepText->setWordWrap(true);
+    stepText->setTextInteractionFlags(Qt::TextSelectableByMouse);
     grid->addWidget(stepText, 1, 0, 1, column + 1);
 
     connect(stepper, &RouteStepper::changed, this, &RoutesPanel::showStepping);

@@ -596,6 +596,67 @@ private slots:
         QVERIFY(whole);
     }
 
+    // Ctrl+C copies what is selected where the keyboard focus is, as in any
+    // program, and the picture while the view has it; the menu item copies
+    // the picture from anywhere.
+    void ctrlCCopiesWhereTheFocusIs_data()
+    {
+        QTest::addColumn<QByteArray>("focus");
+        QTest::addColumn<int>("selected"); // characters from the start; -1: none
+        QTest::addColumn<bool>("menu");
+        QTest::addColumn<QString>("copied"); // how the text starts; empty: a picture
+        QTest::newRow("notes") << QByteArray("lesson_notes") << 6 << false << QStringLiteral("Ctrl+C");
+        QTest::newRow("the current route") << QByteArray("route_list") << -1 << false
+                                           << QStringLiteral("red: terminal (1, 3): ");
+        QTest::newRow("a step's words") << QByteArray("step_text") << 6 << false << QStringLiteral("step 1");
+        QTest::newRow("practice feedback") << QByteArray("feedback") << 9 << false << QStringLiteral("Not quite");
+        QTest::newRow("the view") << QByteArray("glbox") << -1 << false << QString();
+        QTest::newRow("the menu item from the notes") << QByteArray("lesson_notes") << 6 << true << QString();
+    }
+
+    void ctrlCCopiesWhereTheFocusIs()
+    {
+        QFETCH(QByteArray, focus);
+        QFETCH(int, selected);
+        QFETCH(bool, menu);
+        QFETCH(QString, copied);
+        window->startPractice(2718, PracticeLevel::Medium);
+        find<QAbstractButton>("answer_check")->click(); // a wrong answer to the first question
+        window->document()->setLessonText(QStringLiteral("Copying"), QStringLiteral("Ctrl+C copies this."));
+        window->document()->toggleTerminal(1, 3, RedBit);
+        auto *routes = find<QListView>("route_list");
+        routes->setCurrentIndex(routes->model()->index(0, 0));
+        find<QAbstractButton>("step_next")->click();
+        find<QDockWidget>(focus == "feedback" ? "practice" : "routes")->raise();
+
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QWidget *target = find<QWidget>(focus.constData());
+        target->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), target);
+        if (auto *notes = qobject_cast<QPlainTextEdit *>(target)) {
+            QTextCursor cursor(notes->document());
+            cursor.setPosition(selected, QTextCursor::KeepAnchor);
+            notes->setTextCursor(cursor);
+        } else if (auto *label = qobject_cast<QLabel *>(target)) {
+            label->setSelection(0, selected);
+        }
+        QGuiApplication::clipboard()->clear();
+        if (menu)
+            window->findChild<QAction *>(QStringLiteral("copy_image"))->trigger();
+        else
+            QTest::keySequence(target, QKeySequence::Copy);
+
+        const QClipboard *clipboard = QGuiApplication::clipboard();
+        if (copied.isEmpty()) {
+            QCOMPARE(clipboard->image().size(), view->size() * view->devicePixelRatio());
+        } else {
+            QVERIFY2(clipboard->text().startsWith(copied), qPrintable(clipboard->text()));
+            QVERIFY(selected < 0 || clipboard->text().size() == selected);
+        }
+        QCOMPARE(window->findChild<QAction *>(QStringLiteral("copy_image"))->shortcut(), QKeySequence(QKeySequence::Copy));
+    }
+
     void assistiveTechnologyIsTold()
     {
         QCOMPARE(window->accessibleName(), QStringLiteral("Transpose Switch"));
