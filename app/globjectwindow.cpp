@@ -180,6 +180,11 @@ void GLObjectWindow::buildAdditions(QMenuBar *bar, GLBox *view, QMenu *file)
     QAction *copy = edit->addAction(tr("&Copy Image"));
     copy->setObjectName(QStringLiteral("copy_image"));
     copy->setShortcut(QKeySequence::Copy);
+    // Ctrl+C copies the picture while the view has the keyboard focus, and
+    // elsewhere what is selected there, as in any program; the menu item
+    // copies the picture from anywhere.
+    copy->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    view->addAction(copy);
     connect(copy, &QAction::triggered, this,
             [view] { QGuiApplication::clipboard()->setImage(view->grabFramebuffer()); });
     bar->addMenu(edit);

@@ -1,5 +1,6 @@
 #include "app/lessonfiles.h"
 
+#include "app/notesview.h"
 #include "core/networkdocument.h"
 
 #include <QAction>
@@ -181,7 +182,7 @@ void LessonFiles::showCaption()
 QString LessonFiles::shownName() const
 {
     if (!document->title().isEmpty())
-        return document->title();
+        return shownTitle(document->title());
     return path.isEmpty() ? tr("Untitled") : QFileInfo(path).fileName();
 }
 

@@ -8,6 +8,22 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
+#include <algorithm>
+
+namespace {
+// Longer than any line of the editor: a word this long is broken anywhere.
+constexpr qsizetype kLongWord = 1000;
+
+bool hasLongWord(const QString &text)
+{
+    qsizetype run = 0;
+    return std::any_of(text.begin(), text.end(), [&run](QChar c) {
+        run = c.isSpace() ? 0 : run + 1;
+        return run > kLongWord;
+    });
+}
+} // namespace
+
 void editLessonNotes(NetworkDocument *document, QWidget *parent)
 {
     QDialog dialog(parent);
@@ -18,6 +34,10 @@ void editLessonNotes(NetworkDocument *document, QWidget *parent)
     title->setObjectName(QStringLiteral("lesson_title_edit"));
     auto *notes = new QPlainTextEdit(document->notes(), &dialog);
     notes->setObjectName(QStringLiteral("lesson_notes_text"));
+    // It would be broken anywhere in the end, but looking for a word's end
+    // first, line by line, took minutes for a word of a million characters.
+    if (hasLongWord(document->notes()))
+        notes->setWordWrapMode(QTextOption::WrapAnywhere);
     form->addRow(QDialog::tr("&Title:"), title);
     form->addRow(QDialog::tr("&Notes:"), notes);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);

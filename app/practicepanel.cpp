@@ -115,7 +115,7 @@ PracticePanel::PracticePanel(NetworkDocument *document, GLBox *view, RouteSteppe
     feedback = new QLabel(asking);
     feedback->setObjectName(QStringLiteral("feedback"));
     feedback->setWordWrap(true);
-    feedback->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    feedback->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard); // to copy into notes
     askingLayout->addWidget(feedback);
     auto *row = new QHBoxLayout;
     score = new QLabel(asking);

@@ -16,19 +16,20 @@ using namespace ts;
 RouteMapModel::RouteMapModel(NetworkDocument *document, QObject *parent)
     : QAbstractTableModel(parent)
     , document(document)
-    , shownSize(document->network().size())
+    , shownRows(document->network().size())
+    , shownColumns(shownRows)
 {
     connect(document, &NetworkDocument::networkChanged, this, &RouteMapModel::follow);
 }
 
 int RouteMapModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : shownSize;
+    return parent.isValid() ? 0 : shownRows;
 }
 
 int RouteMapModel::columnCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : shownSize;
+    return parent.isValid() ? 0 : shownColumns;
 }
 
 QVariant RouteMapModel::data(const QModelIndex &index, int role) const
@@ -63,20 +64,23 @@ QVariant RouteMapModel::headerData(int section, Qt::Orientation orientation, int
 
 void RouteMapModel::follow()
 {
-    // Rows and columns come and go with the size; every cell may change
-    // with the offsets or the marks.
+    // Rows and columns come and go with the size, one change at a time: a
+    // screen reader reads the table between the two, so each must leave it
+    // whole. Every cell may change with the offsets or the marks.
     const int n = document->network().size();
-    if (n > shownSize) {
-        beginInsertRows({}, shownSize, n - 1);
-        beginInsertColumns({}, shownSize, n - 1);
-        shownSize = n;
-        endInsertColumns();
+    if (n > shownRows) {
+        beginInsertRows({}, shownRows, n - 1);
+        shownRows = n;
         endInsertRows();
-    } else if (n < shownSize) {
-        beginRemoveRows({}, n, shownSize - 1);
-        beginRemoveColumns({}, n, shownSize - 1);
-        shownSize = n;
+        beginInsertColumns({}, shownColumns, n - 1);
+        shownColumns = n;
+        endInsertColumns();
+    } else if (n < shownRows) {
+        beginRemoveColumns({}, n, shownColumns - 1);
+        shownColumns = n;
         endRemoveColumns();
+        beginRemoveRows({}, n, shownRows - 1);
+        shownRows = n;
         endRemoveRows();
     }
     emit dataChanged(index(0, 0), index(n - 1, n - 1));

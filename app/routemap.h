@@ -27,7 +27,8 @@ private:
     void follow();
 
     NetworkDocument *document;
-    int shownSize;
+    int shownRows;
+    int shownColumns;
 };
 
 // The "Map" tab: the rule in one line above the map. A click on a cell, or

@@ -2,6 +2,7 @@
 
 #include "app/marklistmodel.h"
 #include "app/formwidgets.h"
+#include "app/notesview.h"
 #include "app/routestepper.h"
 #include "core/networkdocument.h"
 #include "core/routetext.h"
@@ -13,7 +14,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QListView>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSlider>
 #include <QToolButton>
@@ -92,10 +92,9 @@ RoutesPanel::RoutesPanel(NetworkDocument *document, RouteStepper *stepper, QActi
     // The lesson's title and notes, the lecturer's script beside the model.
     lessonTitle = headingLabel(this, "lesson_title");
     layout->addWidget(lessonTitle);
-    lessonNotes = new QPlainTextEdit(this);
+    lessonNotes = new NotesView(this);
     lessonNotes->setObjectName(QStringLiteral("lesson_notes"));
     lessonNotes->setAccessibleName(tr("Lesson notes"));
-    lessonNotes->setReadOnly(true);
     layout->addWidget(lessonNotes, 1);
     connect(document, &NetworkDocument::lessonTextChanged, this, &RoutesPanel::showLessonText);
     showLessonText();
@@ -213,6 +212,7 @@ QWidget *RoutesPanel::buildStepControls()
     stepText = new QLabel(box);
     stepText->setObjectName(QStringLiteral("step_text"));
     stepText->setWordWrap(true);
+    stepText->setTextInteractionFlags(Qt::TextSelectableByMouse);
     grid->addWidget(stepText, 1, 0, 1, column + 1);
 
     connect(stepper, &RouteStepper::changed, this, &RoutesPanel::showStepping);
@@ -257,9 +257,9 @@ void RoutesPanel::showStepping()
 
 void RoutesPanel::showLessonText()
 {
-    lessonTitle->setText(document->title());
+    lessonTitle->setText(shownTitle(document->title()));
     lessonTitle->setVisible(!document->title().isEmpty());
-    lessonNotes->setPlainText(document->notes());
+    lessonNotes->setNotes(document->notes());
     lessonNotes->setVisible(!document->notes().isEmpty());
 }
 

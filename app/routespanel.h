@@ -5,13 +5,13 @@
 #include <QWidget>
 
 class MarkListModel;
+class NotesView;
 class NetworkDocument;
 class RouteStepper;
 class QAction;
 class QLabel;
 class QListView;
 class QToolButton;
-class QPlainTextEdit;
 class QSpinBox;
 
 // The routes in words, beside the view: every marked terminal with its
@@ -50,7 +50,7 @@ private:
     QLabel *stepText = nullptr;
     QList<QAction *> keys;
     QLabel *lessonTitle;
-    QPlainTextEdit *lessonNotes;
+    NotesView *lessonNotes;
     QSpinBox *markI, *markJ, *markK;
     int describedSize = 0; // the wiring the route lines were worded for
     ts::Offsets describedOffsets{};

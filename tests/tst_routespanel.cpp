@@ -1,26 +1,45 @@
 // The routes panel, the mark form, the view's tooltips and what assistive
 // technology is told, on the real window.
 #include "app/globjectwindow.h"
+#include "app/lessonfiles.h"
+#include "app/notesview.h"
 #include "app/practicepanel.h"
+#include "core/lesson.h"
+#include "core/networkdocument.h"
 #include "core/routetext.h"
 #include "support/viewdriver.h"
 
 #include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QFileInfo>
 #include <QDockWidget>
 #include <QHelpEvent>
 #include <QAbstractItemModel>
+#include <QAbstractItemModelTester>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTemporaryDir>
+#include <QTextBlock>
 #include <QUndoStack>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTimer>
 #include <QToolTip>
 
 using namespace ts;
+
+// Measured for a lesson of 1 MiB: opened and shown in up to 0.3 s (0.6 s
+// under the sanitizers), 131 s before; the notes dialog in up to 1.3 s (2.5 s), 47 s before.
+constexpr qint64 kLargeLessonMs = 3000;
+constexpr qint64 kNotesDialogMs = 10000;
 
 class TestRoutesPanel : public QObject
 {
@@ -62,6 +81,22 @@ class TestRoutesPanel : public QObject
         for (int t = 0; t < 120 && QApplication::focusWidget() != target; ++t)
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         return QApplication::focusWidget() == target;
+    }
+
+    // Reads an interface as a screen reader does: its texts, every cell of a
+    // table, and its children's.
+    static void readAloud(QAccessibleInterface *a, int depth = 0)
+    {
+        if (!a || !a->isValid())
+            return;
+        a->text(QAccessible::Name);
+        a->text(QAccessible::Description);
+        if (QAccessibleTableInterface *table = a->tableInterface())
+            for (int cell = 0; cell < table->rowCount() * table->columnCount(); ++cell)
+                if (QAccessibleInterface *read = table->cellAt(cell / table->columnCount(), cell % table->columnCount()))
+                    read->text(QAccessible::Name);
+        for (int c = 0; depth < 2 && c < a->childCount(); ++c)
+            readAloud(a->child(c), depth + 1);
     }
 
     void markWithForm(int i, int j, int k, const char *button)
@@ -373,6 +408,172 @@ private slots:
         QCOMPARE(sw, QStringLiteral("switch (7, 0, 7): on i = k + c1"));
         // Hovering, over boxes and empty space alike, changed no mark.
         QVERIFY(view->network().marks() == before);
+    }
+
+    // A screen reader reads the window while the network changes every way
+    // it can, each item model under Qt's model tester. While a reader is
+    // active Qt's views tell their accessible tables of each row and column
+    // change; without an accessibility bus here, the test tells the map's.
+    void aScreenReaderFollowsEveryChange()
+    {
+        std::vector<std::unique_ptr<QAbstractItemModelTester>> testers;
+        for (QAbstractItemModel *model : window->findChildren<QAbstractItemModel *>())
+            testers.push_back(std::make_unique<QAbstractItemModelTester>(
+                model, QAbstractItemModelTester::FailureReportingMode::Fatal));
+        auto *map = find<QTableView>("map");
+        QAccessibleInterface *table = QAccessible::queryAccessibleInterface(map);
+        using Change = QAccessibleTableModelChangeEvent;
+        auto follow = [map, table](auto signal, Change::ModelChangeType type, bool rows) {
+            connect(map->model(), signal, map, [=](const QModelIndex &, int first, int last) {
+                Change change(map, type);
+                rows ? change.setFirstRow(first) : change.setFirstColumn(first);
+                rows ? change.setLastRow(last) : change.setLastColumn(last);
+                table->tableInterface()->modelChange(&change);
+                readAloud(table); // at once, as the bridge is told
+            });
+        };
+        if (!QAccessible::isActive()) {
+            follow(&QAbstractItemModel::rowsInserted, Change::RowsInserted, true);
+            follow(&QAbstractItemModel::rowsRemoved, Change::RowsRemoved, true);
+            follow(&QAbstractItemModel::columnsInserted, Change::ColumnsInserted, false);
+            follow(&QAbstractItemModel::columnsRemoved, Change::ColumnsRemoved, false);
+        }
+        NetworkDocument *doc = window->document();
+        auto size = [this](int n) { return [this, n] { find<QSpinBox>("grid")->setValue(n); }; };
+        Lesson lesson;
+        QVERIFY(lesson.network.setSize(9));
+        lesson.network.toggleTerminal(8, 7, RedBit);
+        const std::function<void()> changes[] = {
+            [doc] { doc->toggleTerminal(1, 3, RedBit); }, size(15), size(1), size(4),
+            [this] { find<QTabWidget>("routes_tabs")->setCurrentIndex(1); }, size(15), size(1), size(4),
+            [doc] { doc->setOffset(PlaneFamily::JI, 2); }, [doc] { doc->toggleSwitch(3, 1, 2, BlueBit); },
+            [doc] { while (doc->undoStack()->canUndo()) doc->undoStack()->undo(); },
+            [this] { window->startPractice(2718, PracticeLevel::Large); }, // a question's network
+            [doc, &lesson] { doc->open(lesson); },
+            [this] { find<QAction>("new_lesson")->trigger(); }};
+        for (const auto &change : changes) {
+            change();
+            QCoreApplication::processEvents();
+            for (QWidget *w : window->findChildren<QWidget *>())
+                readAloud(QAccessible::queryAccessibleInterface(w));
+            const int n = doc->network().size();
+            QCOMPARE(table->tableInterface()->rowCount(), n);
+            QCOMPARE(table->tableInterface()->cellAt(n - 1, n - 1)->text(QAccessible::Name),
+                     map->model()->index(n - 1, n - 1).data(Qt::AccessibleTextRole).toString());
+        }
+    }
+
+    // The largest lessons the format takes open at once at N = 15, their
+    // notes read-only, selectable and whole in the panel and in the notes
+    // dialog: one word of a million characters, short words, letters of two
+    // code units after one of one (pieces cut by code units split them), and
+    // a title as long.
+    void aLargeLessonOpensAtOnce_data()
+    {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("notes");
+        QTest::newRow("one word") << QString() << QString(1000000, QLatin1Char('x'));
+        QTest::newRow("short words") << QString() << QStringLiteral("word ").repeated(200000);
+        QTest::newRow("letters beyond 16 bits") << QString() << QStringLiteral("x\U0001D400").repeated(200000);
+        QTest::newRow("a long title") << QString(1000000, QLatin1Char('t')) << QStringLiteral("Notes.");
+    }
+
+    void aLargeLessonOpensAtOnce()
+    {
+        QFETCH(QString, title);
+        QFETCH(QString, notes);
+        Lesson lesson{title, notes, {}, {}, {}};
+        QVERIFY(lesson.network.setSize(15));
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("large.tslesson"));
+        QString error;
+        QVERIFY(writeLessonFile(path, lesson, &error) && QFileInfo(path).size() > 1000000);
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY2(window->lessonFiles()->open(path, &error), qPrintable(error)); // 1 MiB at most
+        QCoreApplication::processEvents(); // and shown
+        QVERIFY2(clock.elapsed() < kLargeLessonMs, qPrintable(QString::number(clock.elapsed())));
+
+        auto *shown = find<QPlainTextEdit>("lesson_notes");
+        QVERIFY(shown->isReadOnly() &&
+                shown->textInteractionFlags().testFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard));
+        shown->selectAll();
+        shown->copy();
+        QVERIFY(QGuiApplication::clipboard()->text() == notes);
+        for (QTextBlock block = shown->document()->begin(); block.isValid(); block = block.next())
+            QVERIFY(block.text().isEmpty() || !block.text().front().isLowSurrogate());
+        shown->moveCursor(QTextCursor::End);
+        QVERIFY(shown->viewport()->rect().contains(shown->cursorRect().center()));
+        const QString heading = find<QLabel>("lesson_title")->text(); // whole, or cut with an ellipsis
+        QVERIFY(heading == title || (heading.size() <= kShownTitleLength + 1 && heading.back() == QChar(0x2026) &&
+                                     title.startsWith(heading.chopped(1))));
+        QVERIFY(window->windowTitle().size() <= kShownTitleLength + 4); // and "[*]"
+
+        bool whole = false;
+        QTimer::singleShot(0, window.get(), [&] {
+            whole = find<QPlainTextEdit>("lesson_notes_text")->toPlainText() == notes &&
+                    find<QLineEdit>("lesson_title_edit")->text() == title;
+            find<QDialog>("lesson_notes_dialog")->reject();
+        });
+        clock.restart();
+        find<QAction>("lesson_notes_edit")->trigger();
+        QVERIFY2(clock.elapsed() < kNotesDialogMs, qPrintable(QString::number(clock.elapsed())));
+        QVERIFY(whole);
+    }
+
+    // Ctrl+C copies what is selected where the focus is, as in any program,
+    // and the picture while the view has it; the menu item, showing Ctrl+C,
+    // copies the picture from anywhere.
+    void ctrlCCopiesWhereTheFocusIs_data()
+    {
+        QTest::addColumn<QByteArray>("focus");
+        QTest::addColumn<int>("selected"); // from the start; -1: nothing
+        QTest::addColumn<bool>("menu");
+        QTest::addColumn<QString>("copied"); // the text's start; none: a picture
+        QTest::newRow("notes") << QByteArray("lesson_notes") << 6 << false << QStringLiteral("Ctrl+C");
+        QTest::newRow("a route") << QByteArray("route_list") << -1 << false << QStringLiteral("red: terminal (1, 3): ");
+        QTest::newRow("a step's words") << QByteArray("step_text") << 6 << false << QStringLiteral("step 1");
+        QTest::newRow("practice feedback") << QByteArray("feedback") << 9 << false << QStringLiteral("Not quite");
+        QTest::newRow("the view") << QByteArray("glbox") << -1 << false << QString();
+        QTest::newRow("the menu item from the notes") << QByteArray("lesson_notes") << 6 << true << QString();
+    }
+
+    void ctrlCCopiesWhereTheFocusIs()
+    {
+        QFETCH(QByteArray, focus);
+        QFETCH(int, selected);
+        QFETCH(QString, copied);
+        window->startPractice(2718, PracticeLevel::Medium);
+        find<QAbstractButton>("answer_check")->click(); // wrong
+        window->document()->setLessonText(QStringLiteral("Copying"), QStringLiteral("Ctrl+C copies this."));
+        window->document()->toggleTerminal(1, 3, RedBit);
+        auto *routes = find<QListView>("route_list");
+        routes->setCurrentIndex(routes->model()->index(0, 0));
+        find<QAbstractButton>("step_next")->click();
+        find<QDockWidget>(focus == "feedback" ? "practice" : "routes")->raise();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QWidget *target = find<QWidget>(focus.constData());
+        target->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), target);
+        if (auto *notes = qobject_cast<QPlainTextEdit *>(target)) {
+            QTextCursor cursor(notes->document());
+            cursor.setPosition(selected, QTextCursor::KeepAnchor);
+            notes->setTextCursor(cursor);
+        } else if (auto *label = qobject_cast<QLabel *>(target)) {
+            label->setSelection(0, selected);
+        }
+
+        QGuiApplication::clipboard()->clear();
+        QAction *copyImage = find<QAction>("copy_image");
+        QFETCH(bool, menu);
+        menu ? copyImage->trigger() : QTest::keySequence(target, QKeySequence::Copy);
+        const QString text = QGuiApplication::clipboard()->text();
+        if (copied.isEmpty())
+            QCOMPARE(QGuiApplication::clipboard()->image().size(), view->size() * view->devicePixelRatio());
+        else
+            QVERIFY2(text.startsWith(copied) && (selected < 0 || text.size() == selected), qPrintable(text));
+        QCOMPARE(copyImage->shortcut(), QKeySequence(QKeySequence::Copy));
     }
 
     void assistiveTechnologyIsTold()

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QPlainTextEdit>
+
+// The lesson's notes, read-only: they scroll, and what is selected can be
+// copied. A paragraph is one block of the document and a block is laid out
+// whole, every line of it, so a paragraph of a million characters took
+// minutes to show. A long paragraph is shown as pieces of at most
+// kPieceLength characters, each ending where a line may break; the pieces
+// join again in what is copied.
+class NotesView : public QPlainTextEdit
+{
+    Q_OBJECT
+
+public:
+    static constexpr int kPieceLength = 4096;
+
+    explicit NotesView(QWidget *parent);
+
+    void setNotes(const QString &notes);
+    // The selected part of the notes, as they were given.
+    QString selectedNotes() const;
+
+protected:
+    QMimeData *createMimeDataFromSelection() const override;
+};
+
+// A title as the window shows it: whole up to kShownTitleLength characters,
+// longer ones cut at a character's end with an ellipsis, so that a label
+// or a caption never lays out a book.
+constexpr int kShownTitleLength = 200;
+QString shownTitle(const QString &title);
