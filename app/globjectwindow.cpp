@@ -210,7 +210,8 @@ void GLObjectWindow::buildAdditions(QMenuBar *bar, GLBox *view, QMenu *file)
     auto *stepper = new RouteStepper(doc, view, this);
     auto *panel = new RoutesPanel(doc, stepper, focus, tabs);
     tabs->addTab(panel, tr("Routes"));
-    tabs->addTab(new RouteMapPage(doc, tabs), tr("Map"));
+    auto *mapPage = new RouteMapPage(doc, tabs);
+    tabs->addTab(mapPage, tr("Map"));
     dock->setWidget(tabs);
     addDockWidget(Qt::RightDockWidgetArea, dock);
     view->addActions(panel->stepActions());
@@ -228,6 +229,7 @@ void GLObjectWindow::buildAdditions(QMenuBar *bar, GLBox *view, QMenu *file)
     practiceDock = new QDockWidget(tr("Practice"), this);
     practiceDock->setObjectName(QStringLiteral("practice"));
     practice = new PracticePanel(doc, view, stepper, practiceDock);
+    connect(practice, &PracticePanel::questionOpenChanged, mapPage, &RouteMapPage::setHiddenForQuestion);
     practiceDock->setWidget(practice);
     addDockWidget(Qt::RightDockWidgetArea, practiceDock);
     // A tab beside the routes, so that a question and its feedback get the

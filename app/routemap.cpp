@@ -106,8 +106,22 @@ RouteMapPage::RouteMapPage(NetworkDocument *document, QWidget *parent)
     table->installEventFilter(this);
     connect(table, &QTableView::clicked, this, &RouteMapPage::mark);
     layout->addWidget(table, 1);
-    auto showRule = [this, document] { rule->setText(QString::fromStdString(mapRuleText(document->network()))); };
-    connect(document, &NetworkDocument::networkChanged, this, showRule);
+    connect(document, &NetworkDocument::networkChanged, this, &RouteMapPage::showRule);
+    showRule();
+}
+
+void RouteMapPage::showRule()
+{
+    rule->setText(hiddenForQuestion ? tr("hidden during the question")
+                                    : QString::fromStdString(mapRuleText(document->network())));
+}
+
+void RouteMapPage::setHiddenForQuestion(bool hidden)
+{
+    if (hidden == hiddenForQuestion)
+        return;
+    hiddenForQuestion = hidden;
+    table->setVisible(!hidden);
     showRule();
 }
 

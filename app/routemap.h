@@ -40,13 +40,19 @@ class RouteMapPage : public QWidget
 public:
     RouteMapPage(NetworkDocument *document, QWidget *parent);
 
+    // While a practice question is open the map would give its answer
+    // away: the rule and the cells give way to a line saying so.
+    void setHiddenForQuestion(bool hidden);
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void mark(const QModelIndex &cell);
+    void showRule();
 
     NetworkDocument *document;
+    bool hiddenForQuestion = false;
     QLabel *rule;
     QTableView *table;
 };

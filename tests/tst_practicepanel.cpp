@@ -1,4 +1,5 @@
-// The practice dock on the real window, as a student uses it: Enter checks,
+// The practice dock on the real window, as a student uses it: the map keeps
+// the answer hidden while a question is open, Enter checks,
 // a right second try is said to count as missed, the answer is spoken and
 // the focus moves on, Stop leaves only the summary, and the summary carries
 // the student's name to the clipboard and to a file.
@@ -15,6 +16,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -57,14 +59,23 @@ private slots:
         // Turned, so that a route drawn later is seen in depth.
         QVERIFY(window->document()->viewPoint() == (ViewPoint{30.0f, 330.0f, 1.0}));
 
+        // Nothing on screen gives the answer away while the question is open.
+        auto *rule = find<QLabel>("map_rule");
+        auto *map = find<QTableView>("map");
+        QCOMPARE(rule->text(), QStringLiteral("hidden during the question"));
+        QVERIFY(map->isHidden());
+
         // "Which terminal arrives at (1, 3)?": (5, 2) does. Enter checks.
         typeAndEnter("answer_i", 0);
+        QVERIFY(map->isHidden()); // a hint settles nothing
         QVERIFY2(feedback().startsWith(QStringLiteral("Not quite: try once more. ")), qPrintable(feedback()));
         find<QSpinBox>("answer_i")->setValue(5);
         typeAndEnter("answer_j", 2);
         QVERIFY2(feedback().startsWith(QStringLiteral("Right, on the second try: counted as missed. ")),
                  qPrintable(feedback()));
         QCOMPARE(find<QLabel>("score")->text(), QStringLiteral("0 of 1 right"));
+        QVERIFY(!map->isHidden());
+        QVERIFY(rule->text().contains(QStringLiteral("terminals arrive")));
         // Named for a screen reader, and the focus on the way on, which says it again.
         QCOMPARE(find<QLabel>("feedback")->accessibleName(), feedback());
         auto *next = find<QPushButton>("practice_next");
