@@ -14,9 +14,9 @@ void LineLayer::clear()
     primitives.clear();
 }
 
-void LineLayer::begin(LinePrimitive::Kind kind, float width)
+void LineLayer::begin(LinePrimitive::Kind kind, float width, bool oneColour)
 {
-    primitives.push_back({kind, width, static_cast<int>(vertices.size()), 0});
+    primitives.push_back({kind, width, static_cast<int>(vertices.size()), 0, oneColour});
 }
 
 void LineLayer::add(const Vec3 &at, const Colour &colour)
@@ -76,7 +76,7 @@ void describeWireOverlay(const SwitchNetwork &net, const DisplayOptions &options
             for (int j = 0; j < g.n; ++j)
                 addRoute(net, options.routeMode, i, j, palette::wireOverlay, palette::wireOverlay, 1.0f, layer);
     } else if (options.wiresMode == WiresAll) {
-        layer.begin(LinePrimitive::Lines, 1.0f);
+        layer.begin(LinePrimitive::Lines, 1.0f, true);
         for (int a = 0; a < g.n; ++a)
             for (int b = 0; b < g.n; ++b)
                 for (WireKind kind : {WireKind::Down, WireKind::Up, WireKind::AlongX, WireKind::AlongZ}) {

@@ -34,6 +34,9 @@ struct LinePrimitive
     enum Kind { Lines, LineStrip } kind;
     float width;      // pixels
     int first, count; // a range of the layer's vertices
+    // All in the first vertex's colour, given once rather than shaded from
+    // vertex to vertex: Mesa rounds the two differently.
+    bool oneColour;
 };
 
 // Dashes as GL's line stipple makes them: each bit of the pattern, lowest
@@ -55,7 +58,7 @@ struct LineLayer
 
     void clear();
     // Starts a primitive; add() appends its vertices.
-    void begin(LinePrimitive::Kind kind, float width);
+    void begin(LinePrimitive::Kind kind, float width, bool oneColour = false);
     void add(const Vec3 &at, const Colour &colour);
 };
 
