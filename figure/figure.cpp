@@ -40,20 +40,20 @@ QFont figureFont(double pixels)
     return font;
 }
 
-// The wire overlay's stipple as dash runs, in pixels, from its first bit.
-QList<qreal> stippleDashes()
+// A line stipple as dash runs, in pixels, from its first bit.
+QList<qreal> stippleDashes(const LineStipple &stipple)
 {
     QList<qreal> runs;
     bool on = true;
     qreal run = 0;
     for (int bit = 0; bit < 16; ++bit) {
-        const bool set = (kLineStipplePattern >> bit) & 1;
+        const bool set = (stipple.pattern >> bit) & 1;
         if (set != on) {
             runs.append(run);
             run = 0;
             on = set;
         }
-        run += kLineStippleFactor;
+        run += stipple.factor;
     }
     runs.append(run);
     if (runs.size() % 2 == 1)
@@ -111,8 +111,8 @@ Figure::Figure(const FigureContent &c, const FigureOptions &o, const QSizeF &s)
     cam.width = std::max(1, static_cast<int>(std::lround(modelRect.width())));
     cam.height = std::max(1, static_cast<int>(std::lround(modelRect.height())));
     mvp = cam.modelViewProjection();
-    const Vec3 eye = cam.eyeInModel();
-    figureScene = buildFigureScene(content.network, content.options, content.focusRoutes, eye, content.step);
+    describeScene(content.network, content.options, {content.focusRoutes, options.labels, content.step}, described);
+    figureScene = buildFigureScene(described, cam.eyeInModel());
     fitModel(kMarginShare * shortSide);
 }
 
@@ -173,9 +173,8 @@ void Figure::fitModel(double margin)
         extend(l.from);
         extend(l.to);
     }
-    if (options.labels)
-        for (const SceneLabel &label : sceneLabels(content.network.size()))
-            extend(label.where);
+    for (const SceneLabel &label : described.labels)
+        extend(label.where);
     const double spanX = high[0] - low[0], spanY = high[1] - low[1];
     if (spanX <= 0 || spanY <= 0)
         return;
@@ -207,8 +206,7 @@ void Figure::paintOverlays(QPainter &painter) const
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    if (options.labels)
-        paintLabels(painter);
+    paintLabels(painter);
     paintCaption(painter);
     paintLegend(painter);
     painter.restore();
@@ -218,7 +216,8 @@ void Figure::paintModel(QPainter &painter) const
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    const QList<qreal> dashes = stippleDashes();
+    LineStipple dashesOf{};
+    QList<qreal> dashes;
     QPolygonF polygon;
     for (const OrderedPiece &piece : pieces()) {
         if (piece.kind == OrderedPiece::Polygon) {
@@ -241,6 +240,10 @@ void Figure::paintModel(QPainter &painter) const
         QPen pen(qcolour(shown(colour, true)), width, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
         const QPointF from = toFrame(piece.points[0]), to = toFrame(piece.points[1]);
         if (line.dashed) {
+            if (dashes.isEmpty() || line.stipple.factor != dashesOf.factor || line.stipple.pattern != dashesOf.pattern) {
+                dashesOf = line.stipple;
+                dashes = stippleDashes(dashesOf);
+            }
             // Dash lengths are in pen widths; the offset keeps a cut line's
             // dashes in step with the whole line's.
             QList<qreal> pattern;
@@ -258,13 +261,15 @@ void Figure::paintModel(QPainter &painter) const
 
 void Figure::paintLabels(QPainter &painter) const
 {
+    if (described.labels.empty())
+        return;
     const int pixels = static_cast<int>(std::lround(
         labelPixelSize(static_cast<int>(size.width() / lineScale), static_cast<int>(size.height() / lineScale)) *
         lineScale));
     painter.setFont(figureFont(pixels));
-    painter.setPen(qcolour(shown(palette::label, true)));
+    painter.setPen(qcolour(shown(described.labelColour, true)));
     const QFontMetricsF metrics(painter.font());
-    for (const SceneLabel &label : sceneLabels(content.network.size())) {
+    for (const SceneLabel &label : described.labels) {
         const QString text = QString::fromStdString(label.text);
         const QPointF at = toFrame(label.where);
         const QSizeF box(metrics.horizontalAdvance(text) + 2, metrics.height() + 2);

@@ -105,6 +105,7 @@ private:
     Camera cam;
     Mat4 mvp; // the camera's, worked out once for every point
     FrameFit frameFit;
+    SceneDescription described;
     FigureScene figureScene;
 };
 

@@ -1,8 +1,5 @@
 #include "scene/figurescene.h"
 
-#include "scene/lattice.h"
-#include "scene/routegeometry.h"
-
 #include <bitset>
 
 namespace ts {
@@ -52,87 +49,34 @@ void addBox(const LatticeBox &box, const Vec3 &eye, FigureScene &scene)
                 continue;
             edges.set(key);
             scene.lines.push_back({placed(box, a), placed(box, b), box.frameColour, box.frameColour,
-                                   box.frameWidth, false, true});
+                                   box.frameWidth, false, {}, true});
         }
     }
 }
 
-void addPrimitive(const RoutePrimitive &p, float width, bool dashed, FigureScene &scene)
+// Each segment of each primitive, as GL rasterises them; a dashed line's
+// dashes start again at every segment.
+void addLines(const LineLayer &layer, FigureScene &scene)
 {
-    const int step = p.kind == RoutePrimitive::Lines ? 2 : 1;
-    for (int v = 0; v + 1 < p.count; v += step)
-        scene.lines.push_back({p.vertex[static_cast<std::size_t>(v)], p.vertex[static_cast<std::size_t>(v + 1)],
-                               p.colour[static_cast<std::size_t>(v)], p.colour[static_cast<std::size_t>(v + 1)],
-                               width, dashed, false});
+    auto at = [&layer](int v) -> const ShadedVertex & { return layer.vertices[static_cast<std::size_t>(v)]; };
+    auto scaled = [&layer](const Vec3 &v) { return Vec3{v.x * layer.scale, v.y * layer.scale, v.z * layer.scale}; };
+    for (const LinePrimitive &p : layer.primitives) {
+        const int step = p.kind == LinePrimitive::Lines ? 2 : 1;
+        for (int v = p.first; v + 1 < p.first + p.count; v += step)
+            scene.lines.push_back({scaled(at(v).at), scaled(at(v + 1).at), at(v).colour, at(v + 1).colour, p.width,
+                                   layer.dashed, layer.stipple, false});
+    }
 }
 
-template <typename Colours>
-void addRoutes(const SwitchNetwork &net, int routeMode, float width, bool dashed, Colours colours,
-               FigureScene &scene)
+void addPlanes(const std::vector<ScenePlane> &planes, FigureScene &scene)
 {
-    const CellGeometry g(net.size());
-    for (int i = 0; i < g.n; ++i)
-        for (int j = 0; j < g.n; ++j) {
-            Colour start{}, end{};
-            if (!colours(i, j, start, end))
-                continue;
-            const RouteDrawing d = buildRoute(net, routeMode, i, j, g.halfCell, g.sideOffset(), start, end);
-            for (int p = 0; p < d.count; ++p)
-                addPrimitive(d.primitive[static_cast<std::size_t>(p)], width, dashed, scene);
-        }
-}
-
-void addPlanes(const SwitchNetwork &net, const DisplayOptions &options, FigureScene &scene)
-{
-    const CellGeometry g(net.size());
-    for (const PlaneFamily family : kAllPlaneFamilies) {
-        const PlaneOptions &plane = options.plane(family);
-        std::array<Vec3, 4> corners;
-        if (!plane.plane || !planeQuad(family, net.offset(family), g, corners))
+    for (const ScenePlane &plane : planes) {
+        scene.polygons.push_back({plane.corners, plane.colour, plane.stippled ? stippleCoverage(plane.stipple) : 1.0f});
+        if (!plane.outlined)
             continue;
-        const Colour colour = info(family).colour;
-        scene.polygons.push_back({corners, colour, plane.opaque ? 1.0f : stippleCoverage(planeStipple(family))});
-        if (plane.opaque)
-            continue;
-        for (std::size_t c = 0; c < corners.size(); ++c)
-            scene.lines.push_back({corners[c], corners[(c + 1) % corners.size()], colour, colour,
-                                   kPlaneOutlineWidth, false, false});
-    }
-}
-
-void addAxisMarker(FigureScene &scene)
-{
-    auto scaled = [](const Vec3 &v) {
-        return Vec3{v.x * kAxisMarkerScale, v.y * kAxisMarkerScale, v.z * kAxisMarkerScale};
-    };
-    for (const AxisStrip &axis : kAxisMarker) {
-        Vec3 from = scaled(axis.start);
-        Colour colour = axis.first;
-        for (const Vec3 &v : axis.rest) {
-            scene.lines.push_back({from, scaled(v), colour, axis.then, kAxisWidth, false, false});
-            from = scaled(v);
-            colour = axis.then;
-        }
-    }
-}
-
-void addWireOverlay(const SwitchNetwork &net, const DisplayOptions &options, FigureScene &scene)
-{
-    const CellGeometry g(net.size());
-    if (options.wiresMode == WiresUsed) {
-        addRoutes(net, options.routeMode, 1.0f, true,
-                  [](int, int, Colour &start, Colour &end) {
-                      start = end = palette::wireOverlay;
-                      return true;
-                  },
-                  scene);
-    } else if (options.wiresMode == WiresAll) {
-        for (int a = 0; a < g.n; ++a)
-            for (int b = 0; b < g.n; ++b)
-                for (WireKind kind : {WireKind::Down, WireKind::Up, WireKind::AlongX, WireKind::AlongZ}) {
-                    const Segment w = networkWire(kind, a, b, g);
-                    scene.lines.push_back({w.from, w.to, palette::wireOverlay, palette::wireOverlay, 1.0f, true, false});
-                }
+        for (std::size_t c = 0; c < plane.corners.size(); ++c)
+            scene.lines.push_back({plane.corners[c], plane.corners[(c + 1) % plane.corners.size()], plane.colour,
+                                   plane.colour, plane.outlineWidth, false, {}, false});
     }
 }
 
@@ -163,43 +107,18 @@ float stippleCoverage(const Stipple &stipple)
     return static_cast<float>(dots) / static_cast<float>(stipple.size() * 8);
 }
 
-FigureScene buildFigureScene(const SwitchNetwork &net, const DisplayOptions &options, bool focusRoutes,
-                             const Vec3 &eye, const RouteStep &step)
+FigureScene buildFigureScene(const SceneDescription &described, const Vec3 &eye)
 {
     FigureScene scene;
-    scene.grid = cellGrid(net.size());
-    std::vector<LatticeBox> boxes;
-    if (focusRoutes) {
-        const RouteBoxes onRoutes(net);
-        buildLattice(net, options, boxes, &onRoutes);
-    } else {
-        buildLattice(net, options, boxes);
-    }
-    for (const LatticeBox &box : boxes)
+    scene.grid = cellGrid(described.size);
+    for (const LatticeBox &box : described.boxes)
         addBox(box, eye, scene);
-    addPlanes(net, options, scene);
-    addAxisMarker(scene);
-    addWireOverlay(net, options, scene);
-    // Beside a stepped route the other marked routes are faint and thin.
-    addRoutes(net, options.routeMode, step.active ? 1.0f : kMarkedRouteWidth, false,
-              [&net, &step](int i, int j, Colour &start, Colour &end) {
-                  const int bits = net.terminalMark(i, j);
-                  markedRouteColours(bits, step.active, start, end);
-                  return bits != 0 && !(step.active && i == step.i0 && j == step.j0);
-              },
-              scene);
-    if (step.active) {
-        const SteppedRouteDrawing d = steppedRoute(net, step, CellGeometry(net.size()));
-        for (const ShadedLine &line : d.lines)
-            scene.lines.push_back({line.line.from, line.line.to, line.from, line.to, line.width, false, false});
-        LatticeBox ring{};
-        ring.centre = d.ringCentre;
-        ring.halfSize = d.ringHalfSize;
-        ring.hasFrame = true;
-        ring.frameWidth = kRingWidth;
-        ring.frameColour = palette::white;
-        addBox(ring, eye, scene);
-    }
+    addPlanes(described.planes, scene);
+    addLines(described.axisMarker, scene);
+    addLines(described.wireOverlay, scene);
+    addLines(described.routes, scene);
+    if (described.ring)
+        addBox(*described.ring, eye, scene);
     return scene;
 }
 

@@ -1,18 +1,14 @@
 #pragma once
 
-#include "core/displayoptions.h"
-#include "core/network.h"
 #include "scene/depthorder.h"
-#include "scene/geometry.h"
-#include "scene/routegeometry.h"
+#include "scene/scenedescription.h"
 
 #include <array>
 #include <vector>
 
-// The scene the view draws, as plain polygons and lines for a painter that
+// The scene's description as plain polygons and lines for a painter that
 // has no depth buffer: the faces of the boxes turned towards the eye, their
-// frames, the planes, the axis marker, the wire overlay and the marked
-// routes, with the widths, dashes and colours the view gives them.
+// frames, the planes, and every line with its width, dash and colours.
 
 namespace ts {
 
@@ -28,7 +24,8 @@ struct FigureLine
     Vec3 from, to;
     Colour fromColour, toColour; // shaded between, as GL shades a line
     float width;                 // in pixels of the view
-    bool dashed;                 // the wire overlay's stipple
+    bool dashed;                 // with the dashes of its stipple
+    LineStipple stipple;
     bool frame;                  // a box's frame, rather than a wire or route
 };
 
@@ -42,11 +39,8 @@ struct FigureScene
     std::vector<OrderedPiece> ordered(const Vec3 &eye) const;
 };
 
-// The scene seen from `eye` (back faces left out, as the view culls them);
-// with focus, boxes off the marked routes are faint, as in the view.
-// A stepped route is drawn as the view draws it.
-FigureScene buildFigureScene(const SwitchNetwork &net, const DisplayOptions &options, bool focusRoutes,
-                             const Vec3 &eye, const RouteStep &step = {});
+// The scene seen from `eye`: back faces left out, as the view culls them.
+FigureScene buildFigureScene(const SceneDescription &described, const Vec3 &eye);
 
 // The share of set dots in a 32x32 polygon stipple.
 float stippleCoverage(const Stipple &stipple);

@@ -2,6 +2,7 @@
 
 #include "scene/geometry.h"
 #include "core/network.h"
+#include "core/presentation.h"
 #include "core/routelegs.h"
 
 #include <vector>
@@ -51,20 +52,6 @@ std::vector<LegLines> routeLegLines(const SwitchNetwork &net, int i0, int j0, co
 // The centre of the box a route has reached: its source terminal (i0, j0)
 // before any leg, else the end of the last leg taken (a dead leg's start).
 Vec3 routeStepPoint(int i0, int j0, const RouteLeg *last, const CellGeometry &g, bool *atTerminal);
-
-// A route stepped through leg by leg: while active the view draws that
-// route only up to `legs` legs (the last one thick, the box it reached
-// ringed) and the other marked routes faint. Not part of the document.
-struct RouteStep
-{
-    bool active = false;
-    int i0 = 0, j0 = 0;
-    int legs = 0;
-    bool operator==(const RouteStep &o) const
-    {
-        return active == o.active && (!active || (i0 == o.i0 && j0 == o.j0 && legs == o.legs));
-    }
-};
 
 struct ShadedLine
 {

@@ -7,10 +7,6 @@
 class SceneProbe
 {
 public:
-    static void drawRoute(GLBox &view, int i0, int j0, ts::Colour start, ts::Colour end)
-    {
-        view.drawRoute(i0, j0, start, end);
-    }
     static void drawWireOverlay(GLBox &view) { view.drawWireOverlay(); }
     static void drawMarkedRoutes(GLBox &view) { view.drawMarkedRoutes(); }
 };

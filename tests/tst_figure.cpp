@@ -159,7 +159,7 @@ void FigureTest::orderAgreesWithDepth()
         camera.rotY = angle(random);
         camera.width = camera.height = kSize;
         const Mat4 mvp = camera.modelViewProjection();
-        const FigureScene scene = buildFigureScene(net, options, false, camera.eyeInModel());
+        const FigureScene scene = buildFigureScene(describeScene(net, options, {}), camera.eyeInModel());
         const std::vector<OrderedPiece> pieces = scene.ordered(camera.eyeInModel());
         std::vector<Projected> polygons;
         for (std::size_t p = 0; p < pieces.size(); ++p)

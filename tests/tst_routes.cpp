@@ -108,13 +108,6 @@ class TestRoutes : public QObject
         return lines;
     }
 
-    std::vector<Polyline> route(int i0, int j0, QVector3D start, QVector3D end)
-    {
-        return capture([&] {
-            SceneProbe::drawRoute(*view, i0, j0, {start.x(), start.y(), start.z()}, {end.x(), end.y(), end.z()});
-        });
-    }
-
     void expectStrip(const Polyline &line, const std::vector<QVector3D> &points, const std::vector<QVector3D> &colours)
     {
         QCOMPARE(line.vertices.size(), points.size());
@@ -128,9 +121,10 @@ private slots:
     void init() { view = shownView(); }
     void cleanup() { view.reset(); }
 
-    // What GL receives is exactly what buildRoute returns: one strip, two at
-    // a path's dead end, or one batch of whole wires. The geometry itself is
-    // checked without GL in tst_geometry.
+    // What GL receives of a marked route, through the scene's description,
+    // is exactly what buildRoute returns: one strip, two at a path's dead
+    // end, or one batch of whole wires. The geometry itself is checked
+    // without GL in tst_geometry.
     void glReceivesTheBuiltRoute_data()
     {
         QTest::addColumn<int>("routeMode");
@@ -154,10 +148,11 @@ private slots:
         view->setIKOffset(c1);
         view->setJIOffset(c2);
         view->setKJOffset(c3);
+        view->toggleMark({PickedBox::Terminal, i0, j0, -1}, BlueBit);
         const Colour start{0, 0, 1}, end{0, 0, 0.5f};
         const CellGeometry g(4);
         const RouteDrawing built = buildRoute(view->network(), routeMode, i0, j0, g.halfCell, g.sideOffset(), start, end);
-        const auto lines = capture([&] { SceneProbe::drawRoute(*view, i0, j0, start, end); }, routeMode == RoutePath);
+        const auto lines = capture([&] { SceneProbe::drawMarkedRoutes(*view); }, routeMode == RoutePath);
         std::vector<FeedbackVertex> received;
         for (const Polyline &l : lines)
             for (size_t v = 0; v < l.vertices.size(); ++v)

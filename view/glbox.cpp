@@ -21,19 +21,26 @@ GLBox::GLBox(QWidget *parent, const char *name, NetworkDocument *document)
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(tr("3D view of the network"));
     connect(doc, &NetworkDocument::networkChanged, this, &GLBox::followNetwork);
-    connect(doc, &NetworkDocument::displayOptionsChanged, this, [this] { update(); });
+    connect(doc, &NetworkDocument::displayOptionsChanged, this, &GLBox::followDisplayOptions);
     connect(doc, &NetworkDocument::viewPointChanged, this, &GLBox::followViewPoint);
     setAccessibleDescription(QString::fromStdString(describeNetwork(network())));
-    lattice.reserve(static_cast<size_t>(kMaxNetworkSize) * kMaxNetworkSize * (kMaxNetworkSize + 1));
+    described.boxes.reserve(static_cast<size_t>(kMaxNetworkSize) * kMaxNetworkSize * (kMaxNetworkSize + 1));
 }
 
 GLBox::~GLBox() = default;
 
 void GLBox::followNetwork()
 {
+    describedStale = true;
     update();
     // What a screen reader says about the view follows what it shows.
     setAccessibleDescription(QString::fromStdString(describeNetwork(network())));
+}
+
+void GLBox::followDisplayOptions()
+{
+    describedStale = true;
+    update();
 }
 
 void GLBox::followViewPoint()
@@ -51,28 +58,43 @@ void GLBox::toggleMark(const PickedBox &box, int colourBit)
         doc->toggleSwitch(box.i, box.j, box.k, colourBit);
 }
 
+const SceneDescription &GLBox::scene()
+{
+    if (describedStale) {
+        describeScene(network(), displayOptions(), presentation, described);
+        describedStale = false;
+    }
+    return described;
+}
+
+void GLBox::setPresentation(const Presentation &next)
+{
+    if (next == presentation)
+        return;
+    presentation = next;
+    describedStale = true;
+    update();
+}
+
 void GLBox::setRouteStep(const RouteStep &step)
 {
-    if (step == stepping)
-        return;
-    stepping = step;
-    update();
+    Presentation next = presentation;
+    next.step = step;
+    setPresentation(next);
 }
 
 void GLBox::setFocusOnRoutes(bool on)
 {
-    if (on == focusRoutes)
-        return;
-    focusRoutes = on;
-    update();
+    Presentation next = presentation;
+    next.focusRoutes = on;
+    setPresentation(next);
 }
 
 void GLBox::setLabels(bool on)
 {
-    if (on == showLabels)
-        return;
-    showLabels = on;
-    update();
+    Presentation next = presentation;
+    next.labels = on;
+    setPresentation(next);
 }
 
 void GLBox::setSceneDrawing(SceneDrawing drawing)

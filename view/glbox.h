@@ -1,11 +1,11 @@
 #pragma once
 
 #include "core/networkdocument.h"
-#include "scene/routegeometry.h"
+#include "core/presentation.h"
 #include "scene/camera.h"
-#include "scene/lattice.h"
 #include "scene/pickculling.h"
 #include "scene/picking.h"
+#include "scene/scenedescription.h"
 
 #include <QImage>
 #include <QOpenGLWidget>
@@ -57,14 +57,14 @@ public:
 
     // A route stepped through leg by leg (see ts::RouteStep).
     using RouteStep = ts::RouteStep;
-    const RouteStep &routeStep() const { return stepping; }
+    const RouteStep &routeStep() const { return presentation.step; }
     void setRouteStep(const RouteStep &step);
 
     // Boxes that no marked route touches drawn as faint frames.
-    bool focusOnRoutes() const { return focusRoutes; }
+    bool focusOnRoutes() const { return presentation.focusRoutes; }
     void setFocusOnRoutes(bool on);
     // Axis names and the indices along two top edges, turning with the model.
-    bool labels() const { return showLabels; }
+    bool labels() const { return presentation.labels; }
     void setLabels(bool on);
 
     // The scene drawn as on screen into an off-screen framebuffer of that
@@ -144,20 +144,19 @@ private:
     enum class Pass { Display, Select };
 
     void followNetwork();
+    void followDisplayOptions();
     void followViewPoint();
+    void setPresentation(const ts::Presentation &next);
+    // The description of what is drawn, built again only after a change.
+    const ts::SceneDescription &scene();
     void applyProjection() const;
     void loadProjection();
     void turnBy(int pixelsRight, int pixelsDown);
     void drawScene(Pass pass, const ts::PixelRect *pickWindow = nullptr);
     void drawLattice(Pass pass, const ts::PixelRect *pickWindow);
-    void drawPlanes() const;
-    void drawAxisMarker() const;
-    void drawRoute(int i0, int j0, ts::Colour start, ts::Colour end);
-    template <typename Colours>
-    void drawRoutes(Colours colours);
+    void drawLines(const ts::LineLayer &layer) const;
     void drawWireOverlay();
     void drawMarkedRoutes();
-    void drawSteppedRoute();
     void drawLabels();
     void applyPick(const ts::PickResult &result, int colourBit);
 
@@ -171,11 +170,10 @@ private:
     float pressRotY = 0.0f;
 
     quint64 frames = 0;
-    RouteStep stepping;
-    bool focusRoutes = false;
-    bool showLabels = false;
+    ts::Presentation presentation;
     SceneDrawing sceneDrawing = SceneDrawing::Batched;
-    std::vector<ts::LatticeBox> lattice;    // reused every frame
+    ts::SceneDescription described;
+    bool describedStale = true; // the document or the presentation changed since it was built
     std::vector<ts::LatticeBox> candidates; // the boxes a pick sends
     int lastPickBoxes = 0;
 };

@@ -3,7 +3,6 @@
 #include "view/glbox.h"
 
 #include "view/latticerenderer.h"
-#include "scene/routegeometry.h"
 
 #include <QColor>
 #include <QFontMetrics>
@@ -30,19 +29,57 @@ void vertex(const Vec3 &v)
     glVertex3f(v.x, v.y, v.z);
 }
 
-void emitVertices(const RoutePrimitive &p)
+void emitVertices(const LineLayer &layer, const LinePrimitive &p)
 {
-    for (int v = 0; v < p.count; ++v) {
-        colour(p.colour[v]);
-        vertex(p.vertex[v]);
+    for (int v = p.first; v < p.first + p.count; ++v) {
+        const ShadedVertex &at = layer.vertices[static_cast<std::size_t>(v)];
+        if (!p.oneColour)
+            colour(at.colour);
+        vertex(at.at);
     }
 }
 
-void drawPrimitive(const RoutePrimitive &p)
+void drawPlanes(const std::vector<ScenePlane> &planes)
 {
-    glBegin(p.kind == RoutePrimitive::Lines ? GL_LINES : GL_LINE_STRIP);
-    emitVertices(p);
-    glEnd();
+    for (const ScenePlane &plane : planes) {
+        glLineWidth(plane.outlineWidth);
+        colour(plane.colour);
+        if (plane.stippled) {
+            glEnable(GL_POLYGON_STIPPLE);
+            glPolygonStipple(plane.stipple.data());
+        } else {
+            glDisable(GL_POLYGON_STIPPLE);
+        }
+        glBegin(GL_QUADS);
+        for (const Vec3 &c : plane.corners)
+            vertex(c);
+        glEnd();
+        if (plane.outlined) {
+            glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
+            glBegin(GL_QUADS);
+            for (const Vec3 &c : plane.corners)
+                vertex(c);
+            glEnd();
+            glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+        }
+    }
+    glDisable(GL_POLYGON_STIPPLE);
+    glLineWidth(1.0f);
+}
+
+// A frame around a box, in polygon mode, with no pick name of its own.
+void drawRing(const LatticeBox &ring)
+{
+    glLineWidth(ring.frameWidth);
+    colour(ring.frameColour);
+    glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
+    glPushMatrix();
+    glTranslatef(ring.centre.x, ring.centre.y, ring.centre.z);
+    glScalef(ring.halfSize.x, ring.halfSize.y, ring.halfSize.z);
+    drawUnitCube();
+    glPopMatrix();
+    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+    glLineWidth(1.0f);
 }
 } // namespace
 
@@ -54,7 +91,6 @@ void GLBox::initializeGL()
     glShadeModel(GL_SMOOTH);
     glEnable(GL_DEPTH_TEST);
     glEnable(GL_CULL_FACE);
-    glLineStipple(kLineStippleFactor, kLineStipplePattern);
     glPolygonOffset(1.0f, 1.0f);
 }
 
@@ -152,8 +188,7 @@ void GLBox::paintGL()
 {
     ++frames;
     drawScene(Pass::Display);
-    if (showLabels)
-        drawLabels();
+    drawLabels();
 }
 
 void GLBox::drawScene(Pass pass, const PixelRect *pickWindow)
@@ -179,12 +214,9 @@ void GLBox::drawScene(Pass pass, const PixelRect *pickWindow)
     }
     glLoadName(kUnnamed);
     glDisable(GL_CULL_FACE);
-    glLineWidth(kPlaneOutlineWidth);
-    drawPlanes();
-    glDisable(GL_POLYGON_STIPPLE);
+    drawPlanes(scene().planes);
     glEnable(GL_CULL_FACE);
-    drawAxisMarker();
-    glLineWidth(1.0f);
+    drawLines(scene().axisMarker);
     drawWireOverlay();
     const QString text = QString::fromStdString(angleText(rotationX(), rotationY()));
     drawMarkedRoutes();
@@ -194,13 +226,7 @@ void GLBox::drawScene(Pass pass, const PixelRect *pickWindow)
 
 void GLBox::drawLattice(Pass pass, const PixelRect *pickWindow)
 {
-    lattice.clear();
-    if (focusRoutes) {
-        const RouteBoxes onRoutes(network());
-        buildLattice(network(), displayOptions(), lattice, &onRoutes);
-    } else {
-        buildLattice(network(), displayOptions(), lattice);
-    }
+    const std::vector<LatticeBox> &lattice = scene().boxes;
     if (pass == Pass::Display) {
         if (sceneDrawing == SceneDrawing::Plain)
             drawLatticePerBox(lattice);
@@ -222,166 +248,68 @@ void GLBox::drawLattice(Pass pass, const PixelRect *pickWindow)
     drawLatticePerBox(*sent);
 }
 
-void GLBox::drawPlanes() const
+// Each primitive is one glBegin/glEnd in the plain drawing; batched,
+// neighbouring segments of one width share one, which draws the same
+// pixels (a stipple starts again at every segment of GL_LINES).
+void GLBox::drawLines(const LineLayer &layer) const
 {
-    const CellGeometry g(network().size());
-    for (const PlaneFamily family : kAllPlaneFamilies) {
-        const PlaneOptions &plane = displayOptions().plane(family);
-        std::array<Vec3, 4> corners;
-        if (!plane.plane || !planeQuad(family, network().offset(family), g, corners))
-            continue;
-        colour(info(family).colour);
-        if (plane.opaque) {
-            glDisable(GL_POLYGON_STIPPLE);
-        } else {
-            glEnable(GL_POLYGON_STIPPLE);
-            glPolygonStipple(planeStipple(family).data());
-        }
-        glBegin(GL_QUADS);
-        for (const Vec3 &c : corners)
-            vertex(c);
-        glEnd();
-        if (!plane.opaque) {
-            glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
-            glBegin(GL_QUADS);
-            for (const Vec3 &c : corners)
-                vertex(c);
-            glEnd();
-            glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
-        }
+    if (layer.dashed) {
+        glLineStipple(layer.stipple.factor, layer.stipple.pattern);
+        glEnable(GL_LINE_STIPPLE);
     }
-}
-
-void GLBox::drawAxisMarker() const
-{
-    glPushMatrix();
-    glScalef(kAxisMarkerScale, kAxisMarkerScale, kAxisMarkerScale);
-    glLineWidth(kAxisWidth);
-    for (const AxisStrip &axis : kAxisMarker) {
-        glBegin(GL_LINE_STRIP);
-        colour(axis.first);
-        vertex(axis.start);
-        colour(axis.then);
-        for (const Vec3 &v : axis.rest)
-            vertex(v);
+    if (layer.scale != 1.0f) {
+        glPushMatrix();
+        glScalef(layer.scale, layer.scale, layer.scale);
+    }
+    const bool batched = sceneDrawing == SceneDrawing::Batched;
+    const std::vector<LinePrimitive> &primitives = layer.primitives;
+    float width = 1.0f;
+    for (std::size_t p = 0; p < primitives.size();) {
+        const LinePrimitive &first = primitives[p];
+        if (first.width != width) {
+            width = first.width;
+            glLineWidth(width);
+        }
+        if (first.oneColour && first.count > 0)
+            colour(layer.vertices[static_cast<std::size_t>(first.first)].colour);
+        const bool lines = first.kind == LinePrimitive::Lines;
+        glBegin(lines ? GL_LINES : GL_LINE_STRIP);
+        do {
+            emitVertices(layer, primitives[p]);
+            ++p;
+        } while (batched && lines && !first.oneColour && p < primitives.size() &&
+                 primitives[p].kind == LinePrimitive::Lines && !primitives[p].oneColour && primitives[p].width == width);
         glEnd();
     }
-    glPopMatrix();
-}
-
-void GLBox::drawRoute(int i0, int j0, Colour start, Colour end)
-{
-    const CellGeometry g(network().size());
-    const RouteDrawing d = buildRoute(network(), displayOptions().routeMode, i0, j0, g.halfCell, g.sideOffset(), start, end);
-    for (int p = 0; p < d.count; ++p)
-        drawPrimitive(d.primitive[p]);
-}
-
-template <typename Colours>
-void GLBox::drawRoutes(Colours colours)
-{
-    const CellGeometry g(network().size());
-    // Wire-style routes are independent segments, so they can all share one
-    // GL_LINES batch; path-style strips keep their own, and their dashes.
-    const bool oneBatch = displayOptions().routeMode != RoutePath && sceneDrawing == SceneDrawing::Batched;
-    if (oneBatch)
-        glBegin(GL_LINES);
-    for (int i = 0; i < g.n; ++i) {
-        for (int j = 0; j < g.n; ++j) {
-            Colour start{}, end{};
-            if (!colours(i, j, start, end))
-                continue;
-            if (!oneBatch) {
-                drawRoute(i, j, start, end);
-                continue;
-            }
-            emitVertices(buildRoute(network(), displayOptions().routeMode, i, j, g.halfCell, g.sideOffset(), start, end).primitive[0]);
-        }
-    }
-    if (oneBatch)
-        glEnd();
+    if (width != 1.0f)
+        glLineWidth(1.0f);
+    if (layer.scale != 1.0f)
+        glPopMatrix();
+    if (layer.dashed)
+        glDisable(GL_LINE_STIPPLE);
 }
 
 void GLBox::drawWireOverlay()
 {
-    if (displayOptions().wiresMode == WiresOff)
-        return;
-    const CellGeometry g(network().size());
-    glEnable(GL_LINE_STIPPLE);
-    if (displayOptions().wiresMode == WiresUsed) {
-        drawRoutes([](int, int, Colour &start, Colour &end) {
-            start = end = palette::wireOverlay;
-            return true;
-        });
-    } else if (displayOptions().wiresMode == WiresAll) {
-        colour(palette::wireOverlay);
-        glBegin(GL_LINES);
-        for (int a = 0; a < g.n; ++a) {
-            for (int b = 0; b < g.n; ++b) {
-                for (WireKind kind : {WireKind::Down, WireKind::Up, WireKind::AlongX, WireKind::AlongZ}) {
-                    const Segment w = networkWire(kind, a, b, g);
-                    vertex(w.from);
-                    vertex(w.to);
-                }
-            }
-        }
-        glEnd();
-    }
-    glDisable(GL_LINE_STIPPLE);
+    drawLines(scene().wireOverlay);
 }
 
 void GLBox::drawMarkedRoutes()
 {
-    if (stepping.active) {
-        drawSteppedRoute();
-        return;
-    }
-    glLineWidth(kMarkedRouteWidth);
-    drawRoutes([this](int i, int j, Colour &start, Colour &end) {
-        const int bits = network().terminalMark(i, j);
-        markedRouteColours(bits, false, start, end);
-        return bits != 0;
-    });
-    glLineWidth(1.0f);
-}
-
-void GLBox::drawSteppedRoute()
-{
-    // The other marked routes, faint and thin.
-    drawRoutes([this](int i, int j, Colour &start, Colour &end) {
-        const int bits = network().terminalMark(i, j);
-        markedRouteColours(bits, true, start, end);
-        return bits != 0 && !(i == stepping.i0 && j == stepping.j0);
-    });
-    const SteppedRouteDrawing d = steppedRoute(network(), stepping, CellGeometry(network().size()));
-    for (const ShadedLine &line : d.lines) {
-        glLineWidth(line.width);
-        glBegin(GL_LINES);
-        colour(line.from);
-        vertex(line.line.from);
-        colour(line.to);
-        vertex(line.line.to);
-        glEnd();
-    }
-    glLineWidth(kRingWidth);
-    colour(palette::white);
-    glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
-    glPushMatrix();
-    glTranslatef(d.ringCentre.x, d.ringCentre.y, d.ringCentre.z);
-    glScalef(d.ringHalfSize.x, d.ringHalfSize.y, d.ringHalfSize.z);
-    drawUnitCube();
-    glPopMatrix();
-    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
-    glLineWidth(1.0f);
+    drawLines(scene().routes);
+    if (scene().ring)
+        drawRing(*scene().ring);
 }
 
 void GLBox::drawLabels()
 {
+    const SceneDescription &described = scene();
+    if (described.labels.empty())
+        return;
     // Text faces the viewer at the projected points; its size follows the
     // view, not the cube. Each label is set in a small image on the CPU and
     // put on the frame with glDrawPixels, in window coordinates.
     const Camera cam = camera();
-    const std::vector<SceneLabel> labels = sceneLabels(network().size());
     QFont font;
     const double ratio = devicePixelRatioF();
     font.setPixelSize(qRound(labelPixelSize(width(), height()) * ratio));
@@ -398,14 +326,14 @@ void GLBox::drawLabels()
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
-    for (const SceneLabel &label : labels) {
+    for (const SceneLabel &label : described.labels) {
         const QString caption = QString::fromStdString(label.text);
         const QRect box = metrics.boundingRect(caption).adjusted(-1, -1, 1, 1);
         QImage text(box.size(), QImage::Format_RGBA8888);
         text.fill(Qt::transparent);
         QPainter painter(&text);
         painter.setFont(font);
-        painter.setPen(QColor::fromRgbF(palette::label.r, palette::label.g, palette::label.b));
+        painter.setPen(QColor::fromRgbF(described.labelColour.r, described.labelColour.g, described.labelColour.b));
         painter.drawText(text.rect(), Qt::AlignCenter, caption);
         painter.end();
         const QImage rows = text.mirrored(); // GL reads the bottom row first

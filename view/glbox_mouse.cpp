@@ -181,7 +181,7 @@ void GLBox::keyPressEvent(QKeyEvent *event)
     case Qt::Key_Home: resetView(); break;
     case Qt::Key_Escape:
         // While stepping through a route, Escape only ends the stepping.
-        if (stepping.active) {
+        if (presentation.step.active) {
             setRouteStep({});
             emit routeStepEnded();
         } else {
