@@ -230,6 +230,7 @@ void GLObjectWindow::buildAdditions(QMenuBar *bar, GLBox *view, QMenu *file)
     practiceDock->setObjectName(QStringLiteral("practice"));
     practice = new PracticePanel(doc, view, stepper, practiceDock);
     connect(practice, &PracticePanel::questionOpenChanged, mapPage, &RouteMapPage::setHiddenForQuestion);
+    connect(practice, &PracticePanel::questionOpenChanged, view, &GLBox::setAnswersHidden);
     practiceDock->setWidget(practice);
     addDockWidget(Qt::RightDockWidgetArea, practiceDock);
     // A tab beside the routes, so that a question and its feedback get the

@@ -96,10 +96,15 @@ std::string stepText(const SwitchNetwork &net, int i0, int j0, int legs)
     return head + legWords(net, i0, j0, all[static_cast<std::size_t>(step - 1)]);
 }
 
+std::string terminalName(int i, int j)
+{
+    return "terminal " + pair(i, j);
+}
+
 std::string describeTerminal(const SwitchNetwork &net, int i, int j)
 {
     const RouteTrace r = net.trace(i, j);
-    std::string text = "terminal " + pair(i, j) + ": ";
+    std::string text = terminalName(i, j) + ": ";
     if (r.arrives())
         text += "its route arrives at terminal " + pair(r.i1, r.j1);
     else
@@ -111,6 +116,11 @@ std::string describeTerminal(const SwitchNetwork &net, int i, int j)
     return text;
 }
 
+std::string switchName(int i, int j, int k)
+{
+    return "switch " + triple(i, j, k);
+}
+
 std::string describeSwitch(const SwitchNetwork &net, int i, int j, int k)
 {
     std::string families;
@@ -120,7 +130,7 @@ std::string describeSwitch(const SwitchNetwork &net, int i, int j, int k)
         families += families.empty() ? "" : ", ";
         families += f.relation;
     }
-    std::string text = "switch " + triple(i, j, k) + ": " + (families.empty() ? "on no family" : "on " + families);
+    std::string text = switchName(i, j, k) + ": " + (families.empty() ? "on no family" : "on " + families);
     if (const int sel = net.switchMark(i, j, k))
         text += "; marked " + colourWords(sel);
     std::string routes;

@@ -30,6 +30,10 @@ std::string stepText(const SwitchNetwork &net, int i0, int j0, int legs);
 // One line for the tooltip over terminal (i, j): where its route arrives or
 // dies, and its marks.
 std::string describeTerminal(const SwitchNetwork &net, int i, int j);
+// The box alone, "terminal (1, 3)" or "switch (1, 3, 0)": what a tooltip
+// may say while a practice question would be given away by more.
+std::string terminalName(int i, int j);
+std::string switchName(int i, int j, int k);
 
 // One line for the tooltip over switch (i, j, k): the families it lies on at
 // the current offsets, its marks, and the marked routes that turn in it.

@@ -1,5 +1,5 @@
-// The practice dock on the real window, as a student uses it: the map keeps
-// the answer hidden while a question is open, Enter checks,
+// The practice dock on the real window, as a student uses it: the map and
+// hover keep the answer hidden while a question is open, Enter checks,
 // a right second try is said to count as missed, the answer is spoken and
 // the focus moves on, Stop leaves only the summary, and the summary carries
 // the student's name to the clipboard and to a file.
@@ -19,6 +19,7 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QToolTip>
 
 using namespace ts;
 
@@ -40,6 +41,19 @@ class TestPracticePanel : public QObject
         spin->selectAll();
         QTest::keyClicks(spin, QString::number(value));
         QTest::keyClick(spin, Qt::Key_Return);
+    }
+
+    // What hovering over terminal (i, j) says, seen from above.
+    QString hoverText(int i, int j)
+    {
+        auto *view = window->findChild<GLBox *>(QStringLiteral("glbox"));
+        view->setRotation(90, 0);
+        QCoreApplication::processEvents();
+        const CellGeometry g(view->network().size());
+        const QPoint at = project(*view, {g.x(i), 1, g.z(j)}).toPoint();
+        QHelpEvent hover(QEvent::ToolTip, at, view->mapToGlobal(at));
+        QCoreApplication::sendEvent(view, &hover);
+        return QToolTip::text();
     }
 
 private slots:
@@ -64,6 +78,7 @@ private slots:
         auto *map = find<QTableView>("map");
         QCOMPARE(rule->text(), QStringLiteral("hidden during the question"));
         QVERIFY(map->isHidden());
+        QCOMPARE(hoverText(1, 3), QStringLiteral("terminal (1, 3)"));
 
         // "Which terminal arrives at (1, 3)?": (5, 2) does. Enter checks.
         typeAndEnter("answer_i", 0);
@@ -76,6 +91,7 @@ private slots:
         QCOMPARE(find<QLabel>("score")->text(), QStringLiteral("0 of 1 right"));
         QVERIFY(!map->isHidden());
         QVERIFY(rule->text().contains(QStringLiteral("terminals arrive")));
+        QVERIFY2(hoverText(1, 3).startsWith(QStringLiteral("terminal (1, 3): its route")), qPrintable(hoverText(1, 3)));
         // Named for a screen reader, and the focus on the way on, which says it again.
         QCOMPARE(find<QLabel>("feedback")->accessibleName(), feedback());
         auto *next = find<QPushButton>("practice_next");

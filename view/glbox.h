@@ -66,6 +66,9 @@ public:
     // Axis names and the indices along two top edges, turning with the model.
     bool labels() const { return presentation.labels; }
     void setLabels(bool on);
+    // While a practice question is open, hover names the box only: where
+    // its route goes would give the answer away.
+    void setAnswersHidden(bool hidden) { answersHidden = hidden; }
 
     // The scene drawn as on screen into an off-screen framebuffer of that
     // many device pixels, for exporting pictures; null without a GL context.
@@ -171,6 +174,7 @@ private:
 
     quint64 frames = 0;
     ts::Presentation presentation;
+    bool answersHidden = false;
     SceneDrawing sceneDrawing = SceneDrawing::Batched;
     ts::SceneDescription described;
     bool describedStale = true; // the document or the presentation changed since it was built
