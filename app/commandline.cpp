@@ -106,7 +106,7 @@ CommandLine parseCommandLine(const QStringList &arguments)
         line.figure.background = kind == QLatin1String("print") ? ts::FigureBackground::Print : ts::FigureBackground::Screen;
         line.figure.caption = parser.isSet(caption);
         line.figure.legend = parser.isSet(legend);
-        line.figure.labels = parser.isSet(labels);
+        line.labels = parser.isSet(labels);
         line.focusRoutes = parser.isSet(focus);
         line.figure.fit = !parser.isSet(noFit);
         if (parser.isSet(imageSize)) {

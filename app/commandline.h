@@ -17,7 +17,10 @@ struct CommandLine
     QString exportFile; // for Export
     QSize imageSize;    // for Export, in millimetres for PDF; invalid: the default size
     ts::FigureOptions figure; // for Export
-    bool focusRoutes = false; // for Export: as View → Focus on Marked Routes
+    // For Export: View → Focus on Marked Routes and View → Labels, on
+    // whatever the lesson says.
+    bool focusRoutes = false;
+    bool labels = false;
     bool practice = false; // start in practice with this seed and level
     quint64 practiceSeed = 0;
     int practiceLevel = 0; // 0 small, 1 medium, 2 large

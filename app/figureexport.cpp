@@ -9,8 +9,8 @@
 
 ts::FigureContent viewFigureContent(const GLBox *view)
 {
-    ts::FigureContent content = ts::figureContent(view->document()->lesson(), view->focusOnRoutes());
-    content.step = view->routeStep();
+    ts::FigureContent content = ts::figureContent(view->document()->lesson());
+    content.presentation = view->document()->presentation()->value();
     return content;
 }
 

@@ -195,11 +195,14 @@ void GLObjectWindow::buildAdditions(QMenuBar *bar, GLBox *view, QMenu *file)
     focus->setObjectName(QStringLiteral("focus_routes"));
     focus->setCheckable(true);
     focus->setToolTip(tr("Draw the boxes that no marked route touches as faint frames"));
-    connect(focus, &QAction::toggled, view, &GLBox::setFocusOnRoutes);
+    PresentationState *presentation = doc->presentation();
+    connect(focus, &QAction::toggled, presentation, &PresentationState::setFocusRoutes);
+    connect(presentation, &PresentationState::focusRoutesChanged, focus, &QAction::setChecked);
     QAction *labels = new QAction(tr("&Labels"), viewMenu);
     labels->setObjectName(QStringLiteral("labels"));
     labels->setCheckable(true);
-    connect(labels, &QAction::toggled, view, &GLBox::setLabels);
+    connect(labels, &QAction::toggled, presentation, &PresentationState::setLabels);
+    connect(presentation, &PresentationState::labelsChanged, labels, &QAction::setChecked);
 
     // The routes in words and the map of the network, on the right; the
     // View menu shows and hides them.
@@ -207,7 +210,7 @@ void GLObjectWindow::buildAdditions(QMenuBar *bar, GLBox *view, QMenu *file)
     dock->setObjectName(QStringLiteral("routes"));
     auto *tabs = new QTabWidget(dock);
     tabs->setObjectName(QStringLiteral("routes_tabs"));
-    auto *stepper = new RouteStepper(doc, view, this);
+    auto *stepper = new RouteStepper(doc, this);
     auto *panel = new RoutesPanel(doc, stepper, focus, tabs);
     tabs->addTab(panel, tr("Routes"));
     auto *mapPage = new RouteMapPage(doc, tabs);
@@ -309,15 +312,13 @@ void GLObjectWindow::exportImage(GLBox *view)
 
 bool GLObjectWindow::exportFigure(GLBox *view, const QString &path, const ts::FigureOptions &options, const QSizeF &size)
 {
-    ts::FigureOptions shown = options;
-    shown.labels = view->labels();
     QString error;
     bool written = false;
-    if (ts::figureFormat(path) == ts::FigureFormat::Picture && shown.background == ts::FigureBackground::Screen) {
-        const QImage picture = renderFigurePicture(view, shown, size.toSize(), &error);
+    if (ts::figureFormat(path) == ts::FigureFormat::Picture && options.background == ts::FigureBackground::Screen) {
+        const QImage picture = renderFigurePicture(view, options, size.toSize(), &error);
         written = !picture.isNull() && writeImageFile(picture, path, &error);
     } else {
-        written = ts::writeFigure(path, viewFigureContent(view), shown, size, &error);
+        written = ts::writeFigure(path, viewFigureContent(view), options, size, &error);
     }
     if (!written)
         QMessageBox::warning(this, tr("Export Image"),

@@ -43,8 +43,10 @@ int exportScreenPicture(GLObjectWindow &window, const CommandLine &line)
     window.show();
     QCoreApplication::processEvents();
     auto *view = window.findChild<GLBox *>(QStringLiteral("glbox"));
-    view->setFocusOnRoutes(line.focusRoutes);
-    view->setLabels(line.figure.labels);
+    if (line.focusRoutes)
+        view->setFocusOnRoutes(true);
+    if (line.labels)
+        view->setLabels(true);
     // The same size on every machine, whatever the screen makes of the window.
     const QSize size = line.imageSize.isValid() ? line.imageSize : ts::kDefaultFigurePixels;
     const QImage picture = renderFigurePicture(view, line.figure, size, &error);
@@ -67,7 +69,9 @@ int exportVectors(const CommandLine &line)
     const QSizeF size = line.imageSize.isValid() ? QSizeF(line.imageSize)
                         : pdf                    ? ts::kDefaultPdfMillimetres
                                                  : QSizeF(ts::kDefaultFigurePixels);
-    if (!ts::writeFigure(line.exportFile, ts::figureContent(lesson, line.focusRoutes), line.figure, size, &error))
+    lesson.focusRoutes = lesson.focusRoutes || line.focusRoutes;
+    lesson.labels = lesson.labels || line.labels;
+    if (!ts::writeFigure(line.exportFile, ts::figureContent(lesson), line.figure, size, &error))
         return exportFailed(line.exportFile, error);
     return 0;
 }

@@ -106,9 +106,10 @@ RoutesPanel::RoutesPanel(NetworkDocument *document, RouteStepper *stepper, QActi
     auto *focusBox = new QCheckBox(tr("Focus on the marked routes"), this);
     focusBox->setObjectName(QStringLiteral("focus"));
     focusBox->setToolTip(focus->toolTip());
-    focusBox->setChecked(focus->isChecked());
-    connect(focusBox, &QCheckBox::toggled, focus, &QAction::setChecked);
-    connect(focus, &QAction::toggled, focusBox, &QCheckBox::setChecked);
+    PresentationState *presentation = document->presentation();
+    focusBox->setChecked(presentation->focusRoutes());
+    connect(focusBox, &QCheckBox::toggled, presentation, &PresentationState::setFocusRoutes);
+    connect(presentation, &PresentationState::focusRoutesChanged, focusBox, &QCheckBox::setChecked);
     layout->addWidget(focusBox);
     layout->addWidget(listView(this, "route_summary", tr("Destinations and marked switches"), summary), 1);
 

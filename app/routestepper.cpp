@@ -2,7 +2,6 @@
 
 #include "core/networkdocument.h"
 #include "core/routetext.h"
-#include "view/glbox.h"
 
 #include <QTimer>
 
@@ -16,10 +15,9 @@ constexpr double kMinSpeed = 0.5;
 constexpr double kMaxSpeed = 4.0;
 } // namespace
 
-RouteStepper::RouteStepper(NetworkDocument *document, GLBox *view, QObject *parent)
+RouteStepper::RouteStepper(NetworkDocument *document, QObject *parent)
     : QObject(parent)
     , document(document)
-    , view(view)
     , timer(new QTimer(this))
 {
     setSpeed(1.0);
@@ -30,8 +28,9 @@ RouteStepper::RouteStepper(NetworkDocument *document, GLBox *view, QObject *pare
             emit changed();
         }
     });
-    connect(document, &NetworkDocument::networkChanged, this, &RouteStepper::end);
-    connect(view, &GLBox::routeStepEnded, this, [this] {
+    connect(document->presentation(), &PresentationState::routeStepChanged, this, [this] {
+        if (!active || this->document->presentation()->routeStep().active)
+            return;
         active = false;
         stop();
         emit changed();
@@ -75,7 +74,7 @@ void RouteStepper::show(int legsShown)
 {
     active = true;
     legs = std::clamp(legsShown, 0, total());
-    view->setRouteStep({true, i0, j0, legs});
+    document->presentation()->setRouteStep({true, i0, j0, legs});
     emit changed();
 }
 
@@ -123,9 +122,5 @@ void RouteStepper::stop()
 void RouteStepper::end()
 {
     stop();
-    if (!active)
-        return;
-    active = false;
-    view->setRouteStep({});
-    emit changed();
+    document->presentation()->endRouteStep(); // the presentation tells us it ended
 }

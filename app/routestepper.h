@@ -3,19 +3,19 @@
 #include <QObject>
 #include <QString>
 
-class GLBox;
 class NetworkDocument;
 class QTimer;
 
 // Steps through one marked route leg by leg, by hand or playing at a chosen
-// speed, and tells the view how far to draw it. Stepping ends when the
-// network changes, when asked to, or when Escape ends it in the view.
+// speed, and sets how far it is drawn in the document's presentation.
+// Stepping ends when the presentation's step ends: when the network
+// changes, when asked to, or when Escape ends it in the view.
 class RouteStepper : public QObject
 {
     Q_OBJECT
 
 public:
-    RouteStepper(NetworkDocument *document, GLBox *view, QObject *parent);
+    RouteStepper(NetworkDocument *document, QObject *parent);
 
     bool isActive() const { return active; }
     bool isPlaying() const;
@@ -42,7 +42,6 @@ private:
     void stop();
 
     NetworkDocument *document;
-    GLBox *view;
     QTimer *timer;
     int i0 = 0, j0 = 0;
     int legs = 0;

@@ -11,6 +11,7 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <utility>
 #include <cerrno>
 #include <cmath>
 
@@ -209,6 +210,13 @@ Lesson readLesson(const QJsonObject &root)
             }
         }
     }
+    for (auto [key, field] : {std::pair{"focus", &Lesson::focusRoutes}, std::pair{"labels", &Lesson::labels}}) {
+        if (!has(key))
+            continue;
+        if (!value(key).isBool())
+            throw Refusal{QStringLiteral("\"%1\" must be true or false").arg(QLatin1String(key))};
+        lesson.*field = value(key).toBool();
+    }
     if (has("view")) {
         const QJsonObject view = R::object(value("view"), QStringLiteral("view"));
         if (view.contains(QLatin1String("angles"))) {
@@ -337,6 +345,12 @@ QByteArray lessonBytes(const Lesson &lesson)
     key("marks", marks.isEmpty() ? QStringLiteral("[]")
                                  : QStringLiteral("[\n") + marks.join(QStringLiteral(",\n")) + QLatin1Char('\n') + indent +
                                        QLatin1Char(']'));
+    // Written only when on, so a lesson without them reads as older
+    // programs wrote it.
+    if (lesson.focusRoutes)
+        key("focus", boolText(true));
+    if (lesson.labels)
+        key("labels", boolText(true));
     // Nine digits bring a float back exactly, seventeen a double.
     key("view", QStringLiteral("{\"angles\": [%1, %2], \"zoom\": %3}")
                     .arg(QString::number(double(lesson.view.rotX), 'g', 9), QString::number(double(lesson.view.rotY), 'g', 9),

@@ -7,8 +7,8 @@
 #include <QByteArray>
 #include <QString>
 
-// A lesson: everything the program shows, with a title and notes for the
-// lecturer, as the UTF-8 JSON file "*.tslesson" (docs/lesson-format.md).
+// A lesson: the network, how it is shown and from where, with a title and
+// notes for the lecturer, as the UTF-8 JSON file "*.tslesson" (docs/lesson-format.md).
 
 namespace ts {
 
@@ -23,11 +23,14 @@ struct Lesson
     QString notes;
     SwitchNetwork network;
     DisplayOptions options;
+    // The presentation's lasting parts; a stepped route is not saved.
+    bool focusRoutes = false;
+    bool labels = false;
     ViewPoint view;
     bool operator==(const Lesson &o) const
     {
         return title == o.title && notes == o.notes && network == o.network && options == o.options &&
-               view == o.view;
+               focusRoutes == o.focusRoutes && labels == o.labels && view == o.view;
     }
 };
 

@@ -171,13 +171,17 @@ private:
 NetworkDocument::NetworkDocument(QObject *parent)
     : QObject(parent)
     , history(new QUndoStack(this))
+    , presented(new PresentationState(this))
 {
     connect(history, &QUndoStack::cleanChanged, this, &NetworkDocument::checkModified);
+    connect(presented, &PresentationState::changed, this, &NetworkDocument::checkModified);
+    // A stepped route is of the network it was stepped in.
+    connect(this, &NetworkDocument::networkChanged, presented, &PresentationState::endRouteStep);
 }
 
 Lesson NetworkDocument::lesson() const
 {
-    return {lessonTitle, lessonNotes, net, options, view};
+    return {lessonTitle, lessonNotes, net, options, presented->focusRoutes(), presented->labels(), view};
 }
 
 void NetworkDocument::open(const Lesson &lesson)
@@ -186,6 +190,7 @@ void NetworkDocument::open(const Lesson &lesson)
     show(lesson.network);
     showLessonText(lesson.title, lesson.notes);
     setDisplayOptions(lesson.options);
+    presented->set({lesson.focusRoutes, lesson.labels, {}});
     setViewPoint(lesson.view);
     markSaved();
 }
@@ -207,13 +212,16 @@ void NetworkDocument::showLessonText(const QString &title, const QString &notes)
 
 bool NetworkDocument::isModified() const
 {
-    return !history->isClean() || options != savedOptions || view != savedView;
+    return !history->isClean() || options != savedOptions || presented->focusRoutes() != savedFocus ||
+           presented->labels() != savedLabels || view != savedView;
 }
 
 void NetworkDocument::markSaved()
 {
     history->setClean();
     savedOptions = options;
+    savedFocus = presented->focusRoutes();
+    savedLabels = presented->labels();
     savedView = view;
     checkModified();
 }

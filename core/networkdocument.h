@@ -3,6 +3,7 @@
 #include "core/displayoptions.h"
 #include "core/lesson.h"
 #include "core/network.h"
+#include "core/presentationstate.h"
 #include "core/viewpoint.h"
 
 #include <QObject>
@@ -11,7 +12,7 @@
 class QUndoStack;
 
 // Everything the program shows, in one place: the network (size, offsets,
-// marks), the display options and the view point. Views and panels draw and
+// marks), the display options, the presentation and the view point. Views and panels draw and
 // show from it and follow its signals; nothing else holds a copy.
 //
 // Edits of the network go through one undo history: each is a command, and
@@ -30,6 +31,7 @@ public:
     const ts::SwitchNetwork &network() const { return net; }
     const ts::DisplayOptions &displayOptions() const { return options; }
     const ts::ViewPoint &viewPoint() const { return view; }
+    PresentationState *presentation() const { return presented; }
     QUndoStack *undoStack() const { return history; }
     const QString &title() const { return lessonTitle; }
     const QString &notes() const { return lessonNotes; }
@@ -42,8 +44,8 @@ public:
     void setLessonText(const QString &title, const QString &notes);
 
     // Whether anything a lesson saves has changed since the last markSaved()
-    // or open(): an edit in the history, a display option or the view point
-    // (which is not history: turning is not undone).
+    // or open(): an edit in the history, a display option, the focus, the
+    // labels or the view point (none of them history: turning is not undone).
     bool isModified() const;
     void markSaved();
 
@@ -97,7 +99,9 @@ private:
     ts::ViewPoint view;
     QString lessonTitle, lessonNotes;
     QUndoStack *history;
+    PresentationState *presented;
     ts::DisplayOptions savedOptions;
+    bool savedFocus = false, savedLabels = false;
     ts::ViewPoint savedView;
     bool wasModified = false;
     quint64 undoEra = 0; // counts undos and redos; edits merge only within one

@@ -1,7 +1,8 @@
 #pragma once
 
-// How the view presents the network beyond the display options: not saved
-// in a lesson and not undone, but drawn, so the scene is described from it.
+// How the view presents the network beyond the display options: not undone,
+// but drawn, so the scene is described from it. A lesson keeps the focus and
+// the labels; a stepped route lasts only while it is stepped.
 
 namespace ts {
 

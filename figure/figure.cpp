@@ -62,9 +62,9 @@ QList<qreal> stippleDashes(const LineStipple &stipple)
 }
 } // namespace
 
-FigureContent figureContent(const Lesson &lesson, bool focusRoutes)
+FigureContent figureContent(const Lesson &lesson)
 {
-    return {lesson.network, lesson.options, lesson.view, focusRoutes, lesson.title, {}};
+    return {lesson.network, lesson.options, lesson.view, {lesson.focusRoutes, lesson.labels, {}}, lesson.title};
 }
 
 QString figureParameters(const SwitchNetwork &net)
@@ -111,7 +111,7 @@ Figure::Figure(const FigureContent &c, const FigureOptions &o, const QSizeF &s)
     cam.width = std::max(1, static_cast<int>(std::lround(modelRect.width())));
     cam.height = std::max(1, static_cast<int>(std::lround(modelRect.height())));
     mvp = cam.modelViewProjection();
-    describeScene(content.network, content.options, {content.focusRoutes, options.labels, content.step}, described);
+    describeScene(content.network, content.options, content.presentation, described);
     figureScene = buildFigureScene(described, cam.eyeInModel());
     fitModel(kMarginShare * shortSide);
 }

@@ -3,6 +3,7 @@
 #include "core/displayoptions.h"
 #include "core/lesson.h"
 #include "core/network.h"
+#include "core/presentation.h"
 #include "core/viewpoint.h"
 #include "scene/camera.h"
 #include "scene/figurescene.h"
@@ -31,22 +32,21 @@ struct FigureOptions
     bool fit = true; // the model fills the frame; else exactly as the window shows it
     bool caption = false;
     bool legend = false;
-    bool labels = false;
 };
 
-// What a figure shows: the document's state, and the view's focus.
+// What a figure shows: the document's state and its presentation (focus,
+// labels and a route being stepped through, as the view draws them).
 struct FigureContent
 {
     SwitchNetwork network;
     DisplayOptions options;
     ViewPoint view;
-    bool focusRoutes = false;
+    Presentation presentation;
     QString title; // the lesson's, for the caption
-    RouteStep step; // a route being stepped through, as the view draws it
 };
 
-// The document's state as a figure shows it.
-FigureContent figureContent(const Lesson &lesson, bool focusRoutes = false);
+// A lesson as a figure shows it, with the lesson's focus and labels.
+FigureContent figureContent(const Lesson &lesson);
 
 // "N = 8, c1 = 1, c2 = −1, c3 = 2", with a true minus sign.
 QString figureParameters(const SwitchNetwork &net);

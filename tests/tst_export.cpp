@@ -235,10 +235,9 @@ void ExportTest::printTurnsWhiteLinesDark()
     FigureContent content;
     content.options.switchesMode = SwitchesFrame;
     content.network.toggleTerminal(1, 1, RedBit);
-    content.focusRoutes = true; // faint frames too
+    content.presentation = {true, true, {}}; // faint frames and labels too
     content.view = {30.0f, 330.0f, 1.0};
     FigureOptions options;
-    options.labels = true;
     QStringList strokes[2];
     for (const FigureBackground background : {FigureBackground::Screen, FigureBackground::Print}) {
         options.background = background;

@@ -42,6 +42,8 @@ Lesson randomLesson(QRandomGenerator &rng)
     l.options.switchesMode = static_cast<SwitchesMode>(rng.bounded(3));
     for (PlaneOptions &p : l.options.planes)
         p = {rng.bounded(2) == 1, rng.bounded(2) == 1, rng.bounded(2) == 1};
+    l.focusRoutes = rng.bounded(2) == 1;
+    l.labels = rng.bounded(2) == 1;
     l.view = {normaliseAngle(float(rng.bounded(720.0) - 360.0)), normaliseAngle(float(rng.bounded(360.0))),
               kMinZoom + rng.bounded(kMaxZoom - kMinZoom)};
     return l;
@@ -132,6 +134,8 @@ private slots:
         QTest::newRow("an angle that is no number") << lessonWith("\"view\": {\"angles\": [0, true]}")
                                                     << "\"view.angles[1]\" must be a finite number";
         QTest::newRow("zoom") << lessonWith("\"view\": {\"zoom\": 9}") << "\"view.zoom\" must be a number from 0.5 to 8";
+        QTest::newRow("focus as a word") << lessonWith("\"focus\": \"yes\"") << "\"focus\" must be true or false";
+        QTest::newRow("labels as a number") << lessonWith("\"labels\": 1") << "\"labels\" must be true or false";
     }
 
     void refusesWholeAndSaysWhy()
@@ -252,10 +256,15 @@ private slots:
             QVERIFY2(readLessonFile(path, &back, &error), qPrintable(error));
             QVERIFY2(back == l, qPrintable(QString::fromUtf8(lessonBytes(l))));
         }
-        const QByteArray text = lessonBytes(Lesson{});
+        // Focus and labels are written only when on, so a lesson without
+        // them reads as an older program wrote it.
+        QVERIFY(!lessonBytes(Lesson{}).contains("\"focus\"") && !lessonBytes(Lesson{}).contains("\"labels\""));
+        Lesson presented;
+        presented.focusRoutes = presented.labels = true;
+        const QByteArray text = lessonBytes(presented);
         int last = -1;
         for (const char *key : {"format", "version", "title", "notes", "size", "offsets", "routes", "wires",
-                                "switches", "families", "marks", "view"}) {
+                                "switches", "families", "marks", "focus", "labels", "view"}) {
             const int at = int(text.indexOf(QByteArray("\"") + key + "\":"));
             QVERIFY2(at > last, key);
             last = at;
@@ -284,7 +293,22 @@ private slots:
         QVERIFY(!doc.isModified());
         doc.setZoom(saved.zoom == 1.0 ? 2.0 : 1.0);
         QVERIFY(doc.isModified());
+        doc.setViewPoint(saved);
+        // So are the focus and the labels, and a stepped route is not.
+        doc.presentation()->setLabels(!l.labels);
+        QVERIFY(doc.isModified() && doc.lesson().labels != l.labels);
+        doc.presentation()->setLabels(l.labels);
+        doc.presentation()->setRouteStep({true, 0, 0, 1});
+        QVERIFY(!doc.isModified());
         QCOMPARE(doc.undoStack()->count(), edits);
+        // Opening sets them, so nothing carries over from the last lesson,
+        // and a stepped route ends with the network it was stepped in.
+        doc.presentation()->setFocusRoutes(!l.focusRoutes);
+        doc.open(Lesson{});
+        QVERIFY(doc.presentation()->value() == Presentation{});
+        doc.presentation()->setRouteStep({true, 0, 0, 1});
+        doc.toggleTerminal(0, 0, RedBit);
+        QVERIFY(!doc.presentation()->routeStep().active);
     }
 };
 

@@ -482,7 +482,9 @@ private slots:
     {
         QFETCH(QString, title);
         QFETCH(QString, notes);
-        Lesson lesson{title, notes, {}, {}, {}};
+        Lesson lesson;
+        lesson.title = title;
+        lesson.notes = notes;
         QVERIFY(lesson.network.setSize(15));
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("large.tslesson"));

@@ -89,7 +89,7 @@ private slots:
             want << QLatin1String(s);
         QCOMPARE(slotList, want);
         // The status text first; changes of the network are the document's.
-        QCOMPARE(signalList, (QStringList{QStringLiteral("report(QString)"), QStringLiteral("routeStepEnded()"),
+        QCOMPARE(signalList, (QStringList{QStringLiteral("report(QString)"),
                                           QStringLiteral("terminalClicked(int,int)")}));
     }
 

@@ -23,6 +23,7 @@ GLBox::GLBox(QWidget *parent, const char *name, NetworkDocument *document)
     connect(doc, &NetworkDocument::networkChanged, this, &GLBox::followNetwork);
     connect(doc, &NetworkDocument::displayOptionsChanged, this, &GLBox::followDisplayOptions);
     connect(doc, &NetworkDocument::viewPointChanged, this, &GLBox::followViewPoint);
+    connect(doc->presentation(), &PresentationState::changed, this, &GLBox::followDisplayOptions);
     setAccessibleDescription(QString::fromStdString(describeNetwork(network())));
     described.boxes.reserve(static_cast<size_t>(kMaxNetworkSize) * kMaxNetworkSize * (kMaxNetworkSize + 1));
 }
@@ -37,6 +38,7 @@ void GLBox::followNetwork()
     setAccessibleDescription(QString::fromStdString(describeNetwork(network())));
 }
 
+// The display options or the presentation: what is drawn, not the network.
 void GLBox::followDisplayOptions()
 {
     describedStale = true;
@@ -61,40 +63,10 @@ void GLBox::toggleMark(const PickedBox &box, int colourBit)
 const SceneDescription &GLBox::scene()
 {
     if (describedStale) {
-        describeScene(network(), displayOptions(), presentation, described);
+        describeScene(network(), displayOptions(), doc->presentation()->value(), described);
         describedStale = false;
     }
     return described;
-}
-
-void GLBox::setPresentation(const Presentation &next)
-{
-    if (next == presentation)
-        return;
-    presentation = next;
-    describedStale = true;
-    update();
-}
-
-void GLBox::setRouteStep(const RouteStep &step)
-{
-    Presentation next = presentation;
-    next.step = step;
-    setPresentation(next);
-}
-
-void GLBox::setFocusOnRoutes(bool on)
-{
-    Presentation next = presentation;
-    next.focusRoutes = on;
-    setPresentation(next);
-}
-
-void GLBox::setLabels(bool on)
-{
-    Presentation next = presentation;
-    next.labels = on;
-    setPresentation(next);
 }
 
 void GLBox::setSceneDrawing(SceneDrawing drawing)

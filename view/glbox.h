@@ -1,7 +1,6 @@
 #pragma once
 
 #include "core/networkdocument.h"
-#include "core/presentation.h"
 #include "scene/camera.h"
 #include "scene/pickculling.h"
 #include "scene/picking.h"
@@ -55,17 +54,17 @@ public:
     void toggleMark(const ts::PickedBox &box, int colourBit);
     void clearMarks() { doc->clearMarks(); }
 
+    // The document's presentation (see PresentationState), at hand.
     // A route stepped through leg by leg (see ts::RouteStep).
     using RouteStep = ts::RouteStep;
-    const RouteStep &routeStep() const { return presentation.step; }
-    void setRouteStep(const RouteStep &step);
-
+    const RouteStep &routeStep() const { return doc->presentation()->routeStep(); }
+    void setRouteStep(const RouteStep &step) { doc->presentation()->setRouteStep(step); }
     // Boxes that no marked route touches drawn as faint frames.
-    bool focusOnRoutes() const { return presentation.focusRoutes; }
-    void setFocusOnRoutes(bool on);
+    bool focusOnRoutes() const { return doc->presentation()->focusRoutes(); }
+    void setFocusOnRoutes(bool on) { doc->presentation()->setFocusRoutes(on); }
     // Axis names and the indices along two top edges, turning with the model.
-    bool labels() const { return presentation.labels; }
-    void setLabels(bool on);
+    bool labels() const { return doc->presentation()->labels(); }
+    void setLabels(bool on) { doc->presentation()->setLabels(on); }
     // While a practice question is open, hover names the box only: where
     // its route goes would give the answer away.
     void setAnswersHidden(bool hidden) { answersHidden = hidden; }
@@ -124,8 +123,6 @@ public slots:
 
 signals:
     void report(const QString &text);
-    // Escape ended the stepping (it keeps the marks then).
-    void routeStepEnded();
     // A click hit terminal (i, j) (before its mark is toggled): an answer, in practice.
     void terminalClicked(int i, int j);
 
@@ -149,7 +146,6 @@ private:
     void followNetwork();
     void followDisplayOptions();
     void followViewPoint();
-    void setPresentation(const ts::Presentation &next);
     // The description of what is drawn, built again only after a change.
     const ts::SceneDescription &scene();
     void applyProjection() const;
@@ -173,11 +169,10 @@ private:
     float pressRotY = 0.0f;
 
     quint64 frames = 0;
-    ts::Presentation presentation;
     bool answersHidden = false;
     SceneDrawing sceneDrawing = SceneDrawing::Batched;
     ts::SceneDescription described;
-    bool describedStale = true; // the document or the presentation changed since it was built
+    bool describedStale = true; // what it shows changed since it was built
     std::vector<ts::LatticeBox> candidates; // the boxes a pick sends
     int lastPickBoxes = 0;
 };

@@ -183,9 +183,8 @@ void GLBox::keyPressEvent(QKeyEvent *event)
     case Qt::Key_Home: resetView(); break;
     case Qt::Key_Escape:
         // While stepping through a route, Escape only ends the stepping.
-        if (presentation.step.active) {
-            setRouteStep({});
-            emit routeStepEnded();
+        if (routeStep().active) {
+            doc->presentation()->endRouteStep();
         } else {
             clearMarks();
         }
