@@ -2,6 +2,7 @@
 
 #include <QGridLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QSpinBox>
 #include <QString>
 
@@ -9,14 +10,28 @@
 
 // Small pieces the panels' forms share.
 
+// Adds widget to the box's layout, after what is there.
+template <typename W>
+W *addTo(QWidget *box, W *widget)
+{
+    box->layout()->addWidget(widget);
+    return widget;
+}
+
+// Says what a control does to the pointer and to screen readers alike.
+inline void explain(QWidget *widget, const QString &text)
+{
+    widget->setToolTip(text);
+    widget->setAccessibleName(text);
+}
+
 // A spin box for an index (i, j or k) in a form, named, and explained to
 // the pointer and to screen readers alike.
 inline QSpinBox *indexBox(QWidget *parent, const char *name, const QString &help)
 {
     auto *box = new QSpinBox(parent);
     box->setObjectName(QLatin1String(name));
-    box->setToolTip(help);
-    box->setAccessibleName(help);
+    explain(box, help);
     return box;
 }
 

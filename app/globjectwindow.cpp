@@ -1,6 +1,8 @@
 #include "app/globjectwindow.h"
 
+#include "app/controlcolumn.h"
 #include "app/exportdialog.h"
+#include "app/formwidgets.h"
 #include "app/figureexport.h"
 
 #include "figure/imagefile.h"
@@ -60,7 +62,6 @@ namespace {
 constexpr int kViewFrameLineWidth = 3;
 constexpr int kFrameAllowance = 40;   // the window manager's title bar and borders
 constexpr int kSmallestViewSide = 240; // below this the model is too small to teach with
-constexpr int kSpacerSide = 5;
 
 // A row or column of widgets: a plain widget whose layout places its
 // children in creation order.
@@ -74,40 +75,6 @@ Widget *makeBox(QWidget *parent, const char *name)
     return box;
 }
 
-template <typename W>
-W *addTo(QWidget *box, W *widget)
-{
-    box->layout()->addWidget(widget);
-    return widget;
-}
-
-void explain(QWidget *widget, const QString &text)
-{
-    widget->setToolTip(text);
-    widget->setAccessibleName(text);
-}
-
-QSpinBox *makeSpinBox(QWidget *parent, const char *name, int minimum, int maximum)
-{
-    auto *box = new QSpinBox(parent);
-    box->setObjectName(QLatin1String(name));
-    box->setRange(minimum, maximum);
-    box->setSingleStep(1);
-    box->setValue(minimum); // starts at its minimum: the start-up sequence relies on it
-    // Take a typed number at Enter or on leaving the box, not digit by
-    // digit: typing "12" must not pass through a network of size 1.
-    box->setKeyboardTracking(false);
-    return box;
-}
-
-struct ModeGroup
-{
-    const char *name;
-    const char *title;
-    const char *help;
-    std::initializer_list<std::pair<const char *, const char *>> buttons; // object name, text
-    void (GLBox::*slot)(int);
-};
 
 } // namespace
 
@@ -144,7 +111,12 @@ GLObjectWindow::GLObjectWindow(QWidget *parent, const char *name)
     auto *view = addTo(frame, new GLBox(frame, "glbox", doc));
     connect(view, &GLBox::report, status, [status](const QString &text) { status->showMessage(text); });
 
-    buildControlPanel(column, view);
+    auto *controls = new ControlColumn(column, view, this, doc);
+    ikSpin = controls->offsetBox(PlaneFamily::IK);
+    jiSpin = controls->offsetBox(PlaneFamily::JI);
+    kjSpin = controls->offsetBox(PlaneFamily::KJ);
+    // One consistent start: the panel shows what the view holds.
+    controls->start();
     buildAdditions(bar, view, file);
     setAccessibleName(tr("Transpose Switch"));
     setAcceptDrops(true);
@@ -274,11 +246,6 @@ void GLObjectWindow::buildAdditions(QMenuBar *bar, GLBox *view, QMenu *file)
     examples->setEnabled(!examples->isEmpty());
     bar->addMenu(help);
 
-    // The controls show the document whatever changed it: a control, a slot
-    // called on the view, undo or redo. Showing never edits.
-    connect(doc, &NetworkDocument::sizeChanged, this, &GLObjectWindow::showSize);
-    connect(doc, &NetworkDocument::offsetChanged, this, &GLObjectWindow::showOffset);
-    connect(doc, &NetworkDocument::displayOptionsChanged, this, &GLObjectWindow::showDisplayOptions);
     // Undo and redo reach the history from every spin box too.
     for (QAbstractSpinBox *box : findChildren<QAbstractSpinBox *>())
         box->installEventFilter(this);
@@ -479,156 +446,12 @@ bool GLObjectWindow::eventFilter(QObject *watched, QEvent *event)
     return QMainWindow::eventFilter(watched, event);
 }
 
-void GLObjectWindow::buildControlPanel(QWidget *column, GLBox *view)
-{
-    QSpinBox *grid = addTo(column, makeSpinBox(column, "grid", kMinNetworkSize, kMaxNetworkSize));
-    sizeBox = grid;
-    explain(grid, tr("Network size N: N by N terminals on the top face, N by N by N switches"));
-    connect(grid, &QSpinBox::valueChanged, view, &GLBox::setSize);
-    connect(grid, &QSpinBox::valueChanged, this, &GLObjectWindow::setSize);
-
-    const ModeGroup modes[] = {
-        {"routing", "Route", "How a marked terminal's route is drawn: its own path or the whole wires it uses",
-         {{"routing_path", "path"}, {"routing_wire", "wire"}}, &GLBox::setRouteMode},
-        {"wires", "Wires", "Which wires are drawn dashed: none, those every terminal's route uses, or all",
-         {{"wires_off", "off"}, {"wires_used", "used"}, {"wires_all", "all"}}, &GLBox::setWiresMode},
-        {"switches", "Switches", "How switches are drawn: filled, as frames, or only where highlighted",
-         {{"switches_fill", "fill"}, {"switches_frame", "frame"}, {"switches_off", "off"}},
-         &GLBox::setSwitchesMode},
-    };
-    int m = 0;
-    for (const ModeGroup &mode : modes) {
-        auto *box = addTo(column, makeBox<QVBoxLayout, QGroupBox>(column, mode.name));
-        box->setTitle(QLatin1String(mode.title));
-        box->setToolTip(tr(mode.help));
-        auto *buttons = new QButtonGroup(box);
-        buttons->setExclusive(true);
-        int id = 0;
-        for (const auto &[buttonName, text] : mode.buttons) {
-            auto *button = addTo(box, new QRadioButton(QLatin1String(text), box));
-            button->setObjectName(QLatin1String(buttonName));
-            explain(button, tr("%1: %2").arg(QLatin1String(mode.title), QLatin1String(text)));
-            buttons->addButton(button, id++);
-        }
-        connect(buttons, &QButtonGroup::idClicked, view, mode.slot);
-        modeGroups[static_cast<std::size_t>(m++)] = buttons;
-    }
-
-    auto &checks = familyChecks;
-    for (const PlaneFamilyInfo &family : kPlaneFamilies) {
-        const int f = index(family.family);
-        const QString prefix = QLatin1String(family.prefix);
-        const QString relation = QLatin1String(family.relation);
-        auto *group = addTo(column, makeBox<QVBoxLayout, QGroupBox>(column, family.prefix));
-        group->setTitle(QLatin1String(family.title));
-        group->setToolTip(tr("The family of switches with %1").arg(relation));
-        const char *texts[] = {"hilite", "plane", "opaque"};
-        const QString help[] = {tr("Highlight the switches with %1").arg(relation),
-                                tr("Draw the plane %1").arg(relation),
-                                tr("Draw the plane %1 solid instead of dotted").arg(relation)};
-        for (int c = 0; c < 3; ++c) {
-            auto *check = addTo(group, new QCheckBox(QLatin1String(texts[c]), group));
-            check->setObjectName(prefix + QLatin1Char('_') + QLatin1String(texts[c]));
-            explain(check, help[c]);
-            checks[f][c] = check;
-        }
-        auto *row = addTo(group, makeBox<QHBoxLayout>(group, (prefix + QStringLiteral("_hbox")).toLatin1()));
-        auto *label = addTo(row, new QLabel(QLatin1String(family.offsetLabel), row));
-        label->setObjectName(prefix + QStringLiteral("_lab"));
-        QSpinBox *spin = addTo(row, makeSpinBox(row, (prefix + QStringLiteral("_spin")).toLatin1(),
-                                                -kMaxNetworkSize, kMaxNetworkSize));
-        explain(spin, tr("The offset %1 of the planes %2").arg(QLatin1String(family.offsetName), relation));
-        label->setBuddy(spin);
-        offsetSpin(family.family) = spin;
-
-        const GLBox::FamilySlots wiring = GLBox::familySlots(family.family);
-        connect(checks[f][0], &QCheckBox::toggled, view, wiring.hilite);
-        connect(checks[f][1], &QCheckBox::toggled, view, wiring.plane);
-        connect(checks[f][2], &QCheckBox::toggled, view, wiring.opaque);
-        connect(spin, &QSpinBox::valueChanged, view, wiring.offset);
-    }
-
-    auto *blank = addTo(column, makeBox<QVBoxLayout>(column, "blank"));
-    blank->layout()->addItem(
-        new QSpacerItem(kSpacerSide, kSpacerSide, QSizePolicy::Fixed, QSizePolicy::MinimumExpanding));
-    column->setSizePolicy(QSizePolicy(QSizePolicy::Fixed, QSizePolicy::Minimum));
-
-    // One consistent start: the panel shows what the view holds.
-    grid->setValue(kDefaultNetworkSize);
-    modeGroups[0]->button(0)->setChecked(true);
-    view->setRouteMode(RoutePath);
-    modeGroups[1]->button(0)->setChecked(true);
-    view->setWiresMode(WiresOff);
-    modeGroups[2]->button(0)->setChecked(true);
-    view->setSwitchesMode(SwitchesFill);
-    for (const PlaneFamily family : kAllPlaneFamilies) {
-        for (QCheckBox *check : checks[static_cast<std::size_t>(index(family))])
-            check->setChecked(false);
-        offsetSpin(family)->setValue(0);
-    }
-}
-
-QSpinBox *&GLObjectWindow::offsetSpin(PlaneFamily family)
-{
-    switch (family) {
-    case PlaneFamily::IK: return ikSpin;
-    case PlaneFamily::JI: return jiSpin;
-    case PlaneFamily::KJ: break;
-    }
-    return kjSpin;
-}
-
 void GLObjectWindow::setSize(int n)
 {
     for (QSpinBox *spin : {ikSpin, jiSpin, kjSpin})
         spin->setMaximum(n);
     for (QSpinBox *spin : {ikSpin, jiSpin, kjSpin})
         spin->setMinimum(-n);
-}
-
-void GLObjectWindow::showSize()
-{
-    const QSignalBlocker blocker(sizeBox);
-    sizeBox->setValue(doc->network().size());
-    for (const PlaneFamily family : kAllPlaneFamilies)
-        showOffset(family);
-}
-
-void GLObjectWindow::showOffset(PlaneFamily family)
-{
-    // The range is -N..N as the panel keeps it, widened to take an offset
-    // that was set beyond it directly, so the box never shows a wrong value.
-    QSpinBox *spin = offsetSpin(family);
-    const QSignalBlocker blocker(spin);
-    const int n = doc->network().size(), offset = doc->network().offset(family);
-    spin->setRange(std::min(-n, offset), std::max(n, offset));
-    spin->setValue(offset);
-}
-
-void GLObjectWindow::showDisplayOptions()
-{
-    const DisplayOptions &options = doc->displayOptions();
-    const int modes[] = {options.routeMode == RoutePath ? 0 : 1, options.wiresMode, options.switchesMode};
-    for (std::size_t m = 0; m < modeGroups.size(); ++m) {
-        QButtonGroup *group = modeGroups[m];
-        if (QAbstractButton *button = group->button(modes[m])) {
-            button->setChecked(true); // checking emits no idClicked
-        } else if (group->checkedButton()) {
-            // A mode without a button (set directly): none of them is true.
-            group->setExclusive(false);
-            group->checkedButton()->setChecked(false);
-            group->setExclusive(true);
-        }
-    }
-    for (const PlaneFamily family : kAllPlaneFamilies) {
-        const PlaneOptions &plane = options.plane(family);
-        const bool values[] = {plane.hilite, plane.plane, plane.opaque};
-        for (std::size_t c = 0; c < 3; ++c) {
-            QCheckBox *check = familyChecks[static_cast<std::size_t>(index(family))][c];
-            const QSignalBlocker blocker(check);
-            check->setChecked(values[c]);
-        }
-    }
 }
 
 void GLObjectWindow::about()

@@ -24,9 +24,9 @@ class QSpinBox;
 class QWidget;
 
 // The main window: File menu, status bar, the control column on the left
-// and the sunken frame with the 3D view on the right. Its controls edit the
-// document through the view's slots and show whatever the document holds,
-// however it changed.
+// (ControlColumn) and the sunken frame with the 3D view on the right, the
+// docks and the menus of the additions. It builds and connects the parts;
+// each part does its own job.
 class GLObjectWindow : public QMainWindow
 {
     Q_OBJECT
@@ -60,14 +60,9 @@ private slots:
     void about();
 
 private:
-    void buildControlPanel(QWidget *column, GLBox *view);
-    QSpinBox *&offsetSpin(ts::PlaneFamily family);
     void buildAdditions(QMenuBar *bar, GLBox *view, QMenu *file);
     void exportImage(GLBox *view);
     void fitToScreen(GLBox *view);
-    void showSize();
-    void showOffset(ts::PlaneFamily family);
-    void showDisplayOptions();
 
     QSpinBox *ikSpin = nullptr;
     QSpinBox *jiSpin = nullptr;
@@ -76,9 +71,6 @@ private:
     LessonFiles *files = nullptr;
     QDockWidget *practiceDock = nullptr;
     PracticePanel *practice = nullptr;
-    QSpinBox *sizeBox = nullptr;
-    std::array<QButtonGroup *, 3> modeGroups{}; // route, wires, switches
-    std::array<std::array<QCheckBox *, 3>, ts::kPlaneFamilyCount> familyChecks{}; // hilite, plane, opaque
     QAction *undoAction = nullptr;
     QAction *redoAction = nullptr;
 };

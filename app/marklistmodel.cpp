@@ -1,6 +1,6 @@
 #include "app/marklistmodel.h"
+#include "scene/palette.h"
 
-#include "scene/geometry.h"
 
 #include <QColor>
 #include <QIcon>

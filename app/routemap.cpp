@@ -1,8 +1,8 @@
 #include "app/routemap.h"
+#include "scene/palette.h"
 
 #include "core/networkdocument.h"
 #include "core/routetext.h"
-#include "scene/geometry.h"
 
 #include <QColor>
 #include <QHeaderView>

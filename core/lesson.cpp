@@ -163,10 +163,10 @@ Lesson readLesson(const QJsonObject &root)
     if (has("families")) {
         const QJsonObject families = R::object(value("families"), QStringLiteral("families"));
         for (const PlaneFamilyInfo &family : kPlaneFamilies) {
-            if (!families.contains(QLatin1String(family.prefix)))
+            if (!families.contains(QLatin1String(family.key)))
                 continue;
-            const QString where = R::path(QStringLiteral("families"), family.prefix);
-            const QJsonObject options = R::object(families.value(QLatin1String(family.prefix)), where);
+            const QString where = R::path(QStringLiteral("families"), family.key);
+            const QJsonObject options = R::object(families.value(QLatin1String(family.key)), where);
             for (int o = 0; o < 3; ++o) {
                 const QJsonValue v = options.value(QLatin1String(kOptionKeys[o]));
                 if (v.isUndefined())
@@ -322,7 +322,7 @@ QByteArray lessonBytes(const Lesson &lesson)
         const PlaneOptions &p = o.plane(family.family);
         families << indent + indent +
                         QStringLiteral("\"%1\": {\"hilite\": %2, \"plane\": %3, \"opaque\": %4}")
-                            .arg(QLatin1String(family.prefix), boolText(p.hilite), boolText(p.plane), boolText(p.opaque));
+                            .arg(QLatin1String(family.key), boolText(p.hilite), boolText(p.plane), boolText(p.opaque));
     }
     key("families", QStringLiteral("{\n") + families.join(QStringLiteral(",\n")) + QLatin1Char('\n') + indent + QLatin1Char('}'));
     QStringList marks;

@@ -1,15 +1,13 @@
 #pragma once
 
 #include <array>
-#include "core/vec.h"
-
-#include <cstdint>
 
 // The three families of planes that wire the network, described once. Each
 // family relates two of a switch's indices with one signed offset,
 // lhs = rhs + c: IK is i = k + c1, JI is j = i + c2, KJ is k = j + c3. The
 // same relation picks the switches a family highlights, places its plane and
-// ends one run of every route; the rest of the table is how it is shown.
+// ends one run of every route. How a family is drawn is the scene's
+// (scene/palette.h, scene/geometry.h).
 
 namespace ts {
 
@@ -24,24 +22,14 @@ struct SwitchIndex
     int operator[](Axis a) const { return a == Axis::I ? i : a == Axis::J ? j : k; }
 };
 
-// A corner coordinate of a plane's quad: +-1, or 1 - A, A - 1, 1 - B, B - 1
-// with A = 2 max(0, -c)/N and B = 2 max(0, c)/N.
-enum class QuadTerm : std::uint8_t { Minus1, Plus1, AMinus1, OneMinusA, BMinus1, OneMinusB };
-using QuadCorner = std::array<QuadTerm, 3>; // x, y, z
-
 struct PlaneFamilyInfo
 {
     PlaneFamily family;
     Axis lhs, rhs;              // the relation lhs = rhs + offset
-    const char *prefix;         // object names "ik_hilite", ...; groups "ik"
-    const char *title;          // the panel group's title
-    const char *offsetLabel;    // the label beside the offset box
-    const char *offsetName;     // "c1"
-    const char *relation;       // the relation in words, "i = k + c1"
-    int highlightChannel;       // 0 red, 1 green, 2 blue of a highlighted switch's fill
-    Colour colour;              // the plane's colour
-    std::uint8_t stippleEvenRows, stippleOddRows; // the plane's 32x32 stipple, row by row
-    std::array<QuadCorner, 4> quad;               // the plane's corners inside the cube, in drawing order
+    const char *key;        // "ik": the family's key in lesson files and the prefix of its controls' names
+    const char *title;      // "i = k1 + c1", as the controls name the family
+    const char *offsetName; // "c1"
+    const char *relation;   // the relation in route words, "i = k + c1"
 };
 
 constexpr std::array<PlaneFamily, kPlaneFamilyCount> kAllPlaneFamilies{PlaneFamily::IK, PlaneFamily::JI,

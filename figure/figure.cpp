@@ -1,4 +1,5 @@
 #include "figure/figure.h"
+#include "scene/palette.h"
 
 #include "core/routetext.h"
 #include "scene/routegeometry.h"

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "scene/depthorder.h"
+#include "scene/palette.h"
 #include "scene/scenedescription.h"
 
 #include <array>

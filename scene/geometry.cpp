@@ -3,14 +3,9 @@
 #include <algorithm>
 
 #include <cmath>
-#include <cstdio>
+#include <cstdint>
 
 namespace ts {
-
-Colour colourFromBits(int bits, float level)
-{
-    return {(bits & 1) ? level : 0.0f, (bits & 2) ? level : 0.0f, (bits & 4) ? level : 0.0f};
-}
 
 CellGeometry::CellGeometry(int size)
     : CellGeometry(size, static_cast<float>(2.0 / (2 * size)))
@@ -33,20 +28,20 @@ const std::array<Vec3, 24> kUnitCube{{
     {1, 1, -1}, {-1, 1, -1}, {-1, 1, 1}, {1, 1, 1},      // y = +1
 }};
 
-const Stipple &planeStipple(PlaneFamily family)
-{
-    // Built once from the family table, not on every frame.
-    static const std::array<Stipple, kPlaneFamilyCount> stipples = [] {
-        std::array<Stipple, kPlaneFamilyCount> all{};
-        for (const PlaneFamilyInfo &f : kPlaneFamilies)
-            for (std::size_t row = 0; row < 32; ++row)
-                for (std::size_t byte = 0; byte < 4; ++byte)
-                    all[static_cast<std::size_t>(index(f.family))][row * 4 + byte] =
-                        (row % 2 == 0) ? f.stippleEvenRows : f.stippleOddRows;
-        return all;
-    }();
-    return stipples[static_cast<std::size_t>(index(family))];
-}
+namespace {
+// A corner coordinate of a plane's quad: +-1, or 1 - A, A - 1, 1 - B, B - 1
+// with A = 2 max(0, -c)/N and B = 2 max(0, c)/N.
+enum class QuadTerm : std::uint8_t { Minus1, Plus1, AMinus1, OneMinusA, BMinus1, OneMinusB };
+using QuadCorner = std::array<QuadTerm, 3>; // x, y, z
+constexpr QuadTerm M1 = QuadTerm::Minus1, P1 = QuadTerm::Plus1, AM = QuadTerm::AMinus1, MA = QuadTerm::OneMinusA,
+                   BM = QuadTerm::BMinus1, MB = QuadTerm::OneMinusB;
+// Each family's plane corners inside the cube, in drawing order.
+constexpr std::array<std::array<QuadCorner, 4>, kPlaneFamilyCount> kPlaneCorners{{
+    {{{BM, MA, M1}, {BM, MA, P1}, {MA, BM, P1}, {MA, BM, M1}}},
+    {{{AM, P1, BM}, {MB, P1, MA}, {MB, M1, MA}, {AM, M1, BM}}},
+    {{{M1, MB, AM}, {P1, MB, AM}, {P1, AM, MB}, {M1, AM, MB}}},
+}};
+} // namespace
 
 bool planeQuad(PlaneFamily family, int offset, const CellGeometry &g, std::array<Vec3, 4> &q)
 {
@@ -66,7 +61,7 @@ bool planeQuad(PlaneFamily family, int offset, const CellGeometry &g, std::array
         }
         return 1 - B;
     };
-    const auto &corners = info(family).quad;
+    const auto &corners = kPlaneCorners[static_cast<std::size_t>(index(family))];
     for (std::size_t c = 0; c < corners.size(); ++c)
         q[c] = {value(corners[c][0]), value(corners[c][1]), value(corners[c][2])};
     return true;
@@ -120,19 +115,6 @@ Segment networkWire(WireKind kind, int a, int b, const CellGeometry &g)
         break;
     }
     return {{g.x(a), g.y(b), g.first()}, {g.x(a), g.y(b), g.last()}};
-}
-
-float dragAngle(float pressAngle, int pixels)
-{
-    return static_cast<float>(pressAngle + kDegreesPerPixel * pixels);
-}
-
-std::string angleText(float rotX, float rotY)
-{
-    char text[64];
-    std::snprintf(text, sizeof text, "Angle(%05.1f,%05.1f)", static_cast<double>(rotX),
-                  static_cast<double>(rotY));
-    return text;
 }
 
 } // namespace ts

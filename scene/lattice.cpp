@@ -1,4 +1,5 @@
 #include "scene/lattice.h"
+#include "scene/palette.h"
 
 namespace ts {
 
@@ -33,7 +34,7 @@ void buildLattice(const SwitchNetwork &net, const DisplayOptions &options, std::
                 for (const PlaneFamilyInfo &family : kPlaneFamilies) {
                     if (options.plane(family.family).hilite &&
                         onFamily(family.family, {i, j, k}, net.offset(family.family))) {
-                        fill[family.highlightChannel] = palette::highlight;
+                        fill[familyLook(family.family).highlightChannel] = palette::highlight;
                         filled = true;
                     }
                 }

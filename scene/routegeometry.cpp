@@ -1,4 +1,5 @@
 #include "scene/routegeometry.h"
+#include "scene/palette.h"
 
 #include "core/displayoptions.h"
 

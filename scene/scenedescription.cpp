@@ -48,7 +48,7 @@ void describePlanes(const SwitchNetwork &net, const DisplayOptions &options, std
         if (!plane.plane || !planeQuad(family, net.offset(family), g, corners))
             continue;
         // A dotted plane gets its edges drawn, so that where it ends shows.
-        planes.push_back({corners, info(family).colour, !plane.opaque, planeStipple(family), !plane.opaque,
+        planes.push_back({corners, familyLook(family).colour, !plane.opaque, planeStipple(family), !plane.opaque,
                           kPlaneOutlineWidth});
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/displayoptions.h"
+#include "scene/palette.h"
 #include "core/network.h"
 #include "core/presentation.h"
 #include "scene/geometry.h"

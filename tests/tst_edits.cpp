@@ -53,7 +53,7 @@ class TestEdits : public QObject
         const DisplayOptions &options = view->displayOptions();
         QCOMPARE(grid->value(), net.size());
         for (const PlaneFamilyInfo &family : kPlaneFamilies) {
-            const QString prefix = QLatin1String(family.prefix);
+            const QString prefix = QLatin1String(family.key);
             const auto *spin = find(prefix + QStringLiteral("_spin"));
             QCOMPARE(spin->value(), net.offset(family.family));
             QCOMPARE(spin->maximum(), std::max(net.size(), net.offset(family.family)));

@@ -1,5 +1,7 @@
 // The network's rules, pick names and angle arithmetic, without a display.
 #include "scene/geometry.h"
+#include "core/viewpoint.h"
+#include "scene/rotation.h"
 #include "core/network.h"
 #include "scene/picking.h"
 #include "support/marksoracle.h"

@@ -2,6 +2,7 @@
 // selection pass reports, checked against positions projected here from the
 // camera. Runs at device pixel ratio 1 and again at 2.
 #include "support/viewdriver.h"
+#include "scene/rotation.h"
 
 #include <GL/gl.h>
 

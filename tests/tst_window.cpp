@@ -1,6 +1,7 @@
 // The main window and its control panel as a user meets them: the widget
 // tree, the start state, the offset ranges, and every control reaching the view.
 #include "app/globjectwindow.h"
+#include "scene/rotation.h"
 #include "view/glbox.h"
 
 #include <QAbstractButton>
@@ -20,6 +21,7 @@
 #include <QStatusTipEvent>
 #include <QtTest>
 
+#include <functional>
 #include <memory>
 
 using namespace ts;
@@ -48,13 +50,29 @@ class TestWindow : public QObject
         return found;
     }
 
+    // The widgets as the box's layout places them, rows inside it included.
     QStringList childNames(const char *box) const
     {
         QStringList names;
-        QLayout *layout = find<QWidget>(box)->layout();
-        for (int i = 0; i < layout->count(); ++i)
-            if (QWidget *w = layout->itemAt(i)->widget())
-                names << w->objectName();
+        const std::function<void(QLayout *)> walk = [&](QLayout *layout) {
+            for (int i = 0; i < layout->count(); ++i) {
+                if (QWidget *w = layout->itemAt(i)->widget())
+                    names << w->objectName();
+                else if (QLayout *inner = layout->itemAt(i)->layout())
+                    walk(inner);
+            }
+        };
+        walk(find<QWidget>(box)->layout());
+        return names;
+    }
+
+    // The box's child widgets in the order they were made.
+    QStringList madeNames(const char *box) const
+    {
+        QStringList names;
+        for (QObject *child : find<QWidget>(box)->children())
+            if (child->isWidgetType())
+                names << child->objectName();
         return names;
     }
 
@@ -74,7 +92,14 @@ private slots:
         QCOMPARE(window->metaObject()->className(), "GLObjectWindow");
         QCOMPARE(window->centralWidget()->objectName(), QStringLiteral("hbox"));
         QCOMPARE(childNames("hbox"), (QStringList{"vbox", "f"}));
-        QCOMPARE(childNames("vbox"), (QStringList{"grid", "routing", "wires", "switches", "ik", "ji", "kj", "blank"}));
+        // "N:" is an addition: made after the column's own widgets, shown beside the size box.
+        QCOMPARE(madeNames("vbox"),
+                 (QStringList{"grid", "routing", "wires", "switches", "ik", "ji", "kj", "blank", "size_label"}));
+        QCOMPARE(childNames("vbox"),
+                 (QStringList{"size_label", "grid", "routing", "wires", "switches", "ik", "ji", "kj", "blank"}));
+        auto *sizeLabel = find<QLabel>("size_label");
+        QCOMPARE(sizeLabel->text(), QStringLiteral("N:"));
+        QCOMPARE(sizeLabel->buddy(), find<QWidget>("grid"));
         auto *frame = find<QFrame>("f");
         QCOMPARE(frame->frameStyle(), int(QFrame::Panel | QFrame::Sunken));
         QCOMPARE(frame->lineWidth(), 3);

@@ -71,7 +71,7 @@ int main(int argc, char **argv)
             check->click();
         } else if (option == QLatin1String("--offsets") && parts.size() == 3) {
             for (const PlaneFamilyInfo &family : kPlaneFamilies) {
-                const QString name = QLatin1String(family.prefix) + QStringLiteral("_spin");
+                const QString name = QLatin1String(family.key) + QStringLiteral("_spin");
                 qobject_cast<QSpinBox *>(child(name))->setValue(parts[index(family.family)].toInt());
             }
         } else if (option == QLatin1String("--zoom")) {

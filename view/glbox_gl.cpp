@@ -1,6 +1,8 @@
 // GLBox: GL set-up, projection and the drawing of the scene.
 
 #include "view/glbox.h"
+#include "scene/rotation.h"
+#include "scene/palette.h"
 
 #include "view/latticerenderer.h"
 

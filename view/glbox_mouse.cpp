@@ -1,6 +1,7 @@
 // GLBox: turning the model by dragging, and picking by GL selection.
 
 #include "view/glbox.h"
+#include "scene/rotation.h"
 
 #include "core/routetext.h"
 
