@@ -2,6 +2,7 @@
 
 #include "app/formwidgets.h"
 #include "app/routestepper.h"
+#include "core/routetext.h"
 #include "core/networkdocument.h"
 #include "core/wholefile.h"
 #include "view/glbox.h"
@@ -32,11 +33,7 @@ constexpr ViewPoint kTurnedView{30.0f, 330.0f, 1.0};
 
 QString networkWords(const Question &q)
 {
-    return QStringLiteral("N = %1, c1 = %2, c2 = %3, c3 = %4")
-        .arg(q.size)
-        .arg(q.offsets[0])
-        .arg(q.offsets[1])
-        .arg(q.offsets[2]);
+    return QString::fromStdString(parametersText(q.size, q.offsets));
 }
 } // namespace
 

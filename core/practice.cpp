@@ -216,9 +216,7 @@ std::string explanation(const Question &q)
         Question solved = q;
         solved.offsets = exampleSolution(q);
         const SwitchNetwork s = solved.network();
-        return "for example c1 = " + std::to_string(solved.offsets[0]) + ", c2 = " +
-               std::to_string(solved.offsets[1]) + ", c3 = " + std::to_string(solved.offsets[2]) + ": " +
-               describeRoute(s, q.a, q.b);
+        return "for example " + offsetsText(solved.offsets) + ": " + describeRoute(s, q.a, q.b);
     }
     if (!explainedTerminal(q, &i, &j))
         return "no terminal arrives at " + pair(q.c, q.d) + ": no (i, j) in the network has j - c2 = " +

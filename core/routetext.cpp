@@ -159,6 +159,20 @@ std::string mapCellText(const SwitchNetwork &net, int i, int j)
     return std::string("dies: ") + shortNames[index(r.deadEnd())];
 }
 
+std::string offsetsText(const Offsets &offsets)
+{
+    std::string text;
+    for (const PlaneFamilyInfo &f : kPlaneFamilies)
+        text += (text.empty() ? "" : ", ") + std::string(f.offsetName) + " = " +
+                num(offsets[static_cast<std::size_t>(index(f.family))]);
+    return text;
+}
+
+std::string parametersText(int n, const Offsets &offsets)
+{
+    return "N = " + num(n) + ", " + offsetsText(offsets);
+}
+
 std::string mapRuleText(const SwitchNetwork &net)
 {
     const int n = net.size();
@@ -167,8 +181,8 @@ std::string mapRuleText(const SwitchNetwork &net)
         for (int j = 0; j < n; ++j)
             arrive += net.trace(i, j).arrives() ? 1 : 0;
     const long long c1 = net.offset(PlaneFamily::IK), c2 = net.offset(PlaneFamily::JI), c3 = net.offset(PlaneFamily::KJ);
-    return num(arrive) + " of " + num(static_cast<long long>(n) * n) + " terminals arrive; c1 = " + num(c1) +
-           ", c2 = " + num(c2) + ", c3 = " + num(c3) + ": (i, j) \u2192 (" + plusOffset("j", -c2) + ", " +
+    return num(arrive) + " of " + num(static_cast<long long>(n) * n) + " terminals arrive; " +
+           offsetsText(net.allOffsets()) + ": (i, j) \u2192 (" + plusOffset("j", -c2) + ", " +
            plusOffset("i", -c1 - c3) + ")";
 }
 
@@ -181,8 +195,7 @@ std::string describeNetwork(const SwitchNetwork &net)
                 ++marked;
                 arrive += net.trace(i, j).arrives() ? 1 : 0;
             }
-    return "N = " + num(net.size()) + ", c1 = " + num(net.offset(PlaneFamily::IK)) + ", c2 = " +
-           num(net.offset(PlaneFamily::JI)) + ", c3 = " + num(net.offset(PlaneFamily::KJ)) + "; " + num(marked) +
+    return parametersText(net.size(), net.allOffsets()) + "; " + num(marked) +
            (marked == 1 ? " terminal" : " terminals") + " marked: " + num(arrive) + (arrive == 1 ? " arrives, " : " arrive, ") +
            num(marked - arrive) + (marked - arrive == 1 ? " dies." : " die.");
 }

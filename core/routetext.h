@@ -46,6 +46,12 @@ std::string mapCellText(const SwitchNetwork &net, int i, int j);
 // (i, j) → (j + 1, i - 3)".
 std::string mapRuleText(const SwitchNetwork &net);
 
+// "c1 = 1, c2 = -1, c3 = 2": the offsets as the controls name them.
+std::string offsetsText(const Offsets &offsets);
+// "N = 4, c1 = 1, c2 = -1, c3 = 2": the network's parameters, wherever
+// they are written.
+std::string parametersText(int n, const Offsets &offsets);
+
 // "N = 4, c1 = 0, c2 = 0, c3 = 0; 2 terminals marked: 1 arrives, 1 dies."
 std::string describeNetwork(const SwitchNetwork &net);
 

@@ -70,10 +70,8 @@ FigureContent figureContent(const Lesson &lesson)
 
 QString figureParameters(const SwitchNetwork &net)
 {
-    QString text = QStringLiteral("N = %1").arg(net.size());
-    for (const PlaneFamilyInfo &f : kPlaneFamilies)
-        text += QStringLiteral(", %1 = %2").arg(QLatin1String(f.offsetName), QString::number(net.offset(f.family)).replace(QLatin1Char('-'), kMinus));
-    return text;
+    // Only the offsets carry a sign: each takes a true minus.
+    return QString::fromStdString(parametersText(net.size(), net.allOffsets())).replace(QLatin1Char('-'), kMinus);
 }
 
 std::vector<LegendEntry> legendEntries(const SwitchNetwork &net)
