@@ -1,9 +1,21 @@
 #include "app/figureexport.h"
 
+#include "app/exportdialog.h"
+#include "app/lessonfiles.h"
+#include "figure/figurefile.h"
+#include "figure/imagefile.h"
 #include "view/glbox.h"
 
+#include <QAction>
+#include <QClipboard>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMessageBox>
 #include <QPainter>
+#include <QSettings>
 
 #include <algorithm>
 
@@ -34,4 +46,72 @@ QImage renderFigurePicture(GLBox *view, const ts::FigureOptions &options, const 
     QPainter painter(&picture);
     figure.paintOverlays(painter);
     return picture;
+}
+
+bool writeFigureFile(const QString &path, const ts::FigureContent &content, const ts::FigureOptions &options,
+                     const QSizeF &size, GLBox *view, QString *error)
+{
+    if (view && ts::figureFormat(path) == ts::FigureFormat::Picture &&
+        options.background == ts::FigureBackground::Screen) {
+        const QImage picture = renderFigurePicture(view, options, size.toSize(), error);
+        return !picture.isNull() && writeImageFile(picture, path, error);
+    }
+    return ts::writeFigure(path, content, options, size, error);
+}
+
+FigureExport::FigureExport(GLBox *view, LessonFiles *files, QWidget *window)
+    : QObject(window)
+    , view(view)
+    , files(files)
+    , window(window)
+{
+    exportItem = new QAction(tr("&Export Image..."), this);
+    exportItem->setObjectName(QStringLiteral("export_image"));
+    exportItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    connect(exportItem, &QAction::triggered, this, &FigureExport::exportImage);
+
+    copyItem = new QAction(tr("&Copy Image"), this);
+    copyItem->setObjectName(QStringLiteral("copy_image"));
+    copyItem->setShortcut(QKeySequence::Copy);
+    // Ctrl+C copies the picture while the view has the keyboard focus, and
+    // elsewhere what is selected there, as in any program; the menu item
+    // copies the picture from anywhere.
+    copyItem->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    view->addAction(copyItem);
+    connect(copyItem, &QAction::triggered, this,
+            [view] { QGuiApplication::clipboard()->setImage(view->grabFramebuffer()); });
+}
+
+void FigureExport::exportImage()
+{
+    ExportDialog dialog(view->size() * view->devicePixelRatio(), window);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const QString filters[] = {tr("PNG pictures (*.png);;Other pictures (*.jpg *.bmp *.ppm)"), tr("SVG drawings (*.svg)"),
+                               tr("PDF documents (*.pdf)")};
+    const QString suffix = ExportDialog::suffix(dialog.format());
+    const QString lesson = files->currentFile();
+    const QString base = lesson.isEmpty() ? QStringLiteral("transpose-switch") : QFileInfo(lesson).completeBaseName();
+    QSettings settings;
+    const QString folder = settings.value(QStringLiteral("export/folder"), QDir::homePath()).toString();
+    QString path = QFileDialog::getSaveFileName(window, tr("Export Image"),
+                                                QDir(folder).filePath(base + QLatin1Char('.') + suffix),
+                                                filters[static_cast<int>(dialog.format())] + tr(";;All files (*)"));
+    if (path.isEmpty())
+        return;
+    settings.setValue(QStringLiteral("export/folder"), QFileInfo(path).absolutePath());
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QLatin1Char('.') + suffix;
+    // The name's suffix has the last word on the format.
+    exportFigure(path, dialog.figureOptions(), dialog.figureSize(ts::figureFormat(path)));
+}
+
+bool FigureExport::exportFigure(const QString &path, const ts::FigureOptions &options, const QSizeF &size)
+{
+    QString error;
+    const bool written = writeFigureFile(path, viewFigureContent(view), options, size, view, &error);
+    if (!written)
+        QMessageBox::warning(window, tr("Export Image"),
+                             tr("The picture could not be exported to %1:\n%2").arg(QDir::toNativeSeparators(path), error));
+    return written;
 }

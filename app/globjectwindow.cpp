@@ -1,11 +1,9 @@
 #include "app/globjectwindow.h"
 
 #include "app/controlcolumn.h"
-#include "app/exportdialog.h"
 #include "app/formwidgets.h"
 #include "app/figureexport.h"
 
-#include "figure/imagefile.h"
 #include "app/lessonfiles.h"
 #include "app/lessonnotes.h"
 #include "app/practicepanel.h"
@@ -16,36 +14,18 @@
 #include "view/glbox.h"
 
 #include <QAbstractSpinBox>
-#include <QApplication>
-#include <QButtonGroup>
-#include <QCheckBox>
-#include <QClipboard>
-#include <QCloseEvent>
-#include <QDragEnterEvent>
-#include <QDropEvent>
-#include <QFileInfo>
-#include <QMimeData>
-#include <QSettings>
-#include <QDir>
+#include <QCoreApplication>
 #include <QDockWidget>
-#include <QFileDialog>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QGroupBox>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QRadioButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QStandardPaths>
-#include <QSignalBlocker>
-#include <QSpacerItem>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QStatusTipEvent>
@@ -119,7 +99,6 @@ GLObjectWindow::GLObjectWindow(QWidget *parent, const char *name)
     controls->start();
     buildAdditions(bar, view, file);
     setAccessibleName(tr("Transpose Switch"));
-    setAcceptDrops(true);
     fitToScreen(view);
 }
 
@@ -129,12 +108,9 @@ void GLObjectWindow::buildAdditions(QMenuBar *bar, GLBox *view, QMenu *file)
     QAction *about = file->actions().constFirst();
     file->insertActions(about, files->actions());
     file->insertSeparator(about);
-    QAction *exportItem = new QAction(tr("&Export Image..."), file);
-    exportItem->setObjectName(QStringLiteral("export_image"));
-    exportItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
-    file->insertAction(about, exportItem);
+    exporter = new FigureExport(view, files, this);
+    file->insertAction(about, exporter->exportAction());
     file->insertSeparator(about);
-    connect(exportItem, &QAction::triggered, this, [this, view] { exportImage(view); });
 
     auto *edit = new QMenu(tr("&Edit"), bar);
     undoAction = doc->undoStack()->createUndoAction(edit, tr("&Undo"));
@@ -149,16 +125,7 @@ void GLObjectWindow::buildAdditions(QMenuBar *bar, GLBox *view, QMenu *file)
     QAction *notes = edit->addAction(tr("Lesson &Notes..."));
     notes->setObjectName(QStringLiteral("lesson_notes_edit"));
     connect(notes, &QAction::triggered, this, [this] { editLessonNotes(doc, this); });
-    QAction *copy = edit->addAction(tr("&Copy Image"));
-    copy->setObjectName(QStringLiteral("copy_image"));
-    copy->setShortcut(QKeySequence::Copy);
-    // Ctrl+C copies the picture while the view has the keyboard focus, and
-    // elsewhere what is selected there, as in any program; the menu item
-    // copies the picture from anywhere.
-    copy->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-    view->addAction(copy);
-    connect(copy, &QAction::triggered, this,
-            [view] { QGuiApplication::clipboard()->setImage(view->grabFramebuffer()); });
+    edit->addAction(exporter->copyAction());
     bar->addMenu(edit);
 
 
@@ -231,19 +198,7 @@ void GLObjectWindow::buildAdditions(QMenuBar *bar, GLBox *view, QMenu *file)
         box.setTextFormat(Qt::RichText);
         box.exec();
     });
-    QMenu *examples = help->addMenu(tr("&Example Lessons"));
-    examples->setObjectName(QStringLiteral("example_lessons"));
-    for (const QString &lesson : exampleLessons()) {
-        Lesson read;
-        const QString title = readLessonFile(lesson, &read, nullptr) && !read.title.isEmpty()
-                                  ? read.title
-                                  : QFileInfo(lesson).completeBaseName();
-        connect(examples->addAction(title), &QAction::triggered, this, [this, lesson] {
-            if (files->maybeSave())
-                files->openCopy(lesson);
-        });
-    }
-    examples->setEnabled(!examples->isEmpty());
+    help->addMenu(files->examplesMenu(help));
     bar->addMenu(help);
 
     // Undo and redo reach the history from every spin box too.
@@ -251,46 +206,6 @@ void GLObjectWindow::buildAdditions(QMenuBar *bar, GLBox *view, QMenu *file)
         box->installEventFilter(this);
     // How the program starts is not an edit to take back.
     doc->undoStack()->clear();
-}
-
-void GLObjectWindow::exportImage(GLBox *view)
-{
-    ExportDialog dialog(view->size() * view->devicePixelRatio(), this);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    const QString filters[] = {tr("PNG pictures (*.png);;Other pictures (*.jpg *.bmp *.ppm)"), tr("SVG drawings (*.svg)"),
-                               tr("PDF documents (*.pdf)")};
-    const QString suffix = ExportDialog::suffix(dialog.format());
-    const QString lesson = files->currentFile();
-    const QString base = lesson.isEmpty() ? QStringLiteral("transpose-switch") : QFileInfo(lesson).completeBaseName();
-    QSettings settings;
-    const QString folder = settings.value(QStringLiteral("export/folder"), QDir::homePath()).toString();
-    QString path = QFileDialog::getSaveFileName(this, tr("Export Image"),
-                                                QDir(folder).filePath(base + QLatin1Char('.') + suffix),
-                                                filters[static_cast<int>(dialog.format())] + tr(";;All files (*)"));
-    if (path.isEmpty())
-        return;
-    settings.setValue(QStringLiteral("export/folder"), QFileInfo(path).absolutePath());
-    if (QFileInfo(path).suffix().isEmpty())
-        path += QLatin1Char('.') + suffix;
-    // The name's suffix has the last word on the format.
-    exportFigure(view, path, dialog.figureOptions(), dialog.figureSize(ts::figureFormat(path)));
-}
-
-bool GLObjectWindow::exportFigure(GLBox *view, const QString &path, const ts::FigureOptions &options, const QSizeF &size)
-{
-    QString error;
-    bool written = false;
-    if (ts::figureFormat(path) == ts::FigureFormat::Picture && options.background == ts::FigureBackground::Screen) {
-        const QImage picture = renderFigurePicture(view, options, size.toSize(), &error);
-        written = !picture.isNull() && writeImageFile(picture, path, &error);
-    } else {
-        written = ts::writeFigure(path, viewFigureContent(view), options, size, &error);
-    }
-    if (!written)
-        QMessageBox::warning(this, tr("Export Image"),
-                             tr("The picture could not be exported to %1:\n%2").arg(QDir::toNativeSeparators(path), error));
-    return written;
 }
 
 QString GLObjectWindow::keysAndMouseText()
@@ -323,58 +238,6 @@ void GLObjectWindow::startPractice(quint64 seed, PracticeLevel level)
     practiceDock->show();
     practiceDock->raise();
     practice->start(seed, level);
-}
-
-QStringList GLObjectWindow::exampleLessons()
-{
-    const QString folder = QStringLiteral("transpose-switch/lessons");
-    QStringList places{QCoreApplication::applicationDirPath() + QStringLiteral("/../share/") + folder};
-    places << QStandardPaths::locateAll(QStandardPaths::GenericDataLocation, folder, QStandardPaths::LocateDirectory);
-    places << QStringLiteral(TS_SOURCE_LESSONS); // a build that is not installed
-    for (const QString &place : places) {
-        QStringList found;
-        for (const QFileInfo &lesson : QDir(place).entryInfoList({QStringLiteral("*.") + QLatin1String(kLessonSuffix)},
-                                                                 QDir::Files, QDir::Name))
-            found << lesson.absoluteFilePath();
-        if (!found.isEmpty())
-            return found;
-    }
-    return {};
-}
-
-void GLObjectWindow::closeEvent(QCloseEvent *event)
-{
-    if (files->maybeSave())
-        event->accept();
-    else
-        event->ignore();
-}
-
-namespace {
-QString droppedLesson(const QMimeData *data)
-{
-    const QList<QUrl> urls = data->urls();
-    if (urls.size() != 1 || !urls.front().isLocalFile())
-        return {};
-    const QString file = urls.front().toLocalFile();
-    return QFileInfo(file).suffix() == QLatin1String(kLessonSuffix) ? file : QString();
-}
-} // namespace
-
-void GLObjectWindow::dragEnterEvent(QDragEnterEvent *event)
-{
-    if (!droppedLesson(event->mimeData()).isEmpty())
-        event->acceptProposedAction();
-}
-
-void GLObjectWindow::dropEvent(QDropEvent *event)
-{
-    const QString file = droppedLesson(event->mimeData());
-    if (file.isEmpty())
-        return;
-    event->acceptProposedAction();
-    if (files->maybeSave())
-        files->open(file);
 }
 
 void GLObjectWindow::fitToScreen(GLBox *view)

@@ -1,23 +1,16 @@
 #pragma once
 
-#include "figure/figure.h"
-
-#include "core/planefamily.h"
 #include "core/practice.h"
 
 #include <QMainWindow>
 
-#include <array>
-
+class FigureExport;
 class GLBox;
 class LessonFiles;
 class PracticePanel;
 class QDockWidget;
 class NetworkDocument;
-class QAbstractButton;
 class QAction;
-class QButtonGroup;
-class QCheckBox;
 class QMenu;
 class QMenuBar;
 class QSpinBox;
@@ -39,20 +32,11 @@ public:
     LessonFiles *lessonFiles() const { return files; }
     // Shows the practice dock and starts a round of questions.
     void startPractice(quint64 seed, ts::PracticeLevel level);
-    // The lessons that come with the program, wherever it was installed.
-    static QStringList exampleLessons();
-    // Writes a figure of what the view shows, its format by the name's
-    // suffix and its size in pixels (millimetres for PDF): a picture as on
-    // screen is drawn by GL, anything else as vectors. A failure is told in
-    // a message box and leaves no file behind.
-    bool exportFigure(GLBox *view, const QString &path, const ts::FigureOptions &options, const QSizeF &size);
+    FigureExport *figureExport() const { return exporter; }
     static QString keysAndMouseText();
 
 protected:
     bool event(QEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
-    void dragEnterEvent(QDragEnterEvent *event) override;
-    void dropEvent(QDropEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private slots:
@@ -61,7 +45,6 @@ private slots:
 
 private:
     void buildAdditions(QMenuBar *bar, GLBox *view, QMenu *file);
-    void exportImage(GLBox *view);
     void fitToScreen(GLBox *view);
 
     QSpinBox *ikSpin = nullptr;
@@ -69,6 +52,7 @@ private:
     QSpinBox *kjSpin = nullptr;
     NetworkDocument *doc = nullptr;
     LessonFiles *files = nullptr;
+    FigureExport *exporter = nullptr;
     QDockWidget *practiceDock = nullptr;
     PracticePanel *practice = nullptr;
     QAction *undoAction = nullptr;

@@ -4,13 +4,19 @@
 #include "core/networkdocument.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QSettings>
+#include <QStandardPaths>
+#include <QUrl>
 
 using namespace ts;
 
@@ -58,6 +64,87 @@ LessonFiles::LessonFiles(QMainWindow *window, NetworkDocument *document)
     connect(saveAsItem, &QAction::triggered, this, &LessonFiles::saveAs);
     connect(document, &NetworkDocument::modifiedChanged, this, &LessonFiles::showCaption);
     connect(document, &NetworkDocument::lessonTextChanged, this, &LessonFiles::showCaption);
+    window->setAcceptDrops(true);
+    window->installEventFilter(this);
+}
+
+namespace {
+QString droppedLesson(const QMimeData *data)
+{
+    const QList<QUrl> urls = data->urls();
+    if (urls.size() != 1 || !urls.front().isLocalFile())
+        return {};
+    const QString file = urls.front().toLocalFile();
+    return QFileInfo(file).suffix() == QLatin1String(kLessonSuffix) ? file : QString();
+}
+} // namespace
+
+bool LessonFiles::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != window)
+        return QObject::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::Close:
+        if (!maybeSave()) {
+            event->ignore();
+            return true;
+        }
+        break;
+    case QEvent::DragEnter: {
+        auto *drag = static_cast<QDragEnterEvent *>(event);
+        if (!droppedLesson(drag->mimeData()).isEmpty())
+            drag->acceptProposedAction();
+        return true;
+    }
+    case QEvent::Drop: {
+        auto *drop = static_cast<QDropEvent *>(event);
+        const QString file = droppedLesson(drop->mimeData());
+        if (!file.isEmpty()) {
+            drop->acceptProposedAction();
+            if (maybeSave())
+                open(file);
+        }
+        return true;
+    }
+    default:
+        break;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+QStringList LessonFiles::exampleLessons()
+{
+    const QString folder = QStringLiteral("transpose-switch/lessons");
+    QStringList places{QCoreApplication::applicationDirPath() + QStringLiteral("/../share/") + folder};
+    places << QStandardPaths::locateAll(QStandardPaths::GenericDataLocation, folder, QStandardPaths::LocateDirectory);
+    places << QStringLiteral(TS_SOURCE_LESSONS); // a build that is not installed
+    for (const QString &place : places) {
+        QStringList found;
+        for (const QFileInfo &lesson : QDir(place).entryInfoList({QStringLiteral("*.") + QLatin1String(kLessonSuffix)},
+                                                                 QDir::Files, QDir::Name))
+            found << lesson.absoluteFilePath();
+        if (!found.isEmpty())
+            return found;
+    }
+    return {};
+}
+
+QMenu *LessonFiles::examplesMenu(QWidget *parent)
+{
+    auto *examples = new QMenu(tr("&Example Lessons"), parent);
+    examples->setObjectName(QStringLiteral("example_lessons"));
+    for (const QString &lesson : exampleLessons()) {
+        Lesson read;
+        const QString title = readLessonFile(lesson, &read, nullptr) && !read.title.isEmpty()
+                                  ? read.title
+                                  : QFileInfo(lesson).completeBaseName();
+        connect(examples->addAction(title), &QAction::triggered, this, [this, lesson] {
+            if (maybeSave())
+                openCopy(lesson);
+        });
+    }
+    examples->setEnabled(!examples->isEmpty());
+    return examples;
 }
 
 QList<QAction *> LessonFiles::actions() const

@@ -9,9 +9,10 @@ class QMainWindow;
 class QMenu;
 
 // The lesson files of one window: New, Open, Open Recent, Save and Save As,
-// the window's caption with its modified marker, and the question before
-// unsaved changes are lost. Until a lesson is opened or saved the window
-// has no caption and nothing is asked.
+// the example lessons, a lesson dropped on the window, the window's caption
+// with its modified marker, and the question before unsaved changes are
+// lost (also when the window is closed). Until a lesson is opened or saved
+// the window has no caption and nothing is asked.
 class LessonFiles : public QObject
 {
     Q_OBJECT
@@ -39,6 +40,13 @@ public:
     void newLesson();
 
     static QString fileFilter();
+    // The lessons that come with the program, wherever it was installed.
+    static QStringList exampleLessons();
+    // Help → Example Lessons: each opens as an untitled copy.
+    QMenu *examplesMenu(QWidget *parent);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void setCurrentFile(const QString &file);

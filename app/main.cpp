@@ -2,7 +2,6 @@
 #include "app/figureexport.h"
 #include "app/globjectwindow.h"
 #include "figure/figurefile.h"
-#include "figure/imagefile.h"
 #include "app/lessonfiles.h"
 #include "app/startup.h"
 #include "view/glbox.h"
@@ -49,8 +48,7 @@ int exportScreenPicture(GLObjectWindow &window, const CommandLine &line)
         view->setLabels(true);
     // The same size on every machine, whatever the screen makes of the window.
     const QSize size = line.imageSize.isValid() ? line.imageSize : ts::kDefaultFigurePixels;
-    const QImage picture = renderFigurePicture(view, line.figure, size, &error);
-    if (picture.isNull() || !writeImageFile(picture, line.exportFile, &error))
+    if (!writeFigureFile(line.exportFile, viewFigureContent(view), line.figure, size, view, &error))
         return exportFailed(line.exportFile, error);
     return 0;
 }
@@ -71,7 +69,7 @@ int exportVectors(const CommandLine &line)
                                                  : QSizeF(ts::kDefaultFigurePixels);
     lesson.focusRoutes = lesson.focusRoutes || line.focusRoutes;
     lesson.labels = lesson.labels || line.labels;
-    if (!ts::writeFigure(line.exportFile, ts::figureContent(lesson), line.figure, size, &error))
+    if (!writeFigureFile(line.exportFile, ts::figureContent(lesson), line.figure, size, nullptr, &error))
         return exportFailed(line.exportFile, error);
     return 0;
 }

@@ -2,6 +2,7 @@
 // and redo of every edit of the network from wherever the focus is, the
 // controls showing the document however it changed, and pictures of the
 // view saved whole or not at all, or copied to the clipboard.
+#include "app/figureexport.h"
 #include "app/globjectwindow.h"
 #include "figure/imagefile.h"
 #include "app/lessonfiles.h"
@@ -29,6 +30,10 @@
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QUndoStack>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
 
 using namespace ts;
 
@@ -295,7 +300,7 @@ private slots:
         const QString path = dir.filePath(QStringLiteral("view.png"));
         FigureOptions exactly;
         exactly.fit = false;
-        QVERIFY(window->exportFigure(view, path, exactly, view->size() * view->devicePixelRatio()));
+        QVERIFY(window->figureExport()->exportFigure(path, exactly, view->size() * view->devicePixelRatio()));
         QImageReader reader(path);
         QCOMPARE(reader.format(), QByteArray("png"));
         QCOMPARE(reader.size(), view->size() * view->devicePixelRatio());
@@ -374,7 +379,7 @@ private slots:
                 FigureOptions options;
                 options.background = FigureBackground(background);
                 const bool pdf = name.endsWith(QLatin1String(".pdf"));
-                written = window->exportFigure(view, path, options, pdf ? QSizeF(kDefaultPdfMillimetres) : QSizeF(400, 400));
+                written = window->figureExport()->exportFigure(path, options, pdf ? QSizeF(kDefaultPdfMillimetres) : QSizeF(400, 400));
             }
         }
         QVERIFY(!written);
@@ -387,11 +392,49 @@ private slots:
             QVERIFY(window->isWindowModified() && window->document()->isModified());
     }
 
+    // Only one local lesson file dropped on the window is taken, and opened.
+    void droppedLessonsOpen_data()
+    {
+        QTest::addColumn<QStringList>("names"); // in the test's folder; "http:" names a remote one
+        QTest::addColumn<bool>("opened");
+        QTest::newRow("a lesson") << QStringList{"a.tslesson"} << true;
+        QTest::newRow("a text file") << QStringList{"a.txt"} << false;
+        QTest::newRow("two lessons") << QStringList{"a.tslesson", "b.tslesson"} << false;
+        QTest::newRow("a remote lesson") << QStringList{"http:a.tslesson"} << false;
+    }
+
+    void droppedLessonsOpen()
+    {
+        QFETCH(QStringList, names);
+        QFETCH(bool, opened);
+        QTemporaryDir dir;
+        Lesson lesson;
+        lesson.title = QStringLiteral("Dropped");
+        lesson.network.setSize(3);
+        QList<QUrl> urls;
+        for (const QString &name : names) {
+            QString error;
+            const QString file = dir.filePath(QString(name).remove(QStringLiteral("http:")));
+            QVERIFY(writeLessonFile(file, lesson, &error));
+            urls << (name.startsWith(QLatin1String("http:")) ? QUrl(QStringLiteral("http://example.invalid/a.tslesson"))
+                                                             : QUrl::fromLocalFile(file));
+        }
+        QMimeData data;
+        data.setUrls(urls);
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(window.get(), &enter);
+        QCOMPARE(enter.isAccepted(), opened);
+        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(window.get(), &drop);
+        QCOMPARE(window->windowTitle(), opened ? QStringLiteral("Dropped[*]") : QString());
+        QCOMPARE(network().size(), opened ? 3 : kDefaultNetworkSize);
+    }
+
     // An example opens as an untitled copy: Save asks where, and the
     // shipped file is never written over. Turning the view is a change.
     void examplesOpenAsUntitledCopies()
     {
-        const QStringList examples = GLObjectWindow::exampleLessons();
+        const QStringList examples = LessonFiles::exampleLessons();
         QVERIFY(!examples.isEmpty());
         QFile shipped(examples.last());
         QVERIFY(shipped.open(QIODevice::ReadOnly));
