@@ -24,16 +24,6 @@ using namespace ts;
 namespace {
 constexpr int kSpacerSide = 5;
 
-template <typename Layout>
-QGroupBox *makeGroup(QWidget *parent, const char *name)
-{
-    auto *box = new QGroupBox(parent);
-    box->setObjectName(QLatin1String(name));
-    auto *layout = new Layout(box);
-    layout->setContentsMargins(0, 0, 0, 0);
-    return box;
-}
-
 QSpinBox *makeSpinBox(QWidget *parent, const QString &name, int minimum, int maximum)
 {
     auto *box = new QSpinBox(parent);
@@ -72,12 +62,9 @@ ControlColumn::ControlColumn(QWidget *column, GLBox *view, QMainWindow *window, 
     for (const PlaneFamilyInfo &family : kPlaneFamilies)
         buildFamilyGroup(column, view, family);
 
-    auto *blank = new QWidget(column);
-    blank->setObjectName(QStringLiteral("blank"));
-    auto *blankLayout = new QVBoxLayout(blank);
-    blankLayout->setContentsMargins(0, 0, 0, 0);
-    blankLayout->addItem(new QSpacerItem(kSpacerSide, kSpacerSide, QSizePolicy::Fixed, QSizePolicy::MinimumExpanding));
-    column->layout()->addWidget(blank);
+    auto *blank = addTo(column, makeBox<QVBoxLayout>(column, "blank"));
+    blank->layout()->addItem(
+        new QSpacerItem(kSpacerSide, kSpacerSide, QSizePolicy::Fixed, QSizePolicy::MinimumExpanding));
     column->setSizePolicy(QSizePolicy(QSizePolicy::Fixed, QSizePolicy::Minimum));
 
     // "N:" beside the size box, as "c1:" stands beside its offset: made last
@@ -111,7 +98,7 @@ void ControlColumn::buildModeGroups(QWidget *column, GLBox *view)
     };
     std::size_t m = 0;
     for (const ModeGroup &mode : modes) {
-        QGroupBox *box = addTo(column, makeGroup<QVBoxLayout>(column, mode.name));
+        QGroupBox *box = addTo(column, makeBox<QVBoxLayout, QGroupBox>(column, mode.name));
         box->setTitle(QLatin1String(mode.title));
         box->setToolTip(tr(mode.help));
         auto *buttons = new QButtonGroup(box);
@@ -133,7 +120,7 @@ void ControlColumn::buildFamilyGroup(QWidget *column, GLBox *view, const PlaneFa
     const auto f = static_cast<std::size_t>(index(family.family));
     const QString prefix = QLatin1String(family.key);
     const QString relation = QLatin1String(family.relation);
-    QGroupBox *group = addTo(column, makeGroup<QVBoxLayout>(column, family.key));
+    QGroupBox *group = addTo(column, makeBox<QVBoxLayout, QGroupBox>(column, family.key));
     group->setTitle(QLatin1String(family.title));
     group->setToolTip(tr("The family of switches with %1").arg(relation));
     const char *texts[] = {"hilite", "plane", "opaque"};
@@ -145,9 +132,7 @@ void ControlColumn::buildFamilyGroup(QWidget *column, GLBox *view, const PlaneFa
         explain(check, help[c]);
         familyChecks[f][c] = check;
     }
-    auto *row = addTo(group, new QWidget(group));
-    row->setObjectName(prefix + QStringLiteral("_hbox"));
-    (new QHBoxLayout(row))->setContentsMargins(0, 0, 0, 0);
+    auto *row = addTo(group, makeBox<QHBoxLayout>(group, (prefix + QStringLiteral("_hbox")).toLatin1()));
     const QString offsetName = QLatin1String(family.offsetName);
     auto *label = addTo(row, new QLabel(offsetName + QLatin1Char(':'), row));
     label->setObjectName(prefix + QStringLiteral("_lab"));

@@ -10,6 +10,18 @@
 
 // Small pieces the panels' forms share.
 
+// A row or column of widgets: a plain widget whose layout places its
+// children in creation order.
+template <typename Layout, typename Widget = QWidget>
+Widget *makeBox(QWidget *parent, const char *name)
+{
+    auto *box = new Widget(parent);
+    box->setObjectName(QLatin1String(name));
+    auto *layout = new Layout(box);
+    layout->setContentsMargins(0, 0, 0, 0);
+    return box;
+}
+
 // Adds widget to the box's layout, after what is there.
 template <typename W>
 W *addTo(QWidget *box, W *widget)

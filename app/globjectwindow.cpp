@@ -43,18 +43,6 @@ constexpr int kViewFrameLineWidth = 3;
 constexpr int kFrameAllowance = 40;   // the window manager's title bar and borders
 constexpr int kSmallestViewSide = 240; // below this the model is too small to teach with
 
-// A row or column of widgets: a plain widget whose layout places its
-// children in creation order.
-template <typename Layout, typename Widget = QWidget>
-Widget *makeBox(QWidget *parent, const char *name)
-{
-    auto *box = new Widget(parent);
-    box->setObjectName(QLatin1String(name));
-    auto *layout = new Layout(box);
-    layout->setContentsMargins(0, 0, 0, 0);
-    return box;
-}
-
 
 } // namespace
 
