@@ -67,8 +67,9 @@ int exportVectors(const CommandLine &line)
     const QSizeF size = line.imageSize.isValid() ? QSizeF(line.imageSize)
                         : pdf                    ? ts::kDefaultPdfMillimetres
                                                  : QSizeF(ts::kDefaultFigurePixels);
-    lesson.focusRoutes = lesson.focusRoutes || line.focusRoutes;
-    lesson.labels = lesson.labels || line.labels;
+    ts::Presentation &shown = lesson.first().presentation;
+    shown.focusRoutes = shown.focusRoutes || line.focusRoutes;
+    shown.labels = shown.labels || line.labels;
     if (!writeFigureFile(line.exportFile, ts::figureContent(lesson), line.figure, size, nullptr, &error))
         return exportFailed(line.exportFile, error);
     return 0;

@@ -1,5 +1,7 @@
 #include "core/lesson.h"
 
+#include "core/practiceround.h"
+#include "core/routelegs.h"
 #include "core/wholefile.h"
 
 #include <QDir>
@@ -29,6 +31,7 @@ const char *const kSwitchesNames[] = {"fill", "frame", "off"};
 const char *const kColourNames[] = {"red", "green", "blue"};
 const char *const kOffsetKeys[] = {"c1", "c2", "c3"};
 const char *const kOptionKeys[] = {"hilite", "plane", "opaque"};
+const char *const kLevelNames[] = {"small", "medium", "large"};
 constexpr bool PlaneOptions::*kOptionFields[] = {&PlaneOptions::hilite, &PlaneOptions::plane, &PlaneOptions::opaque};
 
 // The first thing wrong, with where it is ("marks[2].colours"). Thrown only
@@ -105,32 +108,22 @@ struct Reader
     }
 };
 
-Lesson readLesson(const QJsonObject &root)
+// The keys of one scene, from "size" to "view". at is "" in a lesson of
+// one scene and "scenes[3]." in a list of them, the start of every path a
+// message names.
+LessonScene readScene(const QJsonObject &object, const QString &at)
 {
     using R = Reader;
-    if (root.value(QLatin1String("format")) != QLatin1String(kFormat))
-        throw Refusal{QStringLiteral("not a lesson: \"format\" must be \"%1\"").arg(QLatin1String(kFormat))};
-    const QJsonValue versionValue = root.value(QLatin1String("version"));
-    if (versionValue.isUndefined())
-        throw Refusal{QStringLiteral("\"version\" is missing")};
-    const double version = R::whole(versionValue, QStringLiteral("version"));
-    if (version > kLessonVersion)
-        throw Refusal{QStringLiteral("made by a newer version of the program (lesson version %1)").arg(R::number(version))};
-    if (version < 1)
-        throw Refusal{QStringLiteral("\"version\" must be 1")};
+    LessonScene scene;
+    auto has = [&object](const char *key) { return object.contains(QLatin1String(key)); };
+    auto value = [&object](const char *key) { return object.value(QLatin1String(key)); };
+    auto where = [&at](const char *key) { return at + QLatin1String(key); };
 
-    Lesson lesson;
-    auto has = [&root](const char *key) { return root.contains(QLatin1String(key)); };
-    auto value = [&root](const char *key) { return root.value(QLatin1String(key)); };
-    if (has("title"))
-        lesson.title = R::string(value("title"), QStringLiteral("title"));
-    if (has("notes"))
-        lesson.notes = R::string(value("notes"), QStringLiteral("notes"));
-
-    SwitchNetwork &net = lesson.network;
+    SwitchNetwork &net = scene.network;
     if (has("size")) {
-        const int n = R::wholeNumber(value("size"), QStringLiteral("size"), kMinNetworkSize, kMaxNetworkSize,
-                                     QStringLiteral("\"size\" must be from %1 to %2, not %3")
+        const int n = R::wholeNumber(value("size"), where("size"), kMinNetworkSize, kMaxNetworkSize,
+                                     QStringLiteral("\"%1\" must be from %2 to %3, not %4")
+                                         .arg(where("size"))
                                          .arg(kMinNetworkSize)
                                          .arg(kMaxNetworkSize)
                                          .arg(QLatin1String("%1")));
@@ -138,15 +131,15 @@ Lesson readLesson(const QJsonObject &root)
     }
     const int n = net.size();
     if (has("offsets")) {
-        const QJsonObject offsets = R::object(value("offsets"), QStringLiteral("offsets"));
+        const QJsonObject offsets = R::object(value("offsets"), where("offsets"));
         for (const PlaneFamily family : kAllPlaneFamilies) {
             const char *key = kOffsetKeys[index(family)];
             if (!offsets.contains(QLatin1String(key)))
                 continue;
-            const QString where = R::path(QStringLiteral("offsets"), key);
-            const int c = R::wholeNumber(offsets.value(QLatin1String(key)), where, -n, n,
+            const QString at = R::path(where("offsets"), key);
+            const int c = R::wholeNumber(offsets.value(QLatin1String(key)), at, -n, n,
                                          QStringLiteral("\"%1\" must be from %2 to %3 at size %3, not %4")
-                                             .arg(where)
+                                             .arg(at)
                                              .arg(-n)
                                              .arg(n)
                                              .arg(QLatin1String("%1")));
@@ -154,46 +147,46 @@ Lesson readLesson(const QJsonObject &root)
         }
     }
     if (has("routes"))
-        lesson.options.routeMode = static_cast<RouteMode>(R::name(value("routes"), QStringLiteral("routes"), kRouteNames));
+        scene.options.routeMode = static_cast<RouteMode>(R::name(value("routes"), where("routes"), kRouteNames));
     if (has("wires"))
-        lesson.options.wiresMode = static_cast<WiresMode>(R::name(value("wires"), QStringLiteral("wires"), kWiresNames));
+        scene.options.wiresMode = static_cast<WiresMode>(R::name(value("wires"), where("wires"), kWiresNames));
     if (has("switches"))
-        lesson.options.switchesMode =
-            static_cast<SwitchesMode>(R::name(value("switches"), QStringLiteral("switches"), kSwitchesNames));
+        scene.options.switchesMode =
+            static_cast<SwitchesMode>(R::name(value("switches"), where("switches"), kSwitchesNames));
     if (has("families")) {
-        const QJsonObject families = R::object(value("families"), QStringLiteral("families"));
+        const QJsonObject families = R::object(value("families"), where("families"));
         for (const PlaneFamilyInfo &family : kPlaneFamilies) {
             if (!families.contains(QLatin1String(family.key)))
                 continue;
-            const QString where = R::path(QStringLiteral("families"), family.key);
-            const QJsonObject options = R::object(families.value(QLatin1String(family.key)), where);
+            const QString at = R::path(where("families"), family.key);
+            const QJsonObject options = R::object(families.value(QLatin1String(family.key)), at);
             for (int o = 0; o < 3; ++o) {
                 const QJsonValue v = options.value(QLatin1String(kOptionKeys[o]));
                 if (v.isUndefined())
                     continue;
                 if (!v.isBool())
-                    throw Refusal{QStringLiteral("\"%1\" must be true or false").arg(R::path(where, kOptionKeys[o]))};
-                lesson.options.plane(family.family).*kOptionFields[o] = v.toBool();
+                    throw Refusal{QStringLiteral("\"%1\" must be true or false").arg(R::path(at, kOptionKeys[o]))};
+                scene.options.plane(family.family).*kOptionFields[o] = v.toBool();
             }
         }
     }
     if (has("marks")) {
-        const QJsonArray marks = R::array(value("marks"), QStringLiteral("marks"));
+        const QJsonArray marks = R::array(value("marks"), where("marks"));
         for (int m = 0; m < marks.size(); ++m) {
-            const QString where = QStringLiteral("marks[%1]").arg(m);
-            const QJsonObject mark = R::object(marks[m], where);
+            const QString mat = where("marks") + QStringLiteral("[%1]").arg(m);
+            const QJsonObject mark = R::object(marks[m], mat);
             const bool terminal = mark.contains(QLatin1String("terminal"));
             if (terminal == mark.contains(QLatin1String("switch")))
-                throw Refusal{QStringLiteral("\"%1\" must name one \"terminal\" or one \"switch\"").arg(where)};
+                throw Refusal{QStringLiteral("\"%1\" must name one \"terminal\" or one \"switch\"").arg(mat)};
             const char *kind = terminal ? "terminal" : "switch";
-            const QJsonArray at = R::array(mark.value(QLatin1String(kind)), R::path(where, kind), terminal ? 2 : 3);
+            const QJsonArray place = R::array(mark.value(QLatin1String(kind)), R::path(mat, kind), terminal ? 2 : 3);
             int index[3] = {0, 0, 0};
-            for (int a = 0; a < at.size(); ++a) {
+            for (int a = 0; a < place.size(); ++a) {
                 index[a] = R::wholeNumber(
-                    at[a], QStringLiteral("%1[%2]").arg(R::path(where, kind)).arg(a), 0, n - 1,
-                    QStringLiteral("\"%1\" lies outside the network of size %2").arg(R::path(where, kind)).arg(n));
+                    place[a], QStringLiteral("%1[%2]").arg(R::path(mat, kind)).arg(a), 0, n - 1,
+                    QStringLiteral("\"%1\" lies outside the network of size %2").arg(R::path(mat, kind)).arg(n));
             }
-            const QString colourWhere = R::path(where, "colours");
+            const QString colourWhere = R::path(mat, "colours");
             const QJsonArray colours = R::array(mark.value(QLatin1String("colours")), colourWhere);
             if (colours.isEmpty())
                 throw Refusal{QStringLiteral("\"%1\" names no colour").arg(colourWhere)};
@@ -210,36 +203,123 @@ Lesson readLesson(const QJsonObject &root)
             }
         }
     }
-    for (auto [key, field] : {std::pair{"focus", &Lesson::focusRoutes}, std::pair{"labels", &Lesson::labels}}) {
+    for (auto [key, field] :
+         {std::pair{"focus", &Presentation::focusRoutes}, std::pair{"labels", &Presentation::labels}}) {
         if (!has(key))
             continue;
         if (!value(key).isBool())
-            throw Refusal{QStringLiteral("\"%1\" must be true or false").arg(QLatin1String(key))};
-        lesson.*field = value(key).toBool();
+            throw Refusal{QStringLiteral("\"%1\" must be true or false").arg(where(key))};
+        scene.presentation.*field = value(key).toBool();
+    }
+    if (has("step")) {
+        const QJsonObject step = R::object(value("step"), where("step"));
+        const QString terminalAt = R::path(where("step"), "terminal");
+        const QJsonArray terminal = R::array(step.value(QLatin1String("terminal")), terminalAt, 2);
+        int t[2] = {};
+        for (int a = 0; a < 2; ++a)
+            t[a] = R::wholeNumber(terminal[a], QStringLiteral("%1[%2]").arg(terminalAt).arg(a), 0, n - 1,
+                                  QStringLiteral("\"%1\" lies outside the network of size %2").arg(terminalAt).arg(n));
+        const int legCount = static_cast<int>(routeLegs(net, t[0], t[1]).size());
+        const QString legsAt = R::path(where("step"), "legs");
+        const int legs = R::wholeNumber(step.value(QLatin1String("legs")), legsAt, 0, legCount,
+                                        QStringLiteral("\"%1\" must be from 0 to %2, the legs of that route, not %3")
+                                            .arg(legsAt)
+                                            .arg(legCount)
+                                            .arg(QLatin1String("%1")));
+        scene.presentation.step = {true, t[0], t[1], legs};
     }
     if (has("view")) {
-        const QJsonObject view = R::object(value("view"), QStringLiteral("view"));
+        const QJsonObject view = R::object(value("view"), where("view"));
         if (view.contains(QLatin1String("angles"))) {
-            const QJsonArray angles = R::array(view.value(QLatin1String("angles")), QStringLiteral("view.angles"), 2);
+            const QJsonArray angles = R::array(view.value(QLatin1String("angles")), where("view.angles"), 2);
             float a[2] = {};
             for (int i = 0; i < 2; ++i) {
                 const double degrees = angles[i].toDouble();
                 if (!angles[i].isDouble() || !std::isfinite(degrees))
-                    throw Refusal{QStringLiteral("\"view.angles[%1]\" must be a finite number").arg(i)};
+                    throw Refusal{QStringLiteral("\"%1[%2]\" must be a finite number").arg(where("view.angles")).arg(i)};
                 // Any finite angle turns the model somewhere: fmod is exact,
                 // and keeps one far beyond float's range from becoming inf.
                 a[i] = normaliseAngle(static_cast<float>(std::fmod(degrees, 360.0)));
             }
-            lesson.view.rotX = a[0];
-            lesson.view.rotY = a[1];
+            scene.view.rotX = a[0];
+            scene.view.rotY = a[1];
         }
         if (view.contains(QLatin1String("zoom"))) {
             const QJsonValue zoom = view.value(QLatin1String("zoom"));
             const double z = zoom.toDouble();
             if (!zoom.isDouble() || !(z >= kMinZoom && z <= kMaxZoom))
-                throw Refusal{QStringLiteral("\"view.zoom\" must be a number from %1 to %2").arg(kMinZoom).arg(kMaxZoom)};
-            lesson.view.zoom = z;
+                throw Refusal{QStringLiteral("\"%1\" must be a number from %2 to %3")
+                                  .arg(where("view.zoom"))
+                                  .arg(kMinZoom)
+                                  .arg(kMaxZoom)};
+            scene.view.zoom = z;
         }
+    }
+    return scene;
+}
+
+PracticeSet readPractice(const QJsonValue &v)
+{
+    using R = Reader;
+    const QJsonObject practice = R::object(v, QStringLiteral("practice"));
+    PracticeSet set;
+    if (practice.contains(QLatin1String("seed")))
+        set.seed = static_cast<std::uint64_t>(R::wholeNumber(
+            practice.value(QLatin1String("seed")), QStringLiteral("practice.seed"), 0, static_cast<int>(kMaxPracticeSeed),
+            QStringLiteral("\"practice.seed\" must be from 0 to %1, not %2").arg(kMaxPracticeSeed).arg(QLatin1String("%1"))));
+    if (practice.contains(QLatin1String("level")))
+        set.level = static_cast<PracticeLevel>(
+            R::name(practice.value(QLatin1String("level")), QStringLiteral("practice.level"), kLevelNames));
+    if (practice.contains(QLatin1String("questions")))
+        set.questions = R::wholeNumber(practice.value(QLatin1String("questions")), QStringLiteral("practice.questions"), 1,
+                                       kMaxPracticeQuestions,
+                                       QStringLiteral("\"practice.questions\" must be from 1 to %1, not %2")
+                                           .arg(kMaxPracticeQuestions)
+                                           .arg(QLatin1String("%1")));
+    return set;
+}
+
+Lesson readLesson(const QJsonObject &root)
+{
+    using R = Reader;
+    if (root.value(QLatin1String("format")) != QLatin1String(kFormat))
+        throw Refusal{QStringLiteral("not a lesson: \"format\" must be \"%1\"").arg(QLatin1String(kFormat))};
+    const QJsonValue versionValue = root.value(QLatin1String("version"));
+    if (versionValue.isUndefined())
+        throw Refusal{QStringLiteral("\"version\" is missing")};
+    const double version = R::whole(versionValue, QStringLiteral("version"));
+    if (version > kLessonVersion)
+        throw Refusal{QStringLiteral("made by a newer version of the program (lesson version %1)").arg(R::number(version))};
+    if (version < 1)
+        throw Refusal{QStringLiteral("\"version\" must be 1 or 2")};
+
+    Lesson lesson;
+    auto has = [&root](const char *key) { return root.contains(QLatin1String(key)); };
+    auto value = [&root](const char *key) { return root.value(QLatin1String(key)); };
+    if (has("title"))
+        lesson.title = R::string(value("title"), QStringLiteral("title"));
+    if (has("notes"))
+        lesson.notes = R::string(value("notes"), QStringLiteral("notes"));
+    if (has("practice"))
+        lesson.practice = readPractice(value("practice"));
+    if (version == kOneSceneLessonVersion) {
+        lesson.first() = readScene(root, QString());
+        return lesson;
+    }
+    const QJsonValue scenesValue = value("scenes");
+    if (!scenesValue.isArray() || scenesValue.toArray().isEmpty())
+        throw Refusal{QStringLiteral("\"scenes\" must be a list of at least one object")};
+    const QJsonArray scenes = scenesValue.toArray();
+    lesson.scenes.clear();
+    for (int s = 0; s < scenes.size(); ++s) {
+        const QString at = QStringLiteral("scenes[%1]").arg(s);
+        const QJsonObject object = R::object(scenes[s], at);
+        LessonScene scene = readScene(object, at + QLatin1Char('.'));
+        if (object.contains(QLatin1String("title")))
+            scene.title = R::string(object.value(QLatin1String("title")), at + QStringLiteral(".title"));
+        if (object.contains(QLatin1String("notes")))
+            scene.notes = R::string(object.value(QLatin1String("notes")), at + QStringLiteral(".notes"));
+        lesson.scenes.push_back(std::move(scene));
     }
     return lesson;
 }
@@ -295,19 +375,17 @@ bool parseLesson(const QByteArray &bytes, Lesson *lesson, QString *error)
     }
 }
 
-QByteArray lessonBytes(const Lesson &lesson)
+namespace {
+// The lines of one scene's keys, from "size" to "view", at one indent.
+QStringList sceneLines(const LessonScene &scene, const QString &indent)
 {
-    const SwitchNetwork &net = lesson.network;
-    const DisplayOptions &o = lesson.options;
-    const QString indent = QStringLiteral("    ");
+    const SwitchNetwork &net = scene.network;
+    const DisplayOptions &o = scene.options;
+    const QString step = QStringLiteral("    ");
     QStringList lines;
     auto key = [&](const char *name, const QString &value) {
         lines << indent + quoted(QLatin1String(name)) + QStringLiteral(": ") + value;
     };
-    key("format", quoted(QLatin1String(kFormat)));
-    key("version", QString::number(kLessonVersion));
-    key("title", quoted(lesson.title));
-    key("notes", quoted(lesson.notes));
     key("size", QString::number(net.size()));
     key("offsets", QStringLiteral("{\"c1\": %1, \"c2\": %2, \"c3\": %3}")
                        .arg(net.offset(PlaneFamily::IK))
@@ -320,7 +398,7 @@ QByteArray lessonBytes(const Lesson &lesson)
     QStringList families;
     for (const PlaneFamilyInfo &family : kPlaneFamilies) {
         const PlaneOptions &p = o.plane(family.family);
-        families << indent + indent +
+        families << indent + step +
                         QStringLiteral("\"%1\": {\"hilite\": %2, \"plane\": %3, \"opaque\": %4}")
                             .arg(QLatin1String(family.key), boolText(p.hilite), boolText(p.plane), boolText(p.opaque));
     }
@@ -341,20 +419,68 @@ QByteArray lessonBytes(const Lesson &lesson)
                                  .arg(k)
                                  .arg(colourList(bits));
     for (QString &mark : marks)
-        mark.prepend(indent + indent);
+        mark.prepend(indent + step);
     key("marks", marks.isEmpty() ? QStringLiteral("[]")
                                  : QStringLiteral("[\n") + marks.join(QStringLiteral(",\n")) + QLatin1Char('\n') + indent +
                                        QLatin1Char(']'));
     // Written only when on, so a lesson without them reads as older
     // programs wrote it.
-    if (lesson.focusRoutes)
+    if (scene.presentation.focusRoutes)
         key("focus", boolText(true));
-    if (lesson.labels)
+    if (scene.presentation.labels)
         key("labels", boolText(true));
+    if (const RouteStep &s = scene.presentation.step; s.active)
+        key("step", QStringLiteral("{\"terminal\": [%1, %2], \"legs\": %3}").arg(s.i0).arg(s.j0).arg(s.legs));
     // Nine digits bring a float back exactly, seventeen a double.
     key("view", QStringLiteral("{\"angles\": [%1, %2], \"zoom\": %3}")
-                    .arg(QString::number(double(lesson.view.rotX), 'g', 9), QString::number(double(lesson.view.rotY), 'g', 9),
-                         QString::number(lesson.view.zoom, 'g', 17)));
+                    .arg(QString::number(double(scene.view.rotX), 'g', 9), QString::number(double(scene.view.rotY), 'g', 9),
+                         QString::number(scene.view.zoom, 'g', 17)));
+    return lines;
+}
+
+QString practiceText(const PracticeSet &set)
+{
+    QStringList parts;
+    if (set.seed)
+        parts << QStringLiteral("\"seed\": %1").arg(*set.seed);
+    if (set.level)
+        parts << QStringLiteral("\"level\": ") + quoted(QLatin1String(kLevelNames[static_cast<int>(*set.level)]));
+    if (set.questions)
+        parts << QStringLiteral("\"questions\": %1").arg(*set.questions);
+    return QLatin1Char('{') + parts.join(QStringLiteral(", ")) + QLatin1Char('}');
+}
+} // namespace
+
+QByteArray lessonBytes(const Lesson &lesson)
+{
+    const QString indent = QStringLiteral("    ");
+    const bool oneScene =
+        lesson.scenes.size() == 1 && lesson.first().title.isEmpty() && lesson.first().notes.isEmpty();
+    QStringList lines;
+    auto key = [&](const char *name, const QString &value) {
+        lines << indent + quoted(QLatin1String(name)) + QStringLiteral(": ") + value;
+    };
+    key("format", quoted(QLatin1String(kFormat)));
+    key("version", QString::number(oneScene ? kOneSceneLessonVersion : kLessonVersion));
+    key("title", quoted(lesson.title));
+    key("notes", quoted(lesson.notes));
+    if (lesson.practice)
+        key("practice", practiceText(*lesson.practice));
+    if (oneScene) {
+        lines << sceneLines(lesson.first(), indent);
+    } else {
+        QStringList scenes;
+        for (const LessonScene &scene : lesson.scenes) {
+            const QString inner = indent + indent + indent;
+            QStringList sceneKeys{inner + QStringLiteral("\"title\": ") + quoted(scene.title),
+                                  inner + QStringLiteral("\"notes\": ") + quoted(scene.notes)};
+            sceneKeys << sceneLines(scene, inner);
+            scenes << indent + indent + QStringLiteral("{\n") + sceneKeys.join(QStringLiteral(",\n")) + QLatin1Char('\n') +
+                          indent + indent + QLatin1Char('}');
+        }
+        key("scenes", QStringLiteral("[\n") + scenes.join(QStringLiteral(",\n")) + QLatin1Char('\n') + indent +
+                          QLatin1Char(']'));
+    }
     return (QStringLiteral("{\n") + lines.join(QStringLiteral(",\n")) + QStringLiteral("\n}\n")).toUtf8();
 }
 

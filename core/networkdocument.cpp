@@ -1,6 +1,7 @@
 #include "core/networkdocument.h"
 
 #include <QDebug>
+#include <QScopedValueRollback>
 #include <QUndoCommand>
 #include <QUndoStack>
 
@@ -86,6 +87,7 @@ public:
         , flips(flipsBetween(before.marks(), after.marks()))
         , kind(kind)
         , era(document->undoEra)
+        , scene(document->shownId())
     {
     }
 
@@ -93,12 +95,15 @@ public:
     void undo() override
     {
         ++document->undoEra;
+        document->goToScene(scene);
         document->show(otherEnd(After, Before));
     }
     void redo() override
     {
-        if (!firstRedo)
+        if (!firstRedo) {
             ++document->undoEra;
+            document->goToScene(scene);
+        }
         firstRedo = false;
         document->show(otherEnd(Before, After));
     }
@@ -108,7 +113,7 @@ public:
         // Only edits in a row merge: after an undo or redo the next edit
         // starts a command of its own.
         const auto *next = static_cast<const NetworkEdit *>(command);
-        if (next->era != era)
+        if (next->era != era || next->scene != scene)
             return false;
         if (kind == MarksEdit || next->kind != kind)
             return false;
@@ -145,27 +150,89 @@ private:
     MarkFlips flips;
     int kind;
     quint64 era;
+    quint64 scene;
     bool firstRedo = true; // push() does the edit through redo()
 };
 
-// A change of the lesson's title and notes.
+// A change of the lesson's words and of the shown scene's.
 class LessonTextEdit : public QUndoCommand
 {
 public:
-    LessonTextEdit(NetworkDocument *document, const QString &title, const QString &notes)
+    LessonTextEdit(NetworkDocument *document, const std::array<QString, 4> &after)
         : QUndoCommand(NetworkDocument::tr("Edit Lesson Notes"))
         , document(document)
-        , before{document->title(), document->notes()}
-        , after{title, notes}
+        , scene(document->shownId())
+        , before{document->title(), document->notes(), document->sceneTitle(), document->sceneNotes()}
+        , after(after)
     {
     }
 
-    void undo() override { document->showLessonText(before[0], before[1]); }
-    void redo() override { document->showLessonText(after[0], after[1]); }
+    void undo() override { show(before); }
+    void redo() override { show(after); }
 
 private:
+    void show(const std::array<QString, 4> &text)
+    {
+        document->goToScene(scene);
+        document->showLessonText(text[0], text[1], text[2], text[3]);
+    }
+
     NetworkDocument *document;
-    QString before[2], after[2];
+    quint64 scene;
+    std::array<QString, 4> before, after;
+};
+
+// An edit of the list of scenes: one inserted or removed (a copy kept),
+// moved, or renamed. Each shows the scene it concerns.
+class SceneListEdit : public QUndoCommand
+{
+public:
+    enum Kind { Insert, Remove, Move, Rename };
+
+    SceneListEdit(NetworkDocument *document, Kind kind, int index, int other, const QString &text)
+        : QUndoCommand(text)
+        , document(document)
+        , kind(kind)
+        , index(index)
+        , other(other)
+    {
+    }
+
+    NetworkDocument::StoredScene kept{0, {}}; // the scene inserted, or removed
+    QString names[2];                         // a rename's title before and after
+
+    void redo() override { apply(true); }
+    void undo() override { apply(false); }
+
+private:
+    void apply(bool forward)
+    {
+        switch (kind) {
+        case Insert:
+        case Remove:
+            if ((kind == Insert) == forward)
+                document->insertScene(index, kept);
+            else
+                kept = document->removeScene(index);
+            break;
+        case Move: {
+            const int from = forward ? index : other, to = forward ? other : index;
+            NetworkDocument::StoredScene moved = document->removeScene(from);
+            document->insertScene(to, moved);
+            break;
+        }
+        case Rename:
+            document->showScene(index);
+            document->showLessonText(document->title(), document->notes(), names[forward ? 1 : 0],
+                                     document->sceneNotes());
+            emit document->scenesChanged();
+            break;
+        }
+    }
+
+    NetworkDocument *document;
+    Kind kind;
+    int index, other;
 };
 
 NetworkDocument::NetworkDocument(QObject *parent)
@@ -173,62 +240,187 @@ NetworkDocument::NetworkDocument(QObject *parent)
     , history(new QUndoStack(this))
     , presented(new PresentationState(this))
 {
-    connect(history, &QUndoStack::cleanChanged, this, &NetworkDocument::checkModified);
+    connect(history, &QUndoStack::indexChanged, this, &NetworkDocument::checkModified);
     connect(presented, &PresentationState::changed, this, &NetworkDocument::checkModified);
     // A stepped route is of the network it was stepped in.
     connect(this, &NetworkDocument::networkChanged, presented, &PresentationState::endRouteStep);
 }
 
+LessonScene NetworkDocument::shownScene() const
+{
+    return {shownTitle, shownNotes, net, options, presented->value(), view};
+}
+
+LessonScene NetworkDocument::scene(int index) const
+{
+    return index == current ? shownScene() : scenes.at(static_cast<std::size_t>(index)).scene;
+}
+
 Lesson NetworkDocument::lesson() const
 {
-    return {lessonTitle, lessonNotes, net, options, presented->focusRoutes(), presented->labels(), view};
+    Lesson lesson{lessonTitle, lessonNotes, {}, practice};
+    lesson.scenes.reserve(scenes.size());
+    for (int s = 0; s < sceneCount(); ++s)
+        lesson.scenes.push_back(scene(s));
+    return lesson;
 }
 
 void NetworkDocument::open(const Lesson &lesson)
 {
     history->clear();
-    show(lesson.network);
-    showLessonText(lesson.title, lesson.notes);
-    setDisplayOptions(lesson.options);
-    presented->set({lesson.focusRoutes, lesson.labels, {}});
-    setViewPoint(lesson.view);
+    scenes.clear();
+    for (const LessonScene &scene : lesson.scenes)
+        scenes.push_back({nextSceneId++, scene});
+    if (scenes.empty())
+        scenes.push_back({nextSceneId++, {}});
+    lessonTitle = lesson.title;
+    lessonNotes = lesson.notes;
+    practice = lesson.practice;
+    load(0);
+    emit scenesChanged();
     markSaved();
+}
+
+void NetworkDocument::storeShown()
+{
+    scenes[static_cast<std::size_t>(current)].scene = shownScene();
+}
+
+void NetworkDocument::load(int index)
+{
+    // Modified or not is asked once the whole scene is shown.
+    const QScopedValueRollback<bool> whole(loading, true);
+    current = index;
+    const LessonScene &next = scenes[static_cast<std::size_t>(index)].scene;
+    show(next.network);
+    // Always told: the lesson's words may have changed with the scene's.
+    shownTitle = next.title;
+    shownNotes = next.notes;
+    emit lessonTextChanged();
+    setDisplayOptions(next.options);
+    presented->set(next.presentation); // after the network, whose change ends a step
+    setViewPoint(next.view);
+    emit currentSceneChanged(index);
+    loading = false;
+    checkModified();
+}
+
+void NetworkDocument::showScene(int index)
+{
+    if (index == current || index < 0 || index >= sceneCount())
+        return;
+    storeShown();
+    load(index);
+}
+
+void NetworkDocument::goToScene(quint64 id)
+{
+    for (int s = 0; s < sceneCount(); ++s)
+        if (scenes[static_cast<std::size_t>(s)].id == id)
+            return showScene(s);
+}
+
+void NetworkDocument::insertScene(int index, const StoredScene &scene)
+{
+    storeShown();
+    scenes.insert(scenes.begin() + index, scene);
+    emit scenesChanged();
+    load(index);
+}
+
+NetworkDocument::StoredScene NetworkDocument::removeScene(int index)
+{
+    storeShown();
+    StoredScene removed = scenes[static_cast<std::size_t>(index)];
+    scenes.erase(scenes.begin() + index);
+    emit scenesChanged();
+    load(std::min(index, sceneCount() - 1));
+    return removed;
+}
+
+void NetworkDocument::addScene()
+{
+    auto *command = new SceneListEdit(this, SceneListEdit::Insert, current + 1, 0, tr("Add Scene"));
+    command->kept = {nextSceneId++, shownScene()};
+    command->kept.scene.title.clear();
+    command->kept.scene.notes.clear();
+    history->push(command);
+}
+
+void NetworkDocument::duplicateScene()
+{
+    auto *command = new SceneListEdit(this, SceneListEdit::Insert, current + 1, 0, tr("Duplicate Scene"));
+    command->kept = {nextSceneId++, shownScene()};
+    history->push(command);
+}
+
+void NetworkDocument::deleteScene(int index)
+{
+    if (sceneCount() <= 1 || index < 0 || index >= sceneCount())
+        return;
+    history->push(new SceneListEdit(this, SceneListEdit::Remove, index, 0, tr("Delete Scene")));
+}
+
+void NetworkDocument::moveScene(int from, int to)
+{
+    if (from == to || from < 0 || to < 0 || from >= sceneCount() || to >= sceneCount())
+        return;
+    history->push(new SceneListEdit(this, SceneListEdit::Move, from, to, tr("Move Scene")));
+}
+
+void NetworkDocument::renameScene(int index, const QString &title)
+{
+    if (index < 0 || index >= sceneCount() || scene(index).title == title)
+        return;
+    auto *command = new SceneListEdit(this, SceneListEdit::Rename, index, 0, tr("Rename Scene"));
+    command->names[0] = scene(index).title;
+    command->names[1] = title;
+    history->push(command);
 }
 
 void NetworkDocument::setLessonText(const QString &title, const QString &notes)
 {
-    if (title != lessonTitle || notes != lessonNotes)
-        history->push(new LessonTextEdit(this, title, notes));
+    setLessonText(title, notes, shownTitle, shownNotes);
 }
 
-void NetworkDocument::showLessonText(const QString &title, const QString &notes)
+void NetworkDocument::setLessonText(const QString &title, const QString &notes, const QString &sceneTitle,
+                                    const QString &sceneNotes)
 {
-    if (title == lessonTitle && notes == lessonNotes)
+    const std::array<QString, 4> next{title, notes, sceneTitle, sceneNotes};
+    if (next != std::array<QString, 4>{lessonTitle, lessonNotes, shownTitle, shownNotes})
+        history->push(new LessonTextEdit(this, next));
+}
+
+void NetworkDocument::showLessonText(const QString &title, const QString &notes, const QString &sceneTitle,
+                                     const QString &sceneNotes)
+{
+    if (title == lessonTitle && notes == lessonNotes && sceneTitle == shownTitle && sceneNotes == shownNotes)
         return;
+    const bool renamed = sceneTitle != shownTitle;
     lessonTitle = title;
     lessonNotes = notes;
+    shownTitle = sceneTitle;
+    shownNotes = sceneNotes;
     emit lessonTextChanged();
+    if (renamed)
+        emit scenesChanged();
 }
 
 bool NetworkDocument::isModified() const
 {
-    return !history->isClean() || options != savedOptions || presented->focusRoutes() != savedFocus ||
-           presented->labels() != savedLabels || view != savedView;
+    return !(lesson() == saved);
 }
 
 void NetworkDocument::markSaved()
 {
     history->setClean();
-    savedOptions = options;
-    savedFocus = presented->focusRoutes();
-    savedLabels = presented->labels();
-    savedView = view;
+    saved = lesson();
     checkModified();
 }
 
 void NetworkDocument::checkModified()
 {
-    if (isModified() == wasModified)
+    if (loading || isModified() == wasModified)
         return;
     wasModified = !wasModified;
     emit modifiedChanged(wasModified);

@@ -9,17 +9,24 @@
 #include <QObject>
 #include <QString>
 
+#include <optional>
+#include <vector>
+
 class QUndoStack;
 
 // Everything the program shows, in one place: the network (size, offsets,
-// marks), the display options, the presentation and the view point. Views and panels draw and
-// show from it and follow its signals; nothing else holds a copy.
+// marks), the display options, the presentation and the view point of the
+// scene shown, the lesson's other scenes, its title, notes and practice set.
+// Views and panels draw and show from it and follow its signals; nothing
+// else holds a copy.
 //
-// Edits of the network go through one undo history: each is a command, and
-// consecutive changes of the size or of one offset merge into one, as typing
-// does in an editor. Display options and the view point are not history,
-// though changing them makes the lesson modified.
-// Every setter compares first and does nothing when the value is unchanged.
+// Edits of the network, of the words and of the list of scenes go through
+// one undo history: each is a command, and consecutive changes of the size
+// or of one offset merge into one, as typing does in an editor. Undoing an
+// edit made in another scene shows that scene first. Display options, the
+// presentation and the view point are not history, though changing them
+// makes the lesson modified. Every setter compares first and does nothing
+// when the value is unchanged.
 class NetworkDocument : public QObject
 {
     Q_OBJECT
@@ -35,17 +42,42 @@ public:
     QUndoStack *undoStack() const { return history; }
     const QString &title() const { return lessonTitle; }
     const QString &notes() const { return lessonNotes; }
+    // The words of the scene shown (empty in a lesson of one scene).
+    const QString &sceneTitle() const { return shownTitle; }
+    const QString &sceneNotes() const { return shownNotes; }
+    const std::optional<ts::PracticeSet> &practiceSet() const { return practice; }
 
     // Everything at once, as a lesson file holds it.
     ts::Lesson lesson() const;
-    // Replaces everything and starts a new history: opening is no edit.
+    // Replaces everything, shows the first scene and starts a new history:
+    // opening is no edit.
     void open(const ts::Lesson &lesson);
-    // The lecturer's title and notes, as one undoable edit.
+    // The lecturer's words, as one undoable edit: the lesson's, and the
+    // scene's shown.
     void setLessonText(const QString &title, const QString &notes);
+    void setLessonText(const QString &title, const QString &notes, const QString &sceneTitle,
+                       const QString &sceneNotes);
 
-    // Whether anything a lesson saves has changed since the last markSaved()
-    // or open(): an edit in the history, a display option, the focus, the
-    // labels or the view point (none of them history: turning is not undone).
+    // The scenes, in order; the one shown is current. What is changed is
+    // changed in the scene shown.
+    int sceneCount() const { return static_cast<int>(scenes.size()); }
+    int currentScene() const { return current; }
+    ts::LessonScene scene(int index) const; // the one shown as it is now
+    // Shows another scene; no edit.
+    void showScene(int index);
+    // Undoable edits of the list. Add inserts a copy of what is shown,
+    // without its words, after the current scene; Duplicate a copy with
+    // them; each then shows the new scene. The last scene is never deleted.
+    void addScene();
+    void duplicateScene();
+    void deleteScene(int index);
+    void moveScene(int from, int to);
+    void renameScene(int index, const QString &title);
+
+    // Whether anything a lesson saves differs from what the last markSaved()
+    // or open() left: an edit in the history, a display option, the
+    // presentation or the view point (none of them history: turning is not
+    // undone), in any scene.
     bool isModified() const;
     void markSaved();
 
@@ -85,24 +117,46 @@ signals:
     void viewPointChanged();
     void lessonTextChanged();
     void modifiedChanged(bool modified);
+    // The list of scenes or a scene's title changed; another scene is shown.
+    void scenesChanged();
+    void currentSceneChanged(int index);
 
 private:
     friend class NetworkEdit;
     friend class LessonTextEdit;
+    friend class SceneListEdit;
+    struct StoredScene
+    {
+        quint64 id;
+        ts::LessonScene scene; // out of date while shown: the members below hold it
+    };
     void edit(const ts::SwitchNetwork &next, const QString &what, int kind);
     void show(const ts::SwitchNetwork &next);
-    void showLessonText(const QString &title, const QString &notes);
+    void showLessonText(const QString &title, const QString &notes, const QString &sceneTitle,
+                        const QString &sceneNotes);
     void checkModified();
+    ts::LessonScene shownScene() const;
+    void storeShown();
+    void load(int index);
+    quint64 shownId() const { return scenes[static_cast<std::size_t>(current)].id; }
+    // Shows the scene an edit was made in, before it is undone or redone.
+    void goToScene(quint64 id);
+    void insertScene(int index, const StoredScene &scene);
+    StoredScene removeScene(int index);
 
     ts::SwitchNetwork net;
     ts::DisplayOptions options;
     ts::ViewPoint view;
     QString lessonTitle, lessonNotes;
+    QString shownTitle, shownNotes;
+    std::vector<StoredScene> scenes{StoredScene{0, {}}};
+    int current = 0;
+    quint64 nextSceneId = 1;
+    std::optional<ts::PracticeSet> practice;
     QUndoStack *history;
     PresentationState *presented;
-    ts::DisplayOptions savedOptions;
-    bool savedFocus = false, savedLabels = false;
-    ts::ViewPoint savedView;
+    ts::Lesson saved;
     bool wasModified = false;
+    bool loading = false; // a scene is being shown, part by part
     quint64 undoEra = 0; // counts undos and redos; edits merge only within one
 };

@@ -63,9 +63,10 @@ QList<qreal> stippleDashes(const LineStipple &stipple)
 }
 } // namespace
 
-FigureContent figureContent(const Lesson &lesson)
+FigureContent figureContent(const Lesson &lesson, int scene)
 {
-    return {lesson.network, lesson.options, lesson.view, {lesson.focusRoutes, lesson.labels, {}}, lesson.title};
+    const LessonScene &shown = lesson.scenes.at(static_cast<std::size_t>(scene));
+    return {shown.network, shown.options, shown.view, shown.presentation, lesson.title};
 }
 
 QString figureParameters(const SwitchNetwork &net)

@@ -45,8 +45,9 @@ struct FigureContent
     QString title; // the lesson's, for the caption
 };
 
-// A lesson as a figure shows it, with the lesson's focus and labels.
-FigureContent figureContent(const Lesson &lesson);
+// One scene of a lesson as a figure shows it: its focus, labels and stepped
+// route, with the lesson's title.
+FigureContent figureContent(const Lesson &lesson, int scene = 0);
 
 // "N = 8, c1 = 1, c2 = −1, c3 = 2", with a true minus sign.
 QString figureParameters(const SwitchNetwork &net);

@@ -41,9 +41,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, size_t size)
         check(lesson == Lesson{}); // refused whole
         return 0;
     }
-    const SwitchNetwork &net = lesson.network;
-    check(SwitchNetwork::isValidSize(net.size()) && oracle::nothingBeyondSize(net));
-    check(net.marks().arrivals == oracle::expectedMarks(net));
+    check(!lesson.scenes.empty());
+    for (const LessonScene &scene : lesson.scenes) {
+        const SwitchNetwork &net = scene.network;
+        check(SwitchNetwork::isValidSize(net.size()) && oracle::nothingBeyondSize(net));
+        check(net.marks().arrivals == oracle::expectedMarks(net));
+        const RouteStep &step = scene.presentation.step;
+        check(!step.active || (step.i0 < net.size() && step.j0 < net.size() && step.legs >= 0));
+    }
     Lesson again;
     check(parseLesson(lessonBytes(lesson), &again, &error));
     check(again == lesson);
@@ -51,7 +56,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, size_t size)
     FigureOptions options;
     options.caption = options.legend = true;
     QByteArray svg;
-    check(vectorFigure(FigureFormat::Svg, figureContent(lesson), options, QSizeF(200, 150), &svg, &error));
+    const int last = static_cast<int>(lesson.scenes.size()) - 1;
+    check(vectorFigure(FigureFormat::Svg, figureContent(lesson, last), options, QSizeF(200, 150), &svg, &error));
     const support::SvgReading reading = support::readOurSvg(svg);
     check(reading.problem.isEmpty() && reading.title.startsWith(xmlSafeText(lesson.title)));
     return 0;

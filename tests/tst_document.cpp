@@ -12,8 +12,9 @@ using namespace ts;
 
 namespace {
 // Runs "m i j bit" (toggle a terminal), "s i j k bit" (a switch), "clear",
-// "N n" (size), "c1 v", "c2 v", "c3 v", "u" (undo) and "r" (redo), separated
-// by semicolons.
+// "N n" (size), "c1 v", "c2 v", "c3 v", "u" (undo) and "r" (redo), and of
+// the scenes "add", "dup", "del i", "mv from to", "ren i title" and "go i"
+// (show one), separated by semicolons.
 void run(NetworkDocument &doc, const QString &script)
 {
     for (const QString &step : script.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
@@ -34,6 +35,18 @@ void run(NetworkDocument &doc, const QString &script)
             doc.undoStack()->undo();
         else if (op == QLatin1String("r"))
             doc.undoStack()->redo();
+        else if (op == QLatin1String("add"))
+            doc.addScene();
+        else if (op == QLatin1String("dup"))
+            doc.duplicateScene();
+        else if (op == QLatin1String("del"))
+            doc.deleteScene(arg(1));
+        else if (op == QLatin1String("mv"))
+            doc.moveScene(arg(1), arg(2));
+        else if (op == QLatin1String("ren"))
+            doc.renameScene(arg(1), w.value(2));
+        else if (op == QLatin1String("go"))
+            doc.showScene(arg(1));
         else
             qFatal("unknown step %s", qPrintable(step));
     }
@@ -106,6 +119,60 @@ private slots:
         QVERIFY(doc.network().marks() == want.marks());
         QVERIFY(doc.network().marks().arrivals == oracle::expectedMarks(want));
         QCOMPARE(doc.undoStack()->index(), undoable);
+    }
+
+    // Each scene keeps its own network; an edit is undone in the scene it was
+    // made in, which is shown first; the list's edits are undone too.
+    void scenes_data()
+    {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("scenes"); // each as history's result, split by " | ", the shown one in [ ]
+        QTest::addColumn<QString>("titles");
+        QTest::newRow("one scene") << "m 0 0 1" << "[4 0 0 0; 0 0 1]" << "";
+        QTest::newRow("a new scene copies the network") << "m 0 0 1; add; m 1 1 2"
+                                                        << "4 0 0 0; 0 0 1 | [4 0 0 0; 0 0 1; 1 1 2]" << "|";
+        QTest::newRow("undo shows the scene of the edit") << "add; m 0 0 1; go 0; u" << "4 0 0 0 | [4 0 0 0]" << "|";
+        QTest::newRow("redo too") << "add; c2 1; u; go 0; r" << "4 0 0 0 | [4 0 1 0]" << "|";
+        QTest::newRow("an add undone") << "m 1 1 2; add; go 0; u" << "[4 0 0 0; 1 1 2]" << "";
+        QTest::newRow("an add and the edit before it undone") << "m 1 1 2; add; u; u" << "[4 0 0 0]" << "";
+        QTest::newRow("a move") << "m 0 0 1; add; m 1 1 2; mv 1 0"
+                                << "[4 0 0 0; 0 0 1; 1 1 2] | 4 0 0 0; 0 0 1" << "|";
+        QTest::newRow("a move undone") << "m 0 0 1; add; m 1 1 2; mv 1 0; u"
+                                       << "4 0 0 0; 0 0 1 | [4 0 0 0; 0 0 1; 1 1 2]" << "|";
+        QTest::newRow("a delete keeps what the scene showed") << "add; N 3; del 1; u"
+                                                              << "4 0 0 0 | [3 0 0 0]" << "|";
+        QTest::newRow("a delete shows the one after") << "add; add; c1 2; go 0; del 0"
+                                                      << "[4 0 0 0] | 4 2 0 0" << "|";
+        QTest::newRow("the last scene stays") << "del 0; m 2 2 4" << "[4 0 0 0; 2 2 4]" << "";
+        QTest::newRow("a duplicate keeps the title") << "ren 0 Intro; dup; ren 1 Then; u"
+                                                     << "4 0 0 0 | [4 0 0 0]" << "Intro|Intro";
+        QTest::newRow("an add does not") << "ren 0 Intro; add; c3 -1" << "4 0 0 0 | [4 0 0 -1]" << "Intro|";
+    }
+
+    void scenes()
+    {
+        QFETCH(QString, script);
+        QFETCH(QString, scenes);
+        QFETCH(QString, titles);
+        NetworkDocument doc;
+        run(doc, script);
+        const QStringList want = scenes.split(QStringLiteral(" | "));
+        QCOMPARE(doc.sceneCount(), int(want.size()));
+        const Lesson lesson = doc.lesson();
+        for (int s = 0; s < doc.sceneCount(); ++s) {
+            const bool shown = want[s].startsWith(QLatin1Char('['));
+            QCOMPARE(doc.currentScene() == s, shown);
+            QVERIFY2(lesson.scenes[std::size_t(s)].network == expected(QString(want[s]).remove('[').remove(']')),
+                     qPrintable(QStringLiteral("scene %1").arg(s)));
+        }
+        if (doc.sceneCount() > 1 || !titles.isEmpty())
+            for (int s = 0; s < doc.sceneCount(); ++s)
+                QCOMPARE(lesson.scenes[std::size_t(s)].title, titles.split(QLatin1Char('|')).value(s));
+        // Undone to the start, every row is the one empty scene again.
+        while (doc.undoStack()->canUndo())
+            doc.undoStack()->undo();
+        QVERIFY(doc.lesson() == Lesson{});
+        QVERIFY(!doc.isModified());
     }
 
     // One signal per kind of change, in a fixed order, and only for what

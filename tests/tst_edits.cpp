@@ -245,12 +245,12 @@ private slots:
         Lesson lesson;
         lesson.title = QStringLiteral("Shifted");
         lesson.notes = QStringLiteral("Read this out.");
-        lesson.network.setSize(6);
-        lesson.network.setOffset(PlaneFamily::JI, -2);
-        lesson.network.toggleTerminal(5, 1, GreenBit);
-        lesson.options.wiresMode = WiresAll;
-        lesson.options.plane(PlaneFamily::KJ).opaque = true;
-        lesson.view = {30.0f, 330.0f, 1.0};
+        lesson.first().network.setSize(6);
+        lesson.first().network.setOffset(PlaneFamily::JI, -2);
+        lesson.first().network.toggleTerminal(5, 1, GreenBit);
+        lesson.first().options.wiresMode = WiresAll;
+        lesson.first().options.plane(PlaneFamily::KJ).opaque = true;
+        lesson.first().view = {30.0f, 330.0f, 1.0};
         QString error;
         QVERIFY(writeLessonFile(path, lesson, &error));
         QVERIFY(window->windowTitle().isEmpty());
@@ -289,7 +289,7 @@ private slots:
         QVERIFY(!window->isWindowModified());
         Lesson saved;
         QVERIFY(readLessonFile(path, &saved, &error));
-        QVERIFY(saved.network == edited);
+        QVERIFY(saved.first().network == edited);
         QVERIFY(window->close()); // nothing unsaved: no question
     }
 
@@ -410,7 +410,7 @@ private slots:
         QTemporaryDir dir;
         Lesson lesson;
         lesson.title = QStringLiteral("Dropped");
-        lesson.network.setSize(3);
+        lesson.first().network.setSize(3);
         QList<QUrl> urls;
         for (const QString &name : names) {
             QString error;

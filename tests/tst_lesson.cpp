@@ -2,6 +2,7 @@
 // it refuses a file whole, and saving and loading random lessons back.
 #include "core/lesson.h"
 #include "core/networkdocument.h"
+#include "core/routelegs.h"
 #include "support/filesizelimit.h"
 
 #include <QDir>
@@ -21,31 +22,67 @@ QByteArray lessonWith(const QByteArray &keys)
     return "{\"format\": \"transpose-switch-lesson\", \"version\": 1" + (keys.isEmpty() ? "" : ", " + keys) + "}";
 }
 
+QByteArray lessonOfScenes(const QByteArray &scenes)
+{
+    return "{\"format\": \"transpose-switch-lesson\", \"version\": 2, \"scenes\": " + scenes + "}";
+}
+
+LessonScene randomScene(QRandomGenerator &rng)
+{
+    Lesson l;
+    const int n = rng.bounded(1, kMaxNetworkSize + 1);
+    l.first().network.setSize(n);
+    for (const PlaneFamily f : kAllPlaneFamilies)
+        l.first().network.setOffset(f, rng.bounded(-n, n + 1));
+    for (int m = rng.bounded(20); m > 0; --m) {
+        const int bit = 1 << rng.bounded(3);
+        if (rng.bounded(2))
+            l.first().network.toggleTerminal(rng.bounded(n), rng.bounded(n), bit);
+        else
+            l.first().network.toggleSwitch(rng.bounded(n), rng.bounded(n), rng.bounded(n), bit);
+    }
+    l.first().options.routeMode = static_cast<RouteMode>(rng.bounded(2));
+    l.first().options.wiresMode = static_cast<WiresMode>(rng.bounded(3));
+    l.first().options.switchesMode = static_cast<SwitchesMode>(rng.bounded(3));
+    for (PlaneOptions &p : l.first().options.planes)
+        p = {rng.bounded(2) == 1, rng.bounded(2) == 1, rng.bounded(2) == 1};
+    l.first().presentation.focusRoutes = rng.bounded(2) == 1;
+    l.first().presentation.labels = rng.bounded(2) == 1;
+    if (rng.bounded(3) == 0) {
+        const int i = rng.bounded(n), j = rng.bounded(n);
+        const int legs = int(routeLegs(l.first().network, i, j).size());
+        l.first().presentation.step = {true, i, j, rng.bounded(legs + 1)};
+    }
+    l.first().view = {normaliseAngle(float(rng.bounded(720.0) - 360.0)), normaliseAngle(float(rng.bounded(360.0))),
+              kMinZoom + rng.bounded(kMaxZoom - kMinZoom)};
+    return l.first();
+}
+
+// One scene without words of its own (version 1) or several with them.
 Lesson randomLesson(QRandomGenerator &rng)
 {
     Lesson l;
     l.title = rng.bounded(2) ? QStringLiteral("Lesson \"%1\" ü\n").arg(rng.bounded(100)) : QString();
     l.notes = QStringLiteral("line\tone\nline two \\ %1").arg(rng.generate());
-    const int n = rng.bounded(1, kMaxNetworkSize + 1);
-    l.network.setSize(n);
-    for (const PlaneFamily f : kAllPlaneFamilies)
-        l.network.setOffset(f, rng.bounded(-n, n + 1));
-    for (int m = rng.bounded(20); m > 0; --m) {
-        const int bit = 1 << rng.bounded(3);
-        if (rng.bounded(2))
-            l.network.toggleTerminal(rng.bounded(n), rng.bounded(n), bit);
-        else
-            l.network.toggleSwitch(rng.bounded(n), rng.bounded(n), rng.bounded(n), bit);
+    const int scenes = rng.bounded(3) == 0 ? rng.bounded(2, 5) : 1;
+    l.scenes.clear();
+    for (int s = 0; s < scenes; ++s) {
+        l.scenes.push_back(randomScene(rng));
+        if (scenes > 1 && rng.bounded(2))
+            l.scenes.back().title = QStringLiteral("Scene \"%1\"").arg(s);
+        if (scenes > 1 && rng.bounded(2))
+            l.scenes.back().notes = QStringLiteral("notes\n%1").arg(rng.generate());
     }
-    l.options.routeMode = static_cast<RouteMode>(rng.bounded(2));
-    l.options.wiresMode = static_cast<WiresMode>(rng.bounded(3));
-    l.options.switchesMode = static_cast<SwitchesMode>(rng.bounded(3));
-    for (PlaneOptions &p : l.options.planes)
-        p = {rng.bounded(2) == 1, rng.bounded(2) == 1, rng.bounded(2) == 1};
-    l.focusRoutes = rng.bounded(2) == 1;
-    l.labels = rng.bounded(2) == 1;
-    l.view = {normaliseAngle(float(rng.bounded(720.0) - 360.0)), normaliseAngle(float(rng.bounded(360.0))),
-              kMinZoom + rng.bounded(kMaxZoom - kMinZoom)};
+    if (rng.bounded(2)) {
+        PracticeSet set;
+        if (rng.bounded(2))
+            set.seed = rng.bounded(1000000);
+        if (rng.bounded(2))
+            set.level = static_cast<PracticeLevel>(rng.bounded(3));
+        if (rng.bounded(2))
+            set.questions = rng.bounded(1, kMaxPracticeQuestions + 1);
+        l.practice = set;
+    }
     return l;
 }
 } // namespace
@@ -72,21 +109,21 @@ private slots:
             "a later key": {"is": "ignored"}
         })", &l, &error), qPrintable(error));
         QCOMPARE(l.title, QStringLiteral("Dead ends"));
-        QCOMPARE(l.network.size(), 4);
-        QCOMPARE(l.network.allOffsets(), (Offsets{2, 0, -4}));
-        QCOMPARE(l.network.terminalMark(1, 0), int(RedBit));
-        QCOMPARE(l.network.switchMark(0, 2, 1), GreenBit | BlueBit);
-        QCOMPARE(int(l.options.routeMode), int(RouteWire));
-        QCOMPARE(int(l.options.wiresMode), int(WiresUsed));
-        QCOMPARE(int(l.options.switchesMode), int(SwitchesFrame));
-        QVERIFY(l.options.plane(PlaneFamily::IK).plane && !l.options.plane(PlaneFamily::JI).hilite);
-        QVERIFY(l.options.plane(PlaneFamily::KJ).opaque);
-        QVERIFY(l.view == (ViewPoint{30.0f, 330.0f, 2.5}));
+        QCOMPARE(l.first().network.size(), 4);
+        QCOMPARE(l.first().network.allOffsets(), (Offsets{2, 0, -4}));
+        QCOMPARE(l.first().network.terminalMark(1, 0), int(RedBit));
+        QCOMPARE(l.first().network.switchMark(0, 2, 1), GreenBit | BlueBit);
+        QCOMPARE(int(l.first().options.routeMode), int(RouteWire));
+        QCOMPARE(int(l.first().options.wiresMode), int(WiresUsed));
+        QCOMPARE(int(l.first().options.switchesMode), int(SwitchesFrame));
+        QVERIFY(l.first().options.plane(PlaneFamily::IK).plane && !l.first().options.plane(PlaneFamily::JI).hilite);
+        QVERIFY(l.first().options.plane(PlaneFamily::KJ).opaque);
+        QVERIFY(l.first().view == (ViewPoint{30.0f, 330.0f, 2.5}));
         // Any finite angle turns the model, even one beyond float's range.
         QVERIFY(parseLesson(lessonWith("\"view\": {\"angles\": [1e308, -1e39]}"), &l, &error));
-        QCOMPARE(l.view.rotX, normaliseAngle(float(std::fmod(1e308, 360.0))));
-        QCOMPARE(l.view.rotY, normaliseAngle(float(std::fmod(-1e39, 360.0))));
-        QVERIFY(l.view.rotX >= 0 && l.view.rotX < 360 && l.view.rotY >= 0 && l.view.rotY < 360);
+        QCOMPARE(l.first().view.rotX, normaliseAngle(float(std::fmod(1e308, 360.0))));
+        QCOMPARE(l.first().view.rotY, normaliseAngle(float(std::fmod(-1e39, 360.0))));
+        QVERIFY(l.first().view.rotX >= 0 && l.first().view.rotX < 360 && l.first().view.rotY >= 0 && l.first().view.rotY < 360);
         // Only format and version are needed; the rest is the start state.
         QVERIFY(parseLesson(lessonWith({}), &l, &error));
         QVERIFY(l == Lesson{});
@@ -101,8 +138,8 @@ private slots:
         QTest::newRow("wrong format") << QByteArray(R"({"format": "x", "version": 1})")
                                       << "not a lesson: \"format\" must be \"transpose-switch-lesson\"";
         QTest::newRow("no version") << QByteArray(R"({"format": "transpose-switch-lesson"})") << "\"version\" is missing";
-        QTest::newRow("newer") << lessonWith("\"version\": 2")
-                               << "made by a newer version of the program (lesson version 2)";
+        QTest::newRow("newer") << lessonWith("\"version\": 3")
+                               << "made by a newer version of the program (lesson version 3)";
         QTest::newRow("wrong type") << lessonWith("\"size\": \"4\"") << "\"size\" must be a whole number";
         QTest::newRow("size 16") << lessonWith("\"size\": 16") << "\"size\" must be from 1 to 15, not 16";
         QTest::newRow("size 0") << lessonWith("\"size\": 0") << "\"size\" must be from 1 to 15, not 0";
@@ -136,6 +173,26 @@ private slots:
         QTest::newRow("zoom") << lessonWith("\"view\": {\"zoom\": 9}") << "\"view.zoom\" must be a number from 0.5 to 8";
         QTest::newRow("focus as a word") << lessonWith("\"focus\": \"yes\"") << "\"focus\" must be true or false";
         QTest::newRow("labels as a number") << lessonWith("\"labels\": 1") << "\"labels\" must be true or false";
+        // A route stepped at N = 4 with no offsets has four legs: down, along x, along z, up.
+        QTest::newRow("step past the end") << lessonWith("\"step\": {\"terminal\": [1, 2], \"legs\": 5}")
+                                           << "\"step.legs\" must be from 0 to 4, the legs of that route, not 5";
+        QTest::newRow("step outside") << lessonWith("\"step\": {\"terminal\": [4, 0], \"legs\": 0}")
+                                      << "\"step.terminal\" lies outside the network of size 4";
+        QTest::newRow("practice level") << lessonWith("\"practice\": {\"level\": \"hard\"}")
+                                        << "\"practice.level\" must be one of \"small\", \"medium\", \"large\", not \"hard\"";
+        QTest::newRow("no questions") << lessonWith("\"practice\": {\"questions\": 0}")
+                                      << "\"practice.questions\" must be from 1 to 50, not 0";
+        QTest::newRow("v2 without scenes") << lessonOfScenes("null")
+                                           << "\"scenes\" must be a list of at least one object";
+        QTest::newRow("v2 with no scene") << lessonOfScenes("[]") << "\"scenes\" must be a list of at least one object";
+        QTest::newRow("a scene that is a number") << lessonOfScenes("[{}, 1]") << "\"scenes[1]\" must be an object";
+        QTest::newRow("a scene's size") << lessonOfScenes("[{}, {}, {}, {\"size\": 16}]")
+                                        << "\"scenes[3].size\" must be from 1 to 15, not 16";
+        QTest::newRow("a scene's mark") << lessonOfScenes("[{\"size\": 2, \"marks\": [{\"terminal\": [2, 0], \"colours\": [\"red\"]}]}]")
+                                        << "\"scenes[0].marks[0].terminal\" lies outside the network of size 2";
+        QTest::newRow("a scene's zoom") << lessonOfScenes("[{}, {\"view\": {\"zoom\": 0}}]")
+                                        << "\"scenes[1].view.zoom\" must be a number from 0.5 to 8";
+        QTest::newRow("a scene's title") << lessonOfScenes("[{\"title\": 7}]") << "\"scenes[0].title\" must be a text";
     }
 
     void refusesWholeAndSaysWhy()
@@ -224,7 +281,7 @@ private slots:
 
         Lesson next;
         next.notes = QString(notes, QLatin1Char('n'));
-        next.network.toggleTerminal(1, 2, RedBit);
+        next.first().network.toggleTerminal(1, 2, RedBit);
         const QString path = dir.filePath(name);
         QString error;
         bool saved = true;
@@ -256,11 +313,28 @@ private slots:
             QVERIFY2(readLessonFile(path, &back, &error), qPrintable(error));
             QVERIFY2(back == l, qPrintable(QString::fromUtf8(lessonBytes(l))));
         }
-        // Focus and labels are written only when on, so a lesson without
-        // them reads as an older program wrote it.
-        QVERIFY(!lessonBytes(Lesson{}).contains("\"focus\"") && !lessonBytes(Lesson{}).contains("\"labels\""));
+        // Focus, labels and a step are written only when on, so a lesson
+        // without them reads as an older program wrote it; one scene without
+        // words of its own is version 1, more are version 2.
+        const QByteArray plain = lessonBytes(Lesson{});
+        for (const char *key : {"\"focus\"", "\"labels\"", "\"step\"", "\"practice\"", "\"scenes\""})
+            QVERIFY2(!plain.contains(key), key);
+        QVERIFY(plain.contains("\"version\": 1,"));
+        Lesson named;
+        named.first().title = QStringLiteral("A scene");
+        QVERIFY(lessonBytes(named).contains("\"version\": 2,") && lessonBytes(named).contains("\"scenes\": ["));
+        // The example lessons are written back byte for byte.
+        QString error;
+        for (const QFileInfo &file : QDir(QStringLiteral(TS_SOURCE_LESSONS)).entryInfoList({QStringLiteral("*.tslesson")})) {
+            QFile f(file.filePath());
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            const QByteArray bytes = f.readAll();
+            Lesson read;
+            QVERIFY(parseLesson(bytes, &read, &error));
+            QVERIFY2(lessonBytes(read) == bytes, qPrintable(file.fileName()));
+        }
         Lesson presented;
-        presented.focusRoutes = presented.labels = true;
+        presented.first().presentation.focusRoutes = presented.first().presentation.labels = true;
         const QByteArray text = lessonBytes(presented);
         int last = -1;
         for (const char *key : {"format", "version", "title", "notes", "size", "offsets", "routes", "wires",
@@ -276,7 +350,7 @@ private slots:
         doc.open(l);
         QVERIFY(doc.lesson() == l);
         QVERIFY(!doc.undoStack()->canUndo() && !doc.isModified());
-        doc.setWiresMode((l.options.wiresMode + 1) % 3);
+        doc.setWiresMode((l.first().options.wiresMode + 1) % 3);
         QVERIFY(doc.isModified());
         doc.markSaved();
         doc.setLessonText(QStringLiteral("New"), l.notes);
@@ -294,16 +368,19 @@ private slots:
         doc.setZoom(saved.zoom == 1.0 ? 2.0 : 1.0);
         QVERIFY(doc.isModified());
         doc.setViewPoint(saved);
-        // So are the focus and the labels, and a stepped route is not.
-        doc.presentation()->setLabels(!l.labels);
-        QVERIFY(doc.isModified() && doc.lesson().labels != l.labels);
-        doc.presentation()->setLabels(l.labels);
-        doc.presentation()->setRouteStep({true, 0, 0, 1});
+        // So are the focus, the labels and a stepped route, each kept with its scene.
+        doc.presentation()->setLabels(!l.first().presentation.labels);
+        QVERIFY(doc.isModified() && doc.lesson().first().presentation.labels != l.first().presentation.labels);
+        doc.presentation()->setLabels(l.first().presentation.labels);
+        const RouteStep step{true, 0, 0, 1};
+        doc.presentation()->setRouteStep(step == l.first().presentation.step ? RouteStep{} : step);
+        QVERIFY(doc.isModified());
+        doc.presentation()->setRouteStep(l.first().presentation.step);
         QVERIFY(!doc.isModified());
         QCOMPARE(doc.undoStack()->count(), edits);
         // Opening sets them, so nothing carries over from the last lesson,
         // and a stepped route ends with the network it was stepped in.
-        doc.presentation()->setFocusRoutes(!l.focusRoutes);
+        doc.presentation()->setFocusRoutes(!l.first().presentation.focusRoutes);
         doc.open(Lesson{});
         QVERIFY(doc.presentation()->value() == Presentation{});
         doc.presentation()->setRouteStep({true, 0, 0, 1});

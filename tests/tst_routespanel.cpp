@@ -441,8 +441,8 @@ private slots:
         NetworkDocument *doc = window->document();
         auto size = [this](int n) { return [this, n] { find<QSpinBox>("grid")->setValue(n); }; };
         Lesson lesson;
-        QVERIFY(lesson.network.setSize(9));
-        lesson.network.toggleTerminal(8, 7, RedBit);
+        QVERIFY(lesson.first().network.setSize(9));
+        lesson.first().network.toggleTerminal(8, 7, RedBit);
         const std::function<void()> changes[] = {
             [doc] { doc->toggleTerminal(1, 3, RedBit); }, size(15), size(1), size(4),
             [this] { find<QTabWidget>("routes_tabs")->setCurrentIndex(1); }, size(15), size(1), size(4),
@@ -485,7 +485,7 @@ private slots:
         Lesson lesson;
         lesson.title = title;
         lesson.notes = notes;
-        QVERIFY(lesson.network.setSize(15));
+        QVERIFY(lesson.first().network.setSize(15));
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("large.tslesson"));
         QString error;
