@@ -10,6 +10,7 @@
 #include "app/routemap.h"
 #include "app/routespanel.h"
 #include "app/routestepper.h"
+#include "app/scenespanel.h"
 #include "core/networkdocument.h"
 #include "view/glbox.h"
 
@@ -146,6 +147,15 @@ void GLObjectWindow::buildAdditions(QMenuBar *bar, GLBox *view, QMenu *file)
     addDockWidget(Qt::RightDockWidgetArea, dock);
     view->addActions(panel->stepActions());
     viewMenu->addAction(dock->toggleViewAction());
+
+    // The lesson's scenes, a tab beside the routes.
+    auto *scenesDock = new QDockWidget(tr("Scenes"), this);
+    scenesDock->setObjectName(QStringLiteral("scenes"));
+    scenesDock->setWidget(new ScenesPanel(doc, scenesDock));
+    addDockWidget(Qt::RightDockWidgetArea, scenesDock);
+    tabifyDockWidget(dock, scenesDock);
+    dock->raise();
+    viewMenu->addAction(scenesDock->toggleViewAction());
     viewMenu->addAction(focus);
     viewMenu->addAction(labels);
     QAction *fullScreen = viewMenu->addAction(tr("&Full Screen"));

@@ -40,11 +40,28 @@ void editLessonNotes(NetworkDocument *document, QWidget *parent)
         notes->setWordWrapMode(QTextOption::WrapAnywhere);
     form->addRow(QDialog::tr("&Title:"), title);
     form->addRow(QDialog::tr("&Notes:"), notes);
+    // A lesson of several scenes: the words of the scene shown, too.
+    QLineEdit *sceneTitle = nullptr;
+    QPlainTextEdit *sceneNotes = nullptr;
+    if (document->sceneCount() > 1) {
+        sceneTitle = new QLineEdit(document->sceneTitle(), &dialog);
+        sceneTitle->setObjectName(QStringLiteral("scene_title_edit"));
+        sceneNotes = new QPlainTextEdit(document->sceneNotes(), &dialog);
+        sceneNotes->setObjectName(QStringLiteral("scene_notes_text"));
+        if (hasLongWord(document->sceneNotes()))
+            sceneNotes->setWordWrapMode(QTextOption::WrapAnywhere);
+        form->addRow(QDialog::tr("Scene %1 t&itle:").arg(document->currentScene() + 1), sceneTitle);
+        form->addRow(QDialog::tr("Scene %1 n&otes:").arg(document->currentScene() + 1), sceneNotes);
+    }
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     form->addRow(buttons);
     dialog.resize(480, 360);
-    if (dialog.exec() == QDialog::Accepted)
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    if (sceneTitle)
+        document->setLessonText(title->text(), notes->toPlainText(), sceneTitle->text(), sceneNotes->toPlainText());
+    else
         document->setLessonText(title->text(), notes->toPlainText());
 }

@@ -256,12 +256,15 @@ void RoutesPanel::showStepping()
     QAccessible::updateAccessibility(&event);
 }
 
+// The scene's own words where it has them, the lesson's otherwise.
 void RoutesPanel::showLessonText()
 {
-    lessonTitle->setText(shownTitle(document->title()));
-    lessonTitle->setVisible(!document->title().isEmpty());
-    lessonNotes->setNotes(document->notes());
-    lessonNotes->setVisible(!document->notes().isEmpty());
+    const QString title = document->sceneTitle().isEmpty() ? document->title() : document->sceneTitle();
+    const QString notes = document->sceneNotes().isEmpty() ? document->notes() : document->sceneNotes();
+    lessonTitle->setText(shownTitle(title));
+    lessonTitle->setVisible(!title.isEmpty());
+    lessonNotes->setNotes(notes);
+    lessonNotes->setVisible(!notes.isEmpty());
 }
 
 void RoutesPanel::toggleChosen(int colourBit)

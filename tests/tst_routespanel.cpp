@@ -447,6 +447,8 @@ private slots:
             [doc] { doc->toggleTerminal(1, 3, RedBit); }, size(15), size(1), size(4),
             [this] { find<QTabWidget>("routes_tabs")->setCurrentIndex(1); }, size(15), size(1), size(4),
             [doc] { doc->setOffset(PlaneFamily::JI, 2); }, [doc] { doc->toggleSwitch(3, 1, 2, BlueBit); },
+            [doc] { doc->addScene(); }, size(12), [doc] { doc->showScene(0); }, [doc] { doc->moveScene(0, 1); },
+            [doc] { doc->deleteScene(1); }, [doc] { doc->duplicateScene(); },
             [doc] { while (doc->undoStack()->canUndo()) doc->undoStack()->undo(); },
             [this] { window->startPractice(2718, PracticeLevel::Large); }, // a question's network
             [doc, &lesson] { doc->open(lesson); },
@@ -461,6 +463,62 @@ private slots:
             QCOMPARE(table->tableInterface()->cellAt(n - 1, n - 1)->text(QAccessible::Name),
                      map->model()->index(n - 1, n - 1).data(Qt::AccessibleTextRole).toString());
         }
+    }
+
+    // The Scenes dock: choosing a row shows its scene, with its words in the
+    // Routes dock; the buttons edit the list through the history; each row
+    // has a picture of its own scene.
+    void scenesDockShowsAndEditsTheScenes()
+    {
+        NetworkDocument *doc = window->document();
+        Lesson lesson;
+        lesson.title = QStringLiteral("Tour");
+        lesson.notes = QStringLiteral("The lesson's notes.");
+        lesson.scenes.resize(3);
+        for (int s = 0; s < 3; ++s) {
+            LessonScene &scene = lesson.scenes[std::size_t(s)];
+            QVERIFY(scene.network.setSize(3 + 4 * s));
+            scene.title = s == 1 ? QString() : QStringLiteral("Step %1").arg(s);
+            scene.notes = s == 2 ? QStringLiteral("Scene notes.") : QString();
+        }
+        doc->open(lesson);
+        auto *list = find<QListView>("scene_list");
+        QAbstractItemModel *model = list->model();
+        QCOMPARE(model->rowCount(), 3);
+        QCOMPARE(model->index(0, 0).data().toString(), QStringLiteral("1. Step 0"));
+        QCOMPARE(model->index(1, 0).data().toString(), QStringLiteral("Scene 2"));
+        const QImage first = model->index(0, 0).data(Qt::DecorationRole).value<QImage>();
+        const QImage last = model->index(2, 0).data(Qt::DecorationRole).value<QImage>();
+        QVERIFY(!first.isNull() && first != last);
+
+        list->setCurrentIndex(model->index(2, 0));
+        QCOMPARE(doc->currentScene(), 2);
+        QCOMPARE(doc->network().size(), 11);
+        QCOMPARE(find<QLabel>("lesson_title")->text(), QStringLiteral("Step 2"));
+        QVERIFY(find<NotesView>("lesson_notes")->toPlainText() == QStringLiteral("Scene notes."));
+        list->setCurrentIndex(model->index(1, 0));
+        QCOMPARE(find<QLabel>("lesson_title")->text(), QStringLiteral("Tour")); // no words of its own
+        QVERIFY(find<NotesView>("lesson_notes")->toPlainText() == lesson.notes);
+
+        find<QPushButton>("scene_add")->click();
+        QCOMPARE(model->rowCount(), 4);
+        QCOMPARE(list->currentIndex().row(), 2);
+        QCOMPARE(doc->network().size(), 7);
+        QVERIFY(model->setData(model->index(2, 0), QStringLiteral("Added"), Qt::EditRole));
+        QCOMPARE(model->index(2, 0).data().toString(), QStringLiteral("3. Added"));
+        find<QPushButton>("scene_up")->click();
+        QCOMPARE(model->index(1, 0).data().toString(), QStringLiteral("2. Added"));
+        QCOMPARE(list->currentIndex().row(), 1);
+        QVERIFY(doc->isModified());
+        for (int edits = 3; edits > 0; --edits)
+            find<QAction>("undo")->trigger();
+        QCOMPARE(model->rowCount(), 3);
+        QVERIFY(doc->lesson() == lesson);
+        QVERIFY(!doc->isModified());
+        for (int s = 0; s < 2; ++s)
+            find<QPushButton>("scene_delete")->click();
+        QCOMPARE(model->rowCount(), 1);
+        QVERIFY(!find<QPushButton>("scene_delete")->isEnabled());
     }
 
     // The largest lessons the format takes open at once at N = 15, their

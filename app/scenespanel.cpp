@@ -1,0 +1,173 @@
+#include "app/scenespanel.h"
+
+#include "app/formwidgets.h"
+#include "core/networkdocument.h"
+#include "figure/figure.h"
+
+#include <QGridLayout>
+#include <QListView>
+#include <QPainter>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+using namespace ts;
+
+namespace {
+// Changes in the scene shown are drawn into its picture once they rest.
+constexpr int kRedrawDelayMs = 300;
+} // namespace
+
+SceneListModel::SceneListModel(NetworkDocument *document, QObject *parent)
+    : QAbstractListModel(parent)
+    , document(document)
+    , redraw(new QTimer(this))
+{
+    redraw->setSingleShot(true);
+    redraw->setInterval(kRedrawDelayMs);
+    connect(redraw, &QTimer::timeout, this, &SceneListModel::redrawShown);
+    connect(document, &NetworkDocument::scenesChanged, this, &SceneListModel::reset);
+    for (auto changed : {&NetworkDocument::networkChanged, &NetworkDocument::displayOptionsChanged,
+                         &NetworkDocument::viewPointChanged})
+        connect(document, changed, redraw, qOverload<>(&QTimer::start));
+    connect(document->presentation(), &PresentationState::changed, redraw, qOverload<>(&QTimer::start));
+    reset();
+}
+
+void SceneListModel::reset()
+{
+    beginResetModel();
+    pictures.assign(static_cast<std::size_t>(document->sceneCount()), QImage());
+    endResetModel();
+}
+
+void SceneListModel::redrawShown()
+{
+    const int row = document->currentScene();
+    if (row >= static_cast<int>(pictures.size()))
+        return;
+    pictures[static_cast<std::size_t>(row)] = QImage();
+    emit dataChanged(index(row), index(row), {Qt::DecorationRole});
+}
+
+QImage SceneListModel::picture(int row) const
+{
+    QImage &drawn = pictures[static_cast<std::size_t>(row)];
+    if (drawn.isNull()) {
+        const LessonScene scene = document->scene(row);
+        const QSize size(kPictureWidth, kPictureHeight);
+        drawn = QImage(size, QImage::Format_ARGB32_Premultiplied);
+        QPainter painter(&drawn);
+        painter.setRenderHint(QPainter::Antialiasing);
+        Figure({scene.network, scene.options, scene.view, scene.presentation, QString()}, FigureOptions{}, size)
+            .paint(painter);
+    }
+    return drawn;
+}
+
+int SceneListModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(pictures.size());
+}
+
+QVariant SceneListModel::data(const QModelIndex &index, int role) const
+{
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
+        return {};
+    const int row = index.row();
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::AccessibleTextRole: {
+        const QString title = document->scene(row).title;
+        return title.isEmpty() ? tr("Scene %1").arg(row + 1) : tr("%1. %2").arg(row + 1).arg(title);
+    }
+    case Qt::EditRole:
+        return document->scene(row).title;
+    case Qt::ToolTipRole:
+        return document->scene(row).notes.left(200);
+    case Qt::DecorationRole:
+        return picture(row);
+    default:
+        return {};
+    }
+}
+
+bool SceneListModel::setData(const QModelIndex &index, const QVariant &value, int role)
+{
+    if (role != Qt::EditRole || !checkIndex(index, CheckIndexOption::IndexIsValid))
+        return false;
+    document->renameScene(index.row(), value.toString().trimmed());
+    return true;
+}
+
+Qt::ItemFlags SceneListModel::flags(const QModelIndex &index) const
+{
+    return QAbstractListModel::flags(index) | (index.isValid() ? Qt::ItemIsEditable : Qt::NoItemFlags);
+}
+
+ScenesPanel::ScenesPanel(NetworkDocument *document, QWidget *parent)
+    : QWidget(parent)
+    , document(document)
+    , model(new SceneListModel(document, this))
+    , view(new QListView(this))
+{
+    view->setObjectName(QStringLiteral("scene_list"));
+    view->setModel(model);
+    view->setIconSize(QSize(SceneListModel::kPictureWidth, SceneListModel::kPictureHeight));
+    view->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::DoubleClicked);
+    view->setSelectionMode(QAbstractItemView::SingleSelection);
+    view->setUniformItemSizes(true);
+    explain(view, tr("The lesson's scenes: choose one to show it"));
+
+    auto *buttons = new QGridLayout;
+    auto button = [this, buttons](const QString &text, const char *name, const QString &help, int row, int column) {
+        auto *b = new QPushButton(text, this);
+        b->setObjectName(QLatin1String(name));
+        explain(b, help);
+        buttons->addWidget(b, row, column);
+        return b;
+    };
+    QPushButton *add = button(tr("Add"), "scene_add", tr("Add a scene showing what the view shows now"), 0, 0);
+    QPushButton *duplicate = button(tr("Duplicate"), "scene_duplicate", tr("Copy the scene, with its title and notes"), 0, 1);
+    deleteButton = button(tr("Delete"), "scene_delete", tr("Delete the scene"), 0, 2);
+    upButton = button(tr("Move Up"), "scene_up", tr("Move the scene one place earlier"), 1, 0);
+    downButton = button(tr("Move Down"), "scene_down", tr("Move the scene one place later"), 1, 1);
+    QPushButton *rename = button(tr("Rename"), "scene_rename", tr("Give the scene a title"), 1, 2);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(view, 1);
+    layout->addLayout(buttons);
+
+    connect(add, &QPushButton::clicked, document, &NetworkDocument::addScene);
+    connect(duplicate, &QPushButton::clicked, document, &NetworkDocument::duplicateScene);
+    connect(deleteButton, &QPushButton::clicked, this, [document] { document->deleteScene(document->currentScene()); });
+    connect(upButton, &QPushButton::clicked, this,
+            [document] { document->moveScene(document->currentScene(), document->currentScene() - 1); });
+    connect(downButton, &QPushButton::clicked, this,
+            [document] { document->moveScene(document->currentScene(), document->currentScene() + 1); });
+    connect(rename, &QPushButton::clicked, this, [this] { view->edit(view->currentIndex()); });
+    connect(view->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [document](const QModelIndex &current) {
+                if (current.isValid())
+                    document->showScene(current.row());
+            });
+    connect(model, &QAbstractItemModel::modelReset, this, &ScenesPanel::selectShown);
+    connect(document, &NetworkDocument::currentSceneChanged, this, &ScenesPanel::selectShown);
+    selectShown();
+}
+
+void ScenesPanel::selectShown()
+{
+    const QModelIndex shown = model->index(document->currentScene());
+    if (view->currentIndex() != shown)
+        view->setCurrentIndex(shown);
+    enableButtons();
+}
+
+void ScenesPanel::enableButtons()
+{
+    const int count = document->sceneCount(), shown = document->currentScene();
+    deleteButton->setEnabled(count > 1);
+    upButton->setEnabled(shown > 0);
+    downButton->setEnabled(shown < count - 1);
+}
