@@ -1,5 +1,7 @@
 #include "figure/figurefile.h"
 
+#include "figure/svgcompact.h"
+
 #include "core/wholefile.h"
 #include "figure/imagefile.h"
 
@@ -130,7 +132,11 @@ bool vectorFigure(FigureFormat format, const FigureContent &content, const Figur
     safe.title = xmlSafeText(content.title);
     QBuffer buffer(bytes);
     buffer.open(QIODevice::WriteOnly);
-    return paintVectors(&buffer, format, safe, options, size, error);
+    if (!paintVectors(&buffer, format, safe, options, size, error))
+        return false;
+    if (format == FigureFormat::Svg)
+        *bytes = compactSvg(*bytes);
+    return true;
 }
 
 } // namespace ts

@@ -5,6 +5,8 @@
 // file unreadable. And where a rendered figure has anything drawn.
 
 #include <QByteArray>
+#include <QHash>
+#include <QRegularExpression>
 #include <QImage>
 #include <QRect>
 #include <QString>
@@ -35,8 +37,9 @@ inline QRect drawnArea(const QImage &image, QRgb background)
 
 inline SvgReading readOurSvg(const QByteArray &bytes)
 {
-    static constexpr const char *kOurElements[] = {"svg", "title", "desc", "defs", "g", "path", "polyline", "rect", "text"};
+    static constexpr const char *kOurElements[] = {"svg", "title", "desc", "defs", "style", "g", "path", "polyline", "rect", "text"};
     SvgReading reading;
+    QHash<QString, QString> classStrokes; // a class's stroke, from the style sheet
     QXmlStreamReader svg(bytes);
     while (!svg.atEnd()) {
         if (svg.readNext() != QXmlStreamReader::StartElement)
@@ -50,7 +53,15 @@ inline SvgReading readOurSvg(const QByteArray &bytes)
         }
         if (svg.name() == QLatin1String("path"))
             ++reading.faces;
-        const QString stroke = svg.attributes().value(QLatin1String("stroke")).toString();
+        if (svg.name() == QLatin1String("style")) {
+            static const QRegularExpression rule(QStringLiteral("\\.(\\w+)\\{[^}]*stroke:([^;}]*)"));
+            for (const QRegularExpressionMatch &m : rule.globalMatch(svg.readElementText()))
+                classStrokes.insert(m.captured(1), m.captured(2));
+            continue;
+        }
+        QString stroke = svg.attributes().value(QLatin1String("stroke")).toString();
+        if (stroke.isEmpty())
+            stroke = classStrokes.value(svg.attributes().value(QLatin1String("class")).toString());
         if (!stroke.isEmpty() && !reading.strokes.contains(stroke))
             reading.strokes << stroke;
         if (svg.name() == QLatin1String("title"))

@@ -4,14 +4,17 @@
 #include "app/exportdialog.h"
 #include "app/figureexport.h"
 #include "figure/figurefile.h"
+#include "figure/svgcompact.h"
 #include "support/svgcheck.h"
 #include "support/viewdriver.h"
 
+#include <QBuffer>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QPainter>
 #include <QSettings>
 #include <QSpinBox>
+#include <QSvgGenerator>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 
@@ -99,6 +102,8 @@ private slots:
     void pictureFitsTheFrame();
     void dialogRemembersItsChoices();
     void printTurnsWhiteLinesDark();
+    void compactSvgDrawsTheSame_data();
+    void compactSvgDrawsTheSame();
     void lessonTextNeverBecomesMarkup_data();
     void lessonTextNeverBecomesMarkup();
 };
@@ -249,6 +254,69 @@ void ExportTest::printTurnsWhiteLinesDark()
     QVERIFY(strokes[int(FigureBackground::Screen)].contains(QStringLiteral("#ffffff")));
     QVERIFY2(!strokes[int(FigureBackground::Print)].contains(QStringLiteral("#ffffff")),
              qPrintable(strokes[int(FigureBackground::Print)].join(QLatin1Char(' '))));
+}
+
+void ExportTest::compactSvgDrawsTheSame_data()
+{
+    QTest::addColumn<FigureBackground>("background");
+    QTest::newRow("screen") << FigureBackground::Screen;
+    QTest::newRow("print") << FigureBackground::Print;
+}
+
+// Each style written once draws, to the pixel, what the generator's own
+// output draws: the worst case at N = 5, dashed wires and see-through
+// planes included.
+void ExportTest::compactSvgDrawsTheSame()
+{
+    QFETCH(FigureBackground, background);
+    FigureContent content;
+    QVERIFY(content.network.setSize(5));
+    content.network.setOffset(PlaneFamily::IK, 1);
+    content.network.setOffset(PlaneFamily::KJ, -2);
+    for (int i = 0; i < 5; ++i)
+        for (int j = 0; j < 5; ++j)
+            content.network.toggleTerminal(i, j, 1 << ((i + j) % 3));
+    content.options.wiresMode = WiresUsed;
+    for (PlaneOptions &plane : content.options.planes)
+        plane = {true, true, false};
+    content.view = {30.0f, 330.0f, 1.0};
+    FigureOptions options;
+    options.background = background;
+    options.caption = options.legend = true;
+    const QSize size(500, 400);
+
+    QByteArray generated;
+    {
+        QBuffer buffer(&generated);
+        buffer.open(QIODevice::WriteOnly);
+        QSvgGenerator svg;
+        svg.setOutputDevice(&buffer);
+        svg.setSize(size);
+        svg.setViewBox(QRect(QPoint(0, 0), size));
+        QPainter painter(&svg);
+        Figure(content, options, size).paint(painter);
+    }
+    const QByteArray compact = compactSvg(generated);
+    auto drawn = [&size](const QByteArray &svg) {
+        QSvgRenderer renderer(svg);
+        QImage image(size, QImage::Format_ARGB32);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        renderer.render(&painter);
+        return image;
+    };
+    QVERIFY(drawn(generated) == drawn(compact));
+    QVERIFY2(compact.size() * 2 < generated.size(),
+             qPrintable(QStringLiteral("%1 of %2 bytes").arg(compact.size()).arg(generated.size())));
+    QVERIFY2(support::readOurSvg(compact).problem.isEmpty(), qPrintable(support::readOurSvg(compact).problem));
+    // Every style once: no two classes say the same.
+    const QString sheet = QString::fromUtf8(compact).section(QStringLiteral("<style type=\"text/css\">"), 1).section(
+        QStringLiteral("</style>"), 0, 0);
+    QStringList styles;
+    for (const QString &rule : sheet.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+        styles << rule.section(QLatin1Char('{'), 1);
+    QVERIFY(!styles.isEmpty());
+    QCOMPARE(QSet<QString>(styles.begin(), styles.end()).size(), styles.size());
 }
 
 // A title from anyone's lesson goes into the SVG's <title> and caption as
