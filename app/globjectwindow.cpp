@@ -280,6 +280,9 @@ void GLObjectWindow::fitToScreen(GLBox *view)
         layout()->activate();
     }
     resize(sizeHint().boundedTo(room));
+    // The view gave up room already; the docks may take more of it when
+    // dragged wider, down to the smallest view that still teaches.
+    view->setMinimumSize(kSmallestViewSide, kSmallestViewSide);
 }
 
 bool GLObjectWindow::event(QEvent *event)

@@ -1,5 +1,10 @@
 #include "app/notesview.h"
 
+#include <QResizeEvent>
+#include <QTextBlock>
+
+#include <algorithm>
+
 #include <QMimeData>
 #include <QTextBlock>
 #include <QTextBoundaryFinder>
@@ -45,6 +50,7 @@ qsizetype pieceEnd(const QString &text, qsizetype from, qsizetype length)
 NotesView::NotesView(QWidget *parent)
     : QPlainTextEdit(parent)
 {
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
     setReadOnly(true);
     // Selected by keyboard too, so that copying needs no mouse.
     setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
@@ -72,6 +78,33 @@ void NotesView::setNotes(const QString &notes)
     cursor.insertText(notes.mid(from));
     cursor.endEditBlock();
     moveCursor(QTextCursor::Start);
+    updateGeometry();
+}
+
+QSize NotesView::sizeHint() const
+{
+    // Counted from the text, not the layout, which is made only when shown.
+    const QFontMetrics metrics(font());
+    const int width = std::max(1, viewport()->width() - 2 * int(document()->documentMargin()));
+    int lines = 0;
+    for (QTextBlock block = document()->begin(); block.isValid() && lines < kMostLines; block = block.next())
+        lines += 1 + metrics.horizontalAdvance(block.text().left(kMostLines * 200)) / width;
+    lines = std::clamp(lines, 1, kMostLines);
+    const int frame = 2 * frameWidth() + 2 * int(document()->documentMargin());
+    return {QPlainTextEdit::sizeHint().width(), lines * metrics.lineSpacing() + frame};
+}
+
+QSize NotesView::minimumSizeHint() const
+{
+    const int frame = 2 * frameWidth() + 2 * int(document()->documentMargin());
+    return {QPlainTextEdit::minimumSizeHint().width(), QFontMetrics(font()).lineSpacing() + frame};
+}
+
+void NotesView::resizeEvent(QResizeEvent *event)
+{
+    QPlainTextEdit::resizeEvent(event);
+    if (event->size().width() != event->oldSize().width())
+        updateGeometry(); // lines wrap anew
 }
 
 QString NotesView::selectedNotes() const

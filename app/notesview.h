@@ -21,8 +21,15 @@ public:
     // The selected part of the notes, as they were given.
     QString selectedNotes() const;
 
+    // As tall as the notes' lines at this width, up to kMostLines: short
+    // notes leave the room to what is below them, long ones scroll.
+    static constexpr int kMostLines = 12;
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
 protected:
     QMimeData *createMimeDataFromSelection() const override;
+    void resizeEvent(QResizeEvent *event) override;
 };
 
 // A title as the window shows it: whole up to kShownTitleLength characters,

@@ -4,12 +4,16 @@
 #include "core/networkdocument.h"
 #include "core/routetext.h"
 
+#include <QApplication>
 #include <QColor>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QTableView>
+#include <QStyledItemDelegate>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 using namespace ts;
 
@@ -57,10 +61,49 @@ QVariant RouteMapModel::data(const QModelIndex &index, int role) const
 
 QVariant RouteMapModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (role != Qt::DisplayRole)
-        return {};
-    return orientation == Qt::Horizontal ? tr("i = %1").arg(section) : tr("j = %1").arg(section);
+    // The number alone, so that fifteen columns fit; the line under the map
+    // says which are columns and which rows.
+    if (role == Qt::DisplayRole)
+        return section;
+    if (role == Qt::ToolTipRole)
+        return orientation == Qt::Horizontal ? tr("i = %1").arg(section) : tr("j = %1").arg(section);
+    return {};
 }
+
+namespace {
+// A cell's text as short as its width needs: "(3, 1)", "(3,1)", "3,1";
+// "dies: IK", "IK". The tooltip keeps the whole sentence.
+class ShortCellDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        // What the style leaves of the cell for text.
+        const QStyle *style = option->widget ? option->widget->style() : QApplication::style();
+        const int room = option->rect.width() - 2 * (style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, option->widget) + 1);
+        QString text = option->text;
+        const QString shorter[] = {QString(text).remove(QLatin1Char(' ')),
+                                   QString(text).remove(QLatin1Char(' ')).remove(QLatin1Char('(')).remove(QLatin1Char(')')).remove(QStringLiteral("dies:"))};
+        for (const QString &s : shorter)
+            if (option->fontMetrics.horizontalAdvance(text) > room)
+                text = s;
+        // Still too wide ("14,14" in a narrow dock): a smaller font, down
+        // to one that can still be read.
+        constexpr int kSmallestPixels = 6;
+        const int needed = option->fontMetrics.horizontalAdvance(text);
+        if (needed > room) {
+            const int pixels = option->font.pixelSize() > 0 ? option->font.pixelSize() : option->fontMetrics.height();
+            option->font.setPixelSize(std::max(kSmallestPixels, pixels * room / needed));
+            option->fontMetrics = QFontMetrics(option->font);
+        }
+        option->text = text;
+    }
+};
+} // namespace
 
 void RouteMapModel::follow()
 {
@@ -101,11 +144,24 @@ RouteMapPage::RouteMapPage(NetworkDocument *document, QWidget *parent)
     table->setModel(new RouteMapModel(document, table));
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionMode(QAbstractItemView::SingleSelection);
-    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // The cells share the width, so the whole map fits its dock at N = 15.
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    table->horizontalHeader()->setMinimumSectionSize(1);
     table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table->setItemDelegate(new ShortCellDelegate(table));
+    table->setWordWrap(false);
     table->installEventFilter(this);
     connect(table, &QTableView::clicked, this, &RouteMapPage::mark);
     layout->addWidget(table, 1);
+    // The short names the cells use, said once.
+    QStringList names;
+    for (const PlaneFamilyInfo &family : kPlaneFamilies)
+        names << QStringLiteral("%1: %2").arg(QString::fromLatin1(family.key).toUpper(), QLatin1String(family.title));
+    auto *key = new QLabel(tr("Columns i, rows j; a route dies at the family named: %1").arg(names.join(QStringLiteral(" \u00b7 "))), this);
+    key->setObjectName(QStringLiteral("map_key"));
+    key->setWordWrap(true);
+    layout->addWidget(key);
     connect(document, &NetworkDocument::networkChanged, this, &RouteMapPage::showRule);
     showRule();
 }

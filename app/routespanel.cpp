@@ -95,7 +95,7 @@ RoutesPanel::RoutesPanel(NetworkDocument *document, RouteStepper *stepper, QActi
     lessonNotes = new NotesView(this);
     lessonNotes->setObjectName(QStringLiteral("lesson_notes"));
     lessonNotes->setAccessibleName(tr("Lesson notes"));
-    layout->addWidget(lessonNotes, 1);
+    layout->addWidget(lessonNotes);
     connect(document, &NetworkDocument::lessonTextChanged, this, &RoutesPanel::showLessonText);
     showLessonText();
 

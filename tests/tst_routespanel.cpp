@@ -19,6 +19,7 @@
 #include <QHelpEvent>
 #include <QAbstractItemModel>
 #include <QAbstractItemModelTester>
+#include <QScrollBar>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -227,6 +228,54 @@ private slots:
         QCOMPARE(view->network().terminalMark(2, 1), 0);
         find<QSpinBox>("grid")->setValue(3);
         QCOMPARE(map->model()->columnCount(), 3);
+    }
+
+    // The map fits a narrow dock at any size: no sideways scrolling, every
+    // column seen, each cell's whole sentence in its tooltip.
+    void theMapFitsItsDock_data()
+    {
+        QTest::addColumn<int>("n");
+        for (int n : {1, 8, 15})
+            QTest::addRow("N = %d", n) << n;
+    }
+
+    void theMapFitsItsDock()
+    {
+        QFETCH(int, n);
+        find<QSpinBox>("grid")->setValue(n);
+        find<QTabWidget>("routes_tabs")->setCurrentIndex(1);
+        auto *dock = find<QDockWidget>("routes");
+        window->resizeDocks({dock}, {340}, Qt::Horizontal);
+        QCoreApplication::processEvents();
+        auto *map = find<QTableView>("map");
+        QVERIFY(map->isVisible());
+        QCOMPARE(map->horizontalScrollBar()->maximum(), 0);
+        for (int c = 0; c < n; ++c) {
+            const QRect cell = map->visualRect(map->model()->index(0, c));
+            QVERIFY2(cell.left() >= 0 && cell.right() < map->viewport()->width() + 1, qPrintable(QString::number(c)));
+        }
+        const QModelIndex last = map->model()->index(n - 1, n - 1);
+        QCOMPARE(last.data(Qt::ToolTipRole).toString(),
+                 QString::fromStdString(describeTerminal(view->network(), n - 1, n - 1)));
+        QVERIFY(find<QLabel>("map_key")->text().contains(QStringLiteral("IK: i = k1 + c1")));
+    }
+
+    // Short notes take the lines they need; the lists below get the rest.
+    void shortNotesLeaveRoomToTheLists()
+    {
+        find<QTabWidget>("routes_tabs")->setCurrentIndex(0);
+        Lesson lesson;
+        lesson.notes = QStringLiteral("One line of notes.");
+        window->document()->open(lesson);
+        QCoreApplication::processEvents();
+        auto *notes = find<NotesView>("lesson_notes");
+        const int line = notes->fontMetrics().lineSpacing();
+        QVERIFY2(notes->height() < 4 * line, qPrintable(QString::number(notes->height())));
+        QVERIFY(find<QListView>("route_list")->height() > 4 * notes->height());
+        lesson.notes = QStringLiteral("A line.\n").repeated(100);
+        window->document()->open(lesson);
+        QCoreApplication::processEvents();
+        QVERIFY(notes->height() > 8 * line && notes->height() <= (NotesView::kMostLines + 2) * line);
     }
 
     // A whole round through the widgets: the first question answered wrong
