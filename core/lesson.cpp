@@ -254,6 +254,21 @@ LessonScene readScene(const QJsonObject &object, const QString &at)
                                   .arg(kMaxZoom)};
             scene.view.zoom = z;
         }
+        if (view.contains(QLatin1String("pan"))) {
+            const QJsonArray pan = R::array(view.value(QLatin1String("pan")), where("view.pan"), 2);
+            double p[2] = {};
+            for (int i = 0; i < 2; ++i) {
+                p[i] = pan[i].toDouble();
+                if (!pan[i].isDouble() || !(p[i] >= -kMaxPan && p[i] <= kMaxPan))
+                    throw Refusal{QStringLiteral("\"%1[%2]\" must be a number from %3 to %4")
+                                      .arg(where("view.pan"))
+                                      .arg(i)
+                                      .arg(-kMaxPan)
+                                      .arg(kMaxPan)};
+            }
+            scene.view.panX = p[0];
+            scene.view.panY = p[1];
+        }
     }
     return scene;
 }
@@ -432,9 +447,14 @@ QStringList sceneLines(const LessonScene &scene, const QString &indent)
     if (const RouteStep &s = scene.presentation.step; s.active)
         key("step", QStringLiteral("{\"terminal\": [%1, %2], \"legs\": %3}").arg(s.i0).arg(s.j0).arg(s.legs));
     // Nine digits bring a float back exactly, seventeen a double.
-    key("view", QStringLiteral("{\"angles\": [%1, %2], \"zoom\": %3}")
+    // The pan only once the picture is moved, as older programs wrote it.
+    const QString pan = scene.view.panned() ? QStringLiteral(", \"pan\": [%1, %2]")
+                                                  .arg(QString::number(scene.view.panX, 'g', 17),
+                                                       QString::number(scene.view.panY, 'g', 17))
+                                            : QString();
+    key("view", QStringLiteral("{\"angles\": [%1, %2], \"zoom\": %3%4}")
                     .arg(QString::number(double(scene.view.rotX), 'g', 9), QString::number(double(scene.view.rotY), 'g', 9),
-                         QString::number(scene.view.zoom, 'g', 17)));
+                         QString::number(scene.view.zoom, 'g', 17), pan));
     return lines;
 }
 

@@ -541,7 +541,8 @@ void NetworkDocument::setPlaneOption(PlaneFamily family, bool PlaneOptions::*opt
 
 void NetworkDocument::setViewPoint(const ViewPoint &next)
 {
-    const ViewPoint normal{normaliseAngle(next.rotX), normaliseAngle(next.rotY), normaliseZoom(next.zoom)};
+    const ViewPoint normal{normaliseAngle(next.rotX), normaliseAngle(next.rotY), normaliseZoom(next.zoom),
+                           normalisePan(next.panX), normalisePan(next.panY)};
     if (normal == view)
         return;
     view = normal;
@@ -551,10 +552,15 @@ void NetworkDocument::setViewPoint(const ViewPoint &next)
 
 void NetworkDocument::setRotation(float aboutX, float aboutY)
 {
-    setViewPoint({aboutX, aboutY, view.zoom});
+    ViewPoint next = view;
+    next.rotX = aboutX;
+    next.rotY = aboutY;
+    setViewPoint(next);
 }
 
 void NetworkDocument::setZoom(double zoom)
 {
-    setViewPoint({view.rotX, view.rotY, zoom});
+    ViewPoint next = view;
+    next.zoom = zoom;
+    setViewPoint(next);
 }

@@ -25,4 +25,9 @@ double normaliseZoom(double zoom)
     return std::isfinite(zoom) ? std::clamp(zoom, kMinZoom, kMaxZoom) : 1.0;
 }
 
+double normalisePan(double pan)
+{
+    return std::isfinite(pan) ? std::clamp(pan, -kMaxPan, kMaxPan) : 0.0;
+}
+
 } // namespace ts

@@ -108,6 +108,8 @@ Figure::Figure(const FigureContent &c, const FigureOptions &o, const QSizeF &s)
     cam.rotX = content.view.rotX;
     cam.rotY = content.view.rotY;
     cam.zoom = content.view.zoom;
+    cam.panX = content.view.panX;
+    cam.panY = content.view.panY;
     cam.width = std::max(1, static_cast<int>(std::lround(modelRect.width())));
     cam.height = std::max(1, static_cast<int>(std::lround(modelRect.height())));
     mvp = cam.modelViewProjection();

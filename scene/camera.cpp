@@ -127,7 +127,22 @@ double Camera::aspect() const
 
 Mat4 Camera::projection() const
 {
-    return perspective(fieldOfView(), aspect(), kNearPlane, kFarPlane);
+    const Mat4 lens = perspective(fieldOfView(), aspect(), kNearPlane, kFarPlane);
+    return panX != 0.0 || panY != 0.0 ? translation(panX, panY, 0) * lens : lens;
+}
+
+ViewPoint zoomedAbout(const ViewPoint &view, double zoom, double ndcX, double ndcY)
+{
+    // A point's place in the picture, before the pan, grows with the
+    // cotangent of half the field of view.
+    ViewPoint next = view;
+    next.zoom = normaliseZoom(zoom);
+    const double degreesToHalfRadians = std::acos(-1.0) / 360.0;
+    const double grow = std::tan(fieldOfViewForZoom(view.zoom) * degreesToHalfRadians) /
+                        std::tan(fieldOfViewForZoom(next.zoom) * degreesToHalfRadians);
+    next.panX = normalisePan(ndcX - (ndcX - view.panX) * grow);
+    next.panY = normalisePan(ndcY - (ndcY - view.panY) * grow);
+    return next;
 }
 
 Mat4 Camera::modelView() const

@@ -56,17 +56,24 @@ struct Camera
     float rotX = 0, rotY = 0;
     int width = 0, height = 0; // viewport in device pixels
     double zoom = 1.0;
+    double panX = 0.0, panY = 0.0; // the picture moved, in halves of the view
 
     // Width over height; a zero height must not put an infinity in.
     double aspect() const;
     double fieldOfView() const { return fieldOfViewForZoom(zoom); }
-    Mat4 projection() const; // gluPerspective(fieldOfView(), aspect, near, far)
+    // glTranslated(panX, panY, 0) where panned, then
+    // gluPerspective(fieldOfView(), aspect, near, far).
+    Mat4 projection() const;
     Mat4 modelView() const;  // gluLookAt, then the scene steps
     Mat4 modelViewProjection() const { return projection() * modelView(); }
     WindowPoint toWindow(const Vec3 &model) const;
     // Where the eye lies in model coordinates.
     Vec3 eyeInModel() const;
 };
+
+// A new zoom about a point of the view (in normalised device coordinates,
+// -1..1, y up) that stays where it is: the pan that keeps it there.
+ViewPoint zoomedAbout(const ViewPoint &view, double zoom, double ndcX, double ndcY);
 
 // Where a model point lands in a viewport of width x height device pixels
 // under a model-view-projection matrix.

@@ -132,6 +132,10 @@ void ExportTest::svgMatchesTheView_data()
         v.toggleMark({PickedBox::Terminal, 4, 0, -1}, GreenBit);
         v.setRouteStep({true, 1, 2, 2});
     }) << 0.03;
+    QTest::newRow("N = 4, zoomed and panned") << Setup([](GLBox &v) {
+        v.toggleMark({PickedBox::Terminal, 1, 3, -1}, RedBit);
+        v.document()->setViewPoint({30.0f, 330.0f, 2.0, 0.35, -0.25});
+    }) << 0.03;
     QTest::newRow("N = 15 worst case") << Setup([](GLBox &v) { worstCase(v); }) << 0.10;
 }
 

@@ -416,10 +416,13 @@ private slots:
         QTest::addColumn<float>("rotY");
         QTest::addColumn<int>("width");
         QTest::addColumn<int>("height");
-        QTest::newRow("rest") << 0.0f << 0.0f << 800 << 800;
-        QTest::newRow("turned") << 30.0f << 7.5f << 800 << 800;
-        QTest::newRow("wide") << 300.0f << 200.0f << 1000 << 800;
-        QTest::newRow("from above") << 90.0f << 0.0f << 1600 << 1600;
+        QTest::addColumn<double>("panX");
+        QTest::addColumn<double>("panY");
+        QTest::newRow("rest") << 0.0f << 0.0f << 800 << 800 << 0.0 << 0.0;
+        QTest::newRow("turned") << 30.0f << 7.5f << 800 << 800 << 0.0 << 0.0;
+        QTest::newRow("wide") << 300.0f << 200.0f << 1000 << 800 << 0.0 << 0.0;
+        QTest::newRow("from above") << 90.0f << 0.0f << 1600 << 1600 << 0.0 << 0.0;
+        QTest::newRow("panned") << 30.0f << 330.0f << 1000 << 800 << 0.3 << -0.45;
     }
 
     void cameraMatchesAnIndependentOne()
@@ -428,8 +431,11 @@ private slots:
         QFETCH(float, rotY);
         QFETCH(int, width);
         QFETCH(int, height);
-        const Camera camera{rotX, rotY, width, height};
+        QFETCH(double, panX);
+        QFETCH(double, panY);
+        const Camera camera{rotX, rotY, width, height, 1.0, panX, panY};
         QMatrix4x4 m;
+        m.translate(float(panX), float(panY)); // the picture moved after projecting
         m.perspective(20.0f, float(width) / float(height), 7.5f, 12.5f);
         m.lookAt({0, 0, 10}, {0, 0, 0}, {0, 1, 0});
         m.rotate(rotX, 1, 0, 0);
@@ -451,6 +457,38 @@ private slots:
         view.rotate(-rotY, 0, 1, 0);
         view.scale(1, 1, -1);
         QVERIFY(view.map(q(eye)).length() < 1e-4f);
+    }
+
+    // Zooming about a point of the view leaves the model point seen there
+    // where it was.
+    void zoomAboutAPointKeepsIt_data()
+    {
+        QTest::addColumn<double>("from");
+        QTest::addColumn<double>("to");
+        QTest::addColumn<double>("panX");
+        QTest::addColumn<double>("panY");
+        QTest::addColumn<QVector3D>("held");
+        QTest::newRow("in, at a corner") << 1.0 << 1.25 << 0.0 << 0.0 << QVector3D(0.8f, 1, -0.9f);
+        QTest::newRow("out, already panned") << 2.0 << 1.6 << 0.4 << -0.2 << QVector3D(-0.5f, 0.2f, 0.7f);
+        QTest::newRow("far in") << 4.0 << 8.0 << -1.5 << 1.0 << QVector3D(0.1f, -0.6f, 0.3f);
+        QTest::newRow("at the centre") << 1.0 << 3.0 << 0.0 << 0.0 << QVector3D(0, 0, 0);
+    }
+
+    void zoomAboutAPointKeepsIt()
+    {
+        QFETCH(double, from);
+        QFETCH(double, to);
+        QFETCH(double, panX);
+        QFETCH(double, panY);
+        QFETCH(QVector3D, held);
+        const ViewPoint before{30.0f, 330.0f, from, panX, panY};
+        auto camera = [](const ViewPoint &v) { return Camera{v.rotX, v.rotY, 900, 700, v.zoom, v.panX, v.panY}; };
+        const WindowPoint at = camera(before).toWindow({held.x(), held.y(), held.z()});
+        const ViewPoint after = zoomedAbout(before, to, at.x / 900 * 2 - 1, at.y / 700 * 2 - 1);
+        QCOMPARE(after.zoom, to);
+        const WindowPoint still = camera(after).toWindow({held.x(), held.y(), held.z()});
+        QVERIFY2(std::abs(still.x - at.x) < 1e-6 && std::abs(still.y - at.y) < 1e-6,
+                 qPrintable(QStringLiteral("%1,%2 then %3,%4").arg(at.x).arg(at.y).arg(still.x).arg(still.y)));
     }
 
     void cameraFacts()

@@ -3,6 +3,8 @@
 // and pick still agreeing, Home brings back the start frame, Escape clears.
 #include "support/viewdriver.h"
 
+#include <cmath>
+
 using namespace ts;
 
 class TestKeys : public QObject
@@ -148,6 +150,80 @@ private slots:
                 ++marked;
             }
         QVERIFY2(marked >= 4, qPrintable(QString::number(marked)));
+    }
+
+    // Ctrl+arrows and Shift+drag move the picture, the wheel zooms about the
+    // pointer; picking follows, and Home brings the start frame back.
+    void panMovesThePictureAndClicksFollow_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("Ctrl+arrows") << "keys";
+        QTest::newRow("Shift+drag") << "drag";
+        QTest::newRow("wheel off centre") << "wheel";
+    }
+
+    void panMovesThePictureAndClicksFollow()
+    {
+        QFETCH(QString, how);
+        view->setSize(8);
+        view->setRotation(90, 0);
+        QCoreApplication::processEvents();
+        const QImage start = view->grabFramebuffer();
+        const CellGeometry g(8);
+        const QVector3D held(g.x(2), 1, g.z(5));
+        const QPointF pointer = project(*view, held);
+        const double ratio = view->devicePixelRatioF();
+        const ViewPoint before = view->document()->viewPoint();
+        ViewPoint want = before;
+        if (how == QLatin1String("keys")) {
+            for (Qt::Key key : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Up, Qt::Key_Up})
+                QTest::keyClick(view.get(), key, Qt::ControlModifier);
+            want.panX = 0.3; // three twentieths of the width, in halves of it
+            want.panY = 0.2;
+        } else if (how == QLatin1String("drag")) {
+            const QPoint from(view->width() / 2, view->height() / 2), by(80, -40);
+            QTest::mousePress(view.get(), Qt::LeftButton, Qt::ShiftModifier, from);
+            QTest::mouseMove(view.get(), from + by);
+            QTest::mouseRelease(view.get(), Qt::LeftButton, Qt::ShiftModifier, from + by);
+            want.panX = 2.0 * by.x() * ratio / view->camera().width;
+            want.panY = -2.0 * by.y() * ratio / view->camera().height;
+        } else {
+            QWheelEvent up(pointer, view->mapToGlobal(pointer), {}, {0, 120}, Qt::NoButton, {}, Qt::NoScrollPhase, false);
+            QCoreApplication::sendEvent(view.get(), &up);
+            want.zoom = 1.25;
+            QVERIFY(view->document()->viewPoint().panned());
+            want.panX = view->document()->viewPoint().panX;
+            want.panY = view->document()->viewPoint().panY;
+            // The point under the pointer stayed under it.
+            const QPointF after = project(*view, held);
+            QVERIFY2(std::hypot(after.x() - pointer.x(), after.y() - pointer.y()) < 0.5,
+                     qPrintable(QStringLiteral("%1,%2").arg(after.x()).arg(after.y())));
+        }
+        const ViewPoint now = view->document()->viewPoint();
+        QCOMPARE(now.rotX, before.rotX);
+        QCOMPARE(now.zoom, want.zoom);
+        QVERIFY(std::abs(now.panX - want.panX) < 1e-9 && std::abs(now.panY - want.panY) < 1e-9);
+        QVERIFY(view->network().marks() == Marks{}); // moving the picture marks nothing
+        QCoreApplication::processEvents();
+        QVERIFY(view->grabFramebuffer() != start);
+
+        int clicked = 0;
+        for (int i = 0; i < 8; ++i)
+            for (int j = 0; j < 8; j += 2) {
+                const QPointF at = project(*view, {g.x(i), 1, g.z(j)});
+                if (!view->rect().adjusted(4, 4, -4, -4).contains(at.toPoint()))
+                    continue;
+                QTest::mouseClick(view.get(), Qt::LeftButton, {}, at.toPoint());
+                QCOMPARE(view->network().terminalMark(i, j), int(RedBit));
+                ++clicked;
+            }
+        QVERIFY(clicked >= 8);
+        view->clearMarks();
+        QTest::keyClick(view.get(), Qt::Key_Home);
+        QVERIFY(!view->document()->viewPoint().panned());
+        view->setRotation(90, 0);
+        QCoreApplication::processEvents();
+        QCOMPARE(view->grabFramebuffer(), start);
     }
 
     void escapeClearsAsEmptySpaceDoes()

@@ -55,6 +55,8 @@ LessonScene randomScene(QRandomGenerator &rng)
     }
     l.first().view = {normaliseAngle(float(rng.bounded(720.0) - 360.0)), normaliseAngle(float(rng.bounded(360.0))),
               kMinZoom + rng.bounded(kMaxZoom - kMinZoom)};
+    if (rng.bounded(3) == 0)
+        l.first().view.panX = rng.bounded(2 * kMaxPan) - kMaxPan;
     return l.first();
 }
 
@@ -171,6 +173,8 @@ private slots:
         QTest::newRow("an angle that is no number") << lessonWith("\"view\": {\"angles\": [0, true]}")
                                                     << "\"view.angles[1]\" must be a finite number";
         QTest::newRow("zoom") << lessonWith("\"view\": {\"zoom\": 9}") << "\"view.zoom\" must be a number from 0.5 to 8";
+        QTest::newRow("pan beyond") << lessonWith("\"view\": {\"pan\": [0, -9]}") << "\"view.pan[1]\" must be a number from -8 to 8";
+        QTest::newRow("pan of one") << lessonWith("\"view\": {\"pan\": [1]}") << "\"view.pan\" must be a list of 2";
         QTest::newRow("focus as a word") << lessonWith("\"focus\": \"yes\"") << "\"focus\" must be true or false";
         QTest::newRow("labels as a number") << lessonWith("\"labels\": 1") << "\"labels\" must be true or false";
         // A route stepped at N = 4 with no offsets has four legs: down, along x, along z, up.
@@ -317,7 +321,7 @@ private slots:
         // without them reads as an older program wrote it; one scene without
         // words of its own is version 1, more are version 2.
         const QByteArray plain = lessonBytes(Lesson{});
-        for (const char *key : {"\"focus\"", "\"labels\"", "\"step\"", "\"practice\"", "\"scenes\""})
+        for (const char *key : {"\"focus\"", "\"labels\"", "\"step\"", "\"practice\"", "\"scenes\"", "\"pan\""})
             QVERIFY2(!plain.contains(key), key);
         QVERIFY(plain.contains("\"version\": 1,"));
         Lesson named;

@@ -47,7 +47,8 @@ void GLBox::followDisplayOptions()
 
 void GLBox::followViewPoint()
 {
-    if (zoom() != projectionZoom)
+    const ViewPoint &v = doc->viewPoint();
+    if (v.zoom != projectionZoom || v.panX != projectionPanX || v.panY != projectionPanY)
         loadProjection();
     update();
 }

@@ -34,7 +34,11 @@ public:
     float rotationX() const { return doc->viewPoint().rotX; }
     float rotationY() const { return doc->viewPoint().rotY; }
     // The camera of the next frame: the angles and the viewport in device pixels.
-    ts::Camera camera() const { return {rotationX(), rotationY(), viewW, viewH, zoom()}; }
+    ts::Camera camera() const
+    {
+        const ts::ViewPoint &v = doc->viewPoint();
+        return {rotationX(), rotationY(), viewW, viewH, zoom(), v.panX, v.panY};
+    }
 
     // How many frames paintGL has drawn for the screen: what a test counts
     // to see whether a change repainted the view.
@@ -150,7 +154,16 @@ private:
     const ts::SceneDescription &scene();
     void applyProjection() const;
     void loadProjection();
+    void rememberProjection()
+    {
+        projectionZoom = zoom();
+        projectionPanX = doc->viewPoint().panX;
+        projectionPanY = doc->viewPoint().panY;
+    }
     void turnBy(int pixelsRight, int pixelsDown);
+    // Moves the picture by a share of the view's width and height.
+    void panBy(double right, double up);
+    void zoomAbout(double zoom, double ndcX, double ndcY);
     void drawScene(Pass pass, const ts::PixelRect *pickWindow = nullptr);
     void drawLattice(Pass pass, const ts::PixelRect *pickWindow);
     void drawLines(const ts::LineLayer &layer) const;
@@ -160,13 +173,16 @@ private:
     void applyPick(const ts::PickResult &result, int colourBit);
 
     NetworkDocument *doc;
-    double projectionZoom = 1.0; // the zoom of the projection GL holds
+    double projectionZoom = 1.0; // the zoom and pan of the projection GL holds
+    double projectionPanX = 0.0, projectionPanY = 0.0;
     int viewW = 0; // viewport in device pixels, as the pick window needs them
     int viewH = 0;
     int pressX = 0;
     int pressY = 0;
     float pressRotX = 0.0f;
     float pressRotY = 0.0f;
+    bool pressPanning = false;
+    double pressPanX = 0.0, pressPanY = 0.0;
 
     quint64 frames = 0;
     bool answersHidden = false;

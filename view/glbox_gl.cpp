@@ -98,6 +98,10 @@ void GLBox::initializeGL()
 
 void GLBox::applyProjection() const
 {
+    // Only once panned, so that until then GL is given the calls it always was.
+    const ViewPoint &v = doc->viewPoint();
+    if (v.panned())
+        glTranslated(v.panX, v.panY, 0);
     gluPerspective(camera().fieldOfView(), camera().aspect(), kNearPlane, kFarPlane);
 }
 
@@ -108,7 +112,7 @@ void GLBox::loadProjection()
     if (!isValid())
         return;
     makeCurrent();
-    projectionZoom = zoom();
+    rememberProjection();
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
     applyProjection();
@@ -129,7 +133,7 @@ void GLBox::resizeGL(int w, int h)
 void GLBox::loadViewportAndCamera()
 {
     glViewport(0, 0, viewW, viewH);
-    projectionZoom = zoom();
+    rememberProjection();
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
     applyProjection();

@@ -48,11 +48,24 @@ void GLBox::mousePressEvent(QMouseEvent *event)
     pressY = p.y();
     pressRotX = rotationX();
     pressRotY = rotationY();
+    // Shift held at the press moves the picture instead of turning it.
+    pressPanning = event->modifiers() & Qt::ShiftModifier;
+    pressPanX = doc->viewPoint().panX;
+    pressPanY = doc->viewPoint().panY;
 }
 
 void GLBox::mouseMoveEvent(QMouseEvent *event)
 {
     const QPoint p = eventPoint(event);
+    if (pressPanning) {
+        // The picture follows the pointer: a view's width is 2 in pan.
+        const double ratio = devicePixelRatioF();
+        ViewPoint next = doc->viewPoint();
+        next.panX = pressPanX + 2.0 * (p.x() - pressX) * ratio / std::max(1, viewW);
+        next.panY = pressPanY - 2.0 * (p.y() - pressY) * ratio / std::max(1, viewH);
+        doc->setViewPoint(next);
+        return;
+    }
     // Measured from the press, not the last move: returning to the press
     // point restores the press angles. update() collapses a burst of moves
     // into one frame showing the last of them.
@@ -139,6 +152,19 @@ void GLBox::applyPick(const PickResult &result, int colourBit)
     }
 }
 
+void GLBox::panBy(double right, double up)
+{
+    ViewPoint next = doc->viewPoint();
+    next.panX += 2.0 * right;
+    next.panY += 2.0 * up;
+    doc->setViewPoint(next);
+}
+
+void GLBox::zoomAbout(double zoom, double ndcX, double ndcY)
+{
+    doc->setViewPoint(zoomedAbout(doc->viewPoint(), zoom, ndcX, ndcY));
+}
+
 void GLBox::turnBy(int pixelsRight, int pixelsDown)
 {
     // As a drag of that many pixels from here would turn it.
@@ -173,14 +199,27 @@ void GLBox::keyPressEvent(QKeyEvent *event)
 {
     // 25 pixels of dragging make 5 degrees; with Shift, 5 pixels make 1.
     const int step = (event->modifiers() & Qt::ShiftModifier) ? 5 : 25;
+    // With Ctrl the arrows move the picture by a twentieth of the view.
+    constexpr double kPanStep = 0.05;
+    if (event->modifiers() & Qt::ControlModifier) {
+        switch (event->key()) {
+        case Qt::Key_Left: panBy(-kPanStep, 0); break;
+        case Qt::Key_Right: panBy(kPanStep, 0); break;
+        case Qt::Key_Up: panBy(0, kPanStep); break;
+        case Qt::Key_Down: panBy(0, -kPanStep); break;
+        default: QOpenGLWidget::keyPressEvent(event); return;
+        }
+        event->accept();
+        return;
+    }
     switch (event->key()) {
     case Qt::Key_Left: turnBy(-step, 0); break;
     case Qt::Key_Right: turnBy(step, 0); break;
     case Qt::Key_Up: turnBy(0, -step); break;
     case Qt::Key_Down: turnBy(0, step); break;
     case Qt::Key_Plus:
-    case Qt::Key_Equal: setZoom(zoom() * kZoomStep); break;
-    case Qt::Key_Minus: setZoom(zoom() / kZoomStep); break;
+    case Qt::Key_Equal: zoomAbout(zoom() * kZoomStep, 0, 0); break;
+    case Qt::Key_Minus: zoomAbout(zoom() / kZoomStep, 0, 0); break;
     case Qt::Key_Home: resetView(); break;
     case Qt::Key_Escape:
         // While stepping through a route, Escape only ends the stepping.
@@ -202,6 +241,10 @@ void GLBox::wheelEvent(QWheelEvent *event)
         event->ignore();
         return;
     }
-    setZoom(zoom() * std::pow(kZoomStep, notches));
+    // The point under the pointer stays under it.
+    const double ratio = devicePixelRatioF();
+    const QPointF at = event->position();
+    zoomAbout(zoom() * std::pow(kZoomStep, notches), 2.0 * at.x() * ratio / std::max(1, viewW) - 1.0,
+              1.0 - 2.0 * at.y() * ratio / std::max(1, viewH));
     event->accept();
 }
