@@ -1,12 +1,10 @@
 #include "figure/svgcompact.h"
 
+#include <QByteArrayList>
 #include <QHash>
 #include <QMap>
-#include <QString>
-#include <QStringList>
-#include <QXmlStreamReader>
-#include <QXmlStreamWriter>
 
+#include <cstring>
 #include <utility>
 #include <vector>
 
@@ -14,149 +12,198 @@ namespace ts {
 
 namespace {
 // Styles the CSS of a class can say, as the generator writes them.
-bool isStyle(QStringView name)
+bool isStyle(const QByteArray &name)
 {
     static const char *const kStyles[] = {"fill", "fill-opacity", "fill-rule", "stroke", "stroke-opacity", "stroke-width",
                                           "stroke-linecap", "stroke-linejoin", "stroke-miterlimit", "stroke-dasharray"};
     for (const char *style : kStyles)
-        if (name == QLatin1String(style))
+        if (name == style)
             return true;
     return false;
 }
 
 // Kept on each piece, not in its class: the dashes with their phase, which
-// goes on with the line, and a see-through fill with its opacity, which
-// Qt's renderer takes only from attributes side by side.
-bool isOwn(QStringView name)
+// goes on with the line, and a see-through fill with its opacity. Qt's
+// renderer takes either only from attributes side by side.
+bool isOwn(const QByteArray &name)
 {
-    return name == u"stroke-dasharray" || name == u"stroke-dashoffset" || name == u"fill-opacity";
+    return name == "stroke-dasharray" || name == "stroke-dashoffset" || name == "fill-opacity";
 }
 
-struct Element
-{
-    QString name;
-    QXmlStreamAttributes attributes;
-    QString text;
-    std::vector<Element> children;
-};
+using Attributes = std::vector<std::pair<QByteArray, QByteArray>>;
 
-Element readElement(QXmlStreamReader &reader)
+// The generator's own text, read as it writes it: no parser, which took
+// longer than drawing the figure. Anything it does not expect ends the
+// reading, and the figure is then kept as the generator wrote it.
+class Scanner
 {
-    Element element{reader.name().toString(), reader.attributes(), {}, {}};
-    while (!reader.atEnd()) {
-        const QXmlStreamReader::TokenType token = reader.readNext();
-        if (token == QXmlStreamReader::StartElement)
-            element.children.push_back(readElement(reader));
-        else if (token == QXmlStreamReader::Characters && !reader.isWhitespace())
-            element.text += reader.text();
-        else if (token == QXmlStreamReader::EndElement)
-            break;
+public:
+    explicit Scanner(const QByteArray &text)
+        : text(text)
+    {
     }
-    return element;
-}
 
-void writeElement(QXmlStreamWriter &writer, const Element &element)
-{
-    writer.writeStartElement(element.name);
-    writer.writeAttributes(element.attributes);
-    if (!element.text.isEmpty())
-        writer.writeCharacters(element.text);
-    for (const Element &child : element.children)
-        writeElement(writer, child);
-    writer.writeEndElement();
-}
+    bool failed = false;
+    qsizetype at = 0;
+
+    void skipSpace()
+    {
+        while (at < text.size() && (text[at] == ' ' || text[at] == '\n' || text[at] == '\r' || text[at] == '\t'))
+            ++at;
+    }
+    bool startsWith(const char *s) const
+    {
+        const qsizetype length = qsizetype(qstrlen(s));
+        return at + length <= text.size() && std::memcmp(text.constData() + at, s, std::size_t(length)) == 0;
+    }
+    // The attributes of a start tag whose name has been read, up to ">" or "/>".
+    Attributes attributes(bool *empty)
+    {
+        Attributes found;
+        for (;;) {
+            skipSpace();
+            if (startsWith("/>") || startsWith(">")) {
+                *empty = text[at] == '/';
+                at += *empty ? 2 : 1;
+                return found;
+            }
+            const qsizetype equals = text.indexOf("=\"", at);
+            const qsizetype close = equals < 0 ? -1 : text.indexOf('"', equals + 2);
+            if (close < 0) {
+                failed = true;
+                return found;
+            }
+            found.emplace_back(text.mid(at, equals - at), text.mid(equals + 2, close - equals - 2));
+            at = close + 1;
+        }
+    }
+
+    const QByteArray &text;
+};
 
 class Compactor
 {
 public:
-    // The group's pieces as classed paths, or false where it holds
-    // anything else or is moved by a transform CSS cannot say.
-    bool compactGroup(const Element &group, std::vector<Element> &pieces)
+    QByteArray out;
+
+    // The group's pieces as classed paths and polylines into out, or false
+    // where it holds anything else or is moved by a transform CSS cannot say.
+    bool compactGroup(const Attributes &group, Scanner &scan)
     {
-        for (const QXmlStreamAttribute &a : group.attributes)
-            if (!isStyle(a.name()) && !isOwn(a.name()) && !a.name().startsWith(u"font") &&
-                !(a.name() == u"transform" && a.value() == u"matrix(1,0,0,1,0,0)"))
+        QByteArray groupKey, groupOffset;
+        for (const auto &[name, value] : group) {
+            if (name == "stroke-dashoffset")
+                groupOffset = value;
+            else if (!isStyle(name) && !isOwn(name) && !name.startsWith("font") &&
+                     !(name == "transform" && value == "matrix(1,0,0,1,0,0)"))
                 return false;
-        for (const Element &child : group.children)
-            if ((child.name != u"path" && child.name != u"polyline") || !child.text.isEmpty() || !child.children.empty())
-                return false;
-        for (const Element &child : group.children) {
-            QMap<QString, QString> style, own;
-            for (const QXmlStreamAttribute &a : group.attributes)
-                if (isOwn(a.name()) || isStyle(a.name()))
-                    (isOwn(a.name()) ? own : style).insert(a.name().toString(), a.value().toString());
-            Element piece{QStringLiteral("path"), {}, {}, {}};
-            for (const QXmlStreamAttribute &a : child.attributes) {
-                if (a.name() == u"d") {
-                    piece.text = a.value().toString();
-                } else if (a.name() == u"points") {
-                    // Kept a polyline: as a path, a renderer may draw a few
-                    // edge pixels a level apart.
-                    piece.name = QStringLiteral("polyline");
-                    piece.text = a.value().trimmed().toString();
-                } else if (isOwn(a.name())) {
-                    own.insert(a.name().toString(), a.value().toString()); // the piece's own wins
-                } else if (isStyle(a.name())) {
-                    style.insert(a.name().toString(), a.value().toString());
-                } else if (a.name() != u"vector-effect" || a.value() != u"none") {
-                    return false;
-                }
-            }
-            if (own.contains(QStringLiteral("stroke-dasharray"))) {
-                // Qt's renderer dashes a line styled by a class unlike one
-                // styled by attributes: a dashed piece keeps all of its own.
-                own.insert(style);
-                style.clear();
-            }
-            if (own.value(QStringLiteral("fill")) == QLatin1String("none") ||
-                style.value(QStringLiteral("fill")) == QLatin1String("none"))
-                own.remove(QStringLiteral("fill-opacity"));
-            if (own.value(QStringLiteral("fill-opacity")) == QLatin1String("1"))
-                own.remove(QStringLiteral("fill-opacity"));
-            else if (own.contains(QStringLiteral("fill-opacity")))
-                own.insert(QStringLiteral("fill"), style.take(QStringLiteral("fill"))); // beside its opacity
-            if (!style.isEmpty())
-                piece.attributes.append(QStringLiteral("class"), classOf(style));
-            for (auto f = own.cbegin(); f != own.cend(); ++f)
-                piece.attributes.append(f.key(), f.value());
-            // "M1,2 L3,4": the letters part the numbers without the spaces.
-            if (piece.name == u"path")
-                piece.attributes.append(QStringLiteral("d"), piece.text.remove(QLatin1Char(' ')));
             else
-                piece.attributes.append(QStringLiteral("points"), piece.text);
-            piece.text.clear();
-            pieces.push_back(std::move(piece));
+                groupKey += name + '=' + value + '\x1f';
         }
-        return true;
+        QByteArray pieces;
+        for (;;) {
+            scan.skipSpace();
+            if (scan.startsWith("</g>")) {
+                scan.at += 4;
+                out += pieces;
+                return true;
+            }
+            const bool path = scan.startsWith("<path ");
+            if (!path && !scan.startsWith("<polyline "))
+                return false;
+            scan.at += path ? 5 : 9;
+            bool empty = false;
+            const Attributes piece = scan.attributes(&empty);
+            if (scan.failed || !empty)
+                return false;
+            QByteArray key = groupKey + (path ? "path\x1e" : "polyline\x1e");
+            QByteArray geometry, offset = groupOffset;
+            for (const auto &[name, value] : piece) {
+                if (name == "d")
+                    geometry = QByteArray(value).replace(' ', ""); // "M1,2L3,4": letters part the numbers
+                else if (name == "points")
+                    geometry = value.trimmed();
+                else if (name == "stroke-dashoffset")
+                    offset = value;
+                else
+                    key += name + '=' + value + '\x1f';
+            }
+            auto look = looks.constFind(key);
+            if (look == looks.cend())
+                look = looks.insert(key, lookOf(group, piece));
+            if (look->isEmpty())
+                return false;
+            pieces += (path ? "<path" : "<polyline") + *look;
+            if (!offset.isEmpty())
+                pieces += " stroke-dashoffset=\"" + offset + '"';
+            pieces += (path ? " d=\"" : " points=\"") + geometry + "\"/>\n";
+        }
     }
 
-    QString styleSheet() const
+    QByteArray styleSheet() const
     {
-        QString css;
+        QByteArray css;
         for (const auto &[name, declarations] : sheet)
-            css += QLatin1Char('.') + name + QLatin1Char('{') + declarations + QStringLiteral("}\n");
+            css += '.' + name + '{' + declarations + "}\n";
         return css;
     }
 
 private:
-    QString classOf(QMap<QString, QString> style)
+    // A piece's class and the styles it keeps for itself, as the attributes
+    // written before its geometry; empty where the piece holds an attribute
+    // not known here.
+    QByteArray lookOf(const Attributes &group, const Attributes &piece)
+    {
+        QMap<QByteArray, QByteArray> style, own;
+        for (const auto &[name, value] : group)
+            if (isStyle(name)) // the dash phase is each piece's
+                (isOwn(name) ? own : style).insert(name, value);
+        for (const auto &[name, value] : piece) {
+            if (name == "d" || name == "points" || name == "stroke-dashoffset")
+                continue;
+            if (isStyle(name))
+                (isOwn(name) ? own : style).insert(name, value); // the piece's own wins
+            else if (name != "vector-effect" || value != "none")
+                return {};
+        }
+        if (own.contains("stroke-dasharray")) {
+            // Qt's renderer dashes a line styled by a class unlike one
+            // styled by attributes: a dashed piece keeps all of its own.
+            own.insert(style);
+            style.clear();
+        }
+        if (own.value("fill") == "none" || style.value("fill") == "none")
+            own.remove("fill-opacity");
+        if (own.value("fill-opacity") == "1")
+            own.remove("fill-opacity");
+        else if (own.contains("fill-opacity"))
+            own.insert("fill", style.take("fill")); // beside its opacity
+        QByteArray attributes;
+        if (!style.isEmpty())
+            attributes += " class=\"" + classOf(style) + '"';
+        for (auto f = own.cbegin(); f != own.cend(); ++f)
+            attributes += ' ' + f.key() + "=\"" + f.value() + '"';
+        return attributes;
+    }
+
+    QByteArray classOf(QMap<QByteArray, QByteArray> style)
     {
         // What is said anyway: full opacity, and how a fill that is none would be.
-        if (style.value(QStringLiteral("stroke-opacity")) == QLatin1String("1"))
-            style.remove(QStringLiteral("stroke-opacity"));
-        if (style.value(QStringLiteral("fill")) == QLatin1String("none"))
-            style.remove(QStringLiteral("fill-rule"));
-        QStringList list;
+        if (style.value("stroke-opacity") == "1")
+            style.remove("stroke-opacity");
+        if (style.value("fill") == "none")
+            style.remove("fill-rule");
+        QByteArrayList list;
         for (auto d = style.cbegin(); d != style.cend(); ++d)
-            list << d.key() + QLatin1Char(':') + d.value();
-        const QString declarations = list.join(QLatin1Char(';'));
+            list << d.key() + ':' + d.value();
+        const QByteArray declarations = list.join(';');
         auto found = classes.constFind(declarations);
         if (found != classes.cend())
             return *found;
         // a, b, ..., z, ba, bb, ...: short names for the many pieces.
-        QString name;
+        QByteArray name;
         for (int n = static_cast<int>(sheet.size());; n /= 26) {
-            name.prepend(QLatin1Char(static_cast<char>('a' + n % 26)));
+            name.prepend(static_cast<char>('a' + n % 26));
             if (n < 26)
                 break;
         }
@@ -165,78 +212,63 @@ private:
         return name;
     }
 
-    QHash<QString, QString> classes;                  // declarations → name
-    std::vector<std::pair<QString, QString>> sheet;   // in the order first used
+    QHash<QByteArray, QByteArray> looks;                  // a group's and a piece's attributes → its look
+    QHash<QByteArray, QByteArray> classes;                // declarations → name
+    std::vector<std::pair<QByteArray, QByteArray>> sheet; // in the order first used
 };
 } // namespace
 
 QByteArray compactSvg(const QByteArray &generated)
 {
-    QXmlStreamReader reader(generated);
-    while (!reader.atEnd() && reader.readNext() != QXmlStreamReader::StartElement) {
-    }
-    if (reader.atEnd() || reader.name() != u"svg")
+    // <?xml ...?> <svg ...> <title/> <desc/> <defs></defs> <g root> groups </g> </svg>
+    Scanner scan(generated);
+    const qsizetype svgAt = generated.indexOf("<svg ");
+    const qsizetype defsAt = generated.indexOf("<defs>\n</defs>");
+    const qsizetype rootAt = defsAt < 0 ? -1 : generated.indexOf("<g ", defsAt);
+    if (svgAt < 0 || rootAt < 0)
         return generated;
-    const Element svg = readElement(reader);
-    if (reader.hasError())
+    scan.at = rootAt + 3;
+    bool empty = false;
+    scan.attributes(&empty);
+    if (scan.failed || empty)
         return generated;
 
     Compactor compactor;
-    std::vector<Element> body;
-    for (const Element &part : svg.children) {
-        if (part.name == u"defs" && part.children.empty())
-            continue; // the generator's empty one; ours holds the classes
-        if (part.name != u"g") {
-            body.push_back(part);
+    compactor.out.reserve(generated.size() / 2);
+    for (;;) {
+        scan.skipSpace();
+        if (scan.startsWith("</g>"))
+            break;
+        if (!scan.startsWith("<g "))
+            return generated;
+        const qsizetype groupAt = scan.at;
+        scan.at += 3;
+        const Attributes group = scan.attributes(&empty);
+        if (scan.failed)
+            return generated;
+        const qsizetype contentAt = scan.at;
+        if (!empty && compactor.compactGroup(group, scan))
             continue;
-        }
-        Element root{part.name, part.attributes, part.text, {}};
-        for (const Element &group : part.children) {
-            std::vector<Element> pieces;
-            if (group.name == u"g" && compactor.compactGroup(group, pieces))
-                root.children.insert(root.children.end(), pieces.begin(), pieces.end());
-            else
-                root.children.push_back(group);
-        }
-        body.push_back(std::move(root));
+        // Kept as it was: groups do not nest in the generator's output.
+        scan.failed = false;
+        const qsizetype end = empty ? contentAt : generated.indexOf("</g>", contentAt);
+        if (end < 0)
+            return generated;
+        scan.at = empty ? end : end + 4;
+        compactor.out += generated.mid(groupAt, scan.at - groupAt) + '\n';
     }
+    const qsizetype rootEnd = scan.at;
+    const qsizetype svgOpenEnd = generated.indexOf('>', svgAt);
+    QByteArray svgOpen = generated.mid(svgAt, svgOpenEnd + 1 - svgAt);
+    svgOpen.replace(" baseProfile=\"tiny\"", ""); // classes need more than SVG Tiny
 
-    QByteArray out;
-    QXmlStreamWriter writer(&out);
-    writer.writeStartDocument();
-    writer.writeCharacters(QStringLiteral("\n"));
-    writer.writeStartElement(QStringLiteral("svg"));
-    for (const QXmlStreamAttribute &a : svg.attributes)
-        if (a.name() != u"baseProfile") // classes need more than SVG Tiny
-            writer.writeAttribute(a.qualifiedName().toString(), a.value().toString());
-    writer.writeDefaultNamespace(QStringLiteral("http://www.w3.org/2000/svg"));
-    writer.writeNamespace(QStringLiteral("http://www.w3.org/1999/xlink"), QStringLiteral("xlink"));
-    writer.writeCharacters(QStringLiteral("\n"));
-    writer.writeStartElement(QStringLiteral("defs"));
-    writer.writeStartElement(QStringLiteral("style"));
-    writer.writeAttribute(QStringLiteral("type"), QStringLiteral("text/css"));
-    writer.writeCharacters(QStringLiteral("\n") + compactor.styleSheet());
-    writer.writeEndElement();
-    writer.writeEndElement();
-    for (const Element &part : body) {
-        writer.writeCharacters(QStringLiteral("\n"));
-        if (part.name != u"g") {
-            writeElement(writer, part);
-            continue;
-        }
-        writer.writeStartElement(part.name);
-        writer.writeAttributes(part.attributes);
-        for (const Element &piece : part.children) {
-            writer.writeCharacters(QStringLiteral("\n"));
-            writeElement(writer, piece);
-        }
-        writer.writeCharacters(QStringLiteral("\n"));
-        writer.writeEndElement();
-    }
-    writer.writeCharacters(QStringLiteral("\n"));
-    writer.writeEndElement();
-    writer.writeEndDocument();
-    return out;
+    QByteArray result = generated.left(svgAt) + svgOpen + '\n';
+    result += generated.mid(svgOpenEnd + 1, defsAt - svgOpenEnd - 1); // the title and the description
+    result += "<defs><style type=\"text/css\">\n" + compactor.styleSheet() + "</style></defs>\n";
+    result += generated.mid(rootAt, generated.indexOf('>', rootAt) + 1 - rootAt) + '\n';
+    result += compactor.out;
+    result += generated.mid(rootEnd);
+    return result;
 }
 
 } // namespace ts
