@@ -91,7 +91,8 @@ public:
     void toggleTerminal(int i, int j, int colourBit);
     void toggleSwitch(int i, int j, int k, int colourBit);
     void clearMarks();
-    // The whole network at once, as one command named what (an opened lesson).
+    // The whole network at once, as one command named what (a practice
+    // question's network, its answer shown).
     void replaceNetwork(const ts::SwitchNetwork &next, const QString &what);
 
     void setRouteMode(int mode);
