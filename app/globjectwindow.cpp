@@ -9,6 +9,7 @@
 #include "app/practicepanel.h"
 #include "app/routemap.h"
 #include "app/routespanel.h"
+#include "app/presenter.h"
 #include "app/routestepper.h"
 #include "app/scenespanel.h"
 #include "core/networkdocument.h"
@@ -163,6 +164,10 @@ void GLObjectWindow::buildAdditions(QMenuBar *bar, GLBox *view, QMenu *file)
     fullScreen->setShortcut(QKeySequence(Qt::Key_F11));
     fullScreen->setCheckable(true);
     connect(fullScreen, &QAction::toggled, this, [this](bool on) { on ? showFullScreen() : showNormal(); });
+    auto *presenter = new Presenter(this, view, doc);
+    viewMenu->addSeparator();
+    viewMenu->addAction(presenter->presentAction());
+    viewMenu->addAction(presenter->smoothAction());
     bar->addMenu(viewMenu);
 
     // Practice, in a dock of its own that stays hidden until asked for.
@@ -223,6 +228,8 @@ QString GLObjectWindow::keysAndMouseText()
         {tr("Ctrl+N, Ctrl+O, Ctrl+S, Ctrl+Shift+S"), tr("New lesson, open a lesson, save it, save it as")},
         {tr("Ctrl+E, Ctrl+C"), tr("Export a figure (PNG, SVG or PDF), copy the picture to the clipboard")},
         {tr("F11"), tr("Full screen, for a projector")},
+        {tr("F5"), tr("Present the lesson's scenes one after another, full screen; F5 or Escape leaves")},
+        {tr("PageDown, Space, Right or a click on empty space"), tr("While presenting: the next scene (PageUp, Left, Backspace: the one before; Home, End: the first, the last)")},
         {tr("Ctrl+Q"), tr("Quit")},
     };
     QString html = tr("<p>The keys work while the view has the keyboard focus (click it or Tab to it).</p>");

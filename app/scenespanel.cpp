@@ -53,15 +53,17 @@ void SceneListModel::redrawShown()
 QImage SceneListModel::picture(int row) const
 {
     QImage &drawn = pictures[static_cast<std::size_t>(row)];
-    if (drawn.isNull()) {
-        const LessonScene scene = document->scene(row);
-        const QSize size(kPictureWidth, kPictureHeight);
-        drawn = QImage(size, QImage::Format_ARGB32_Premultiplied);
-        QPainter painter(&drawn);
-        painter.setRenderHint(QPainter::Antialiasing);
-        Figure({scene.network, scene.options, scene.view, scene.presentation, QString()}, FigureOptions{}, size)
-            .paint(painter);
-    }
+    if (drawn.isNull())
+        drawn = drawScene(document->scene(row), QSize(kPictureWidth, kPictureHeight));
+    return drawn;
+}
+
+QImage SceneListModel::drawScene(const LessonScene &scene, QSize size)
+{
+    QImage drawn(size, QImage::Format_ARGB32_Premultiplied);
+    QPainter painter(&drawn);
+    painter.setRenderHint(QPainter::Antialiasing);
+    Figure({scene.network, scene.options, scene.view, scene.presentation, QString()}, FigureOptions{}, size).paint(painter);
     return drawn;
 }
 

@@ -7,6 +7,9 @@
 #include <vector>
 
 class NetworkDocument;
+namespace ts {
+struct LessonScene;
+}
 class QListView;
 class QPushButton;
 class QTimer;
@@ -27,6 +30,8 @@ public:
 
     static constexpr int kPictureWidth = 96;
     static constexpr int kPictureHeight = 72;
+    // A scene as the figure draws it, for lists and the presenter's screen.
+    static QImage drawScene(const ts::LessonScene &scene, QSize size);
 
 private:
     void reset();

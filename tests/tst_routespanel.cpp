@@ -22,6 +22,9 @@
 #include <QScrollBar>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QSignalSpy>
 #include <QListView>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -568,6 +571,97 @@ private slots:
             find<QPushButton>("scene_delete")->click();
         QCOMPARE(model->rowCount(), 1);
         QVERIFY(!find<QPushButton>("scene_delete")->isEnabled());
+    }
+
+    // Present: the view alone, full screen, with a counter; the presenter's
+    // keys and a click on empty space walk the scenes, instantly or turning
+    // the shortest way round; Escape gives the window back as it was.
+    void presentWalksTheScenes()
+    {
+        NetworkDocument *doc = window->document();
+        Lesson lesson;
+        lesson.title = QStringLiteral("Tour <&>");
+        lesson.scenes.resize(3);
+        for (int s = 0; s < 3; ++s) {
+            LessonScene &scene = lesson.scenes[std::size_t(s)];
+            QVERIFY(scene.network.setSize(2 + s));
+            scene.title = s == 1 ? QString() : QStringLiteral("Scene <%1>").arg(s);
+            scene.view.rotX = 20.0f;
+            scene.view.rotY = s == 1 ? 10.0f : 340.0f; // the short way crosses 0
+        }
+        doc->open(lesson);
+        auto *present = find<QAction>("present");
+        auto *smooth = find<QAction>("smooth_transitions");
+        auto *counter = find<QLabel>("present_counter");
+        smooth->setChecked(false);
+        QVERIFY(!counter->isVisible());
+
+        present->trigger();
+        QVERIFY(window->isFullScreen());
+        for (const char *gone : {"routes", "scenes"})
+            QVERIFY(!find<QDockWidget>(gone)->isVisible());
+        QVERIFY(!window->menuBar()->isVisible() && !window->statusBar()->isVisible());
+        QVERIFY(!find<QWidget>("vbox")->isVisible());
+        QVERIFY(counter->isVisible());
+        QCOMPARE(counter->text(), QStringLiteral("1 / 3  Scene <0>"));
+
+        struct Step
+        {
+            Qt::Key key;
+            int scene;
+        };
+        for (const Step &step : {Step{Qt::Key_PageDown, 1}, Step{Qt::Key_Space, 2}, Step{Qt::Key_Right, 2},
+                                 Step{Qt::Key_Home, 0}, Step{Qt::Key_PageUp, 0}, Step{Qt::Key_End, 2},
+                                 Step{Qt::Key_Backspace, 1}, Step{Qt::Key_Left, 0}}) {
+            QTest::keyClick(view, step.key);
+            QCOMPARE(doc->currentScene(), step.scene);
+            QCOMPARE(doc->network().size(), 2 + step.scene);
+        }
+        QTest::keyClick(view, Qt::Key_PageDown);
+        QCOMPARE(counter->text(), QStringLiteral("2 / 3  Tour <&>")); // no title of its own
+
+        // A click on a terminal marks it; one on empty space goes on.
+        clickTerminalFromAbove(*view, 0, 0, Qt::LeftButton);
+        QCOMPARE(doc->currentScene(), 1);
+        QCOMPARE(doc->network().terminalMark(0, 0), int(RedBit));
+        view->setRotation(20.0f, 10.0f); // back to the scene's own view
+        QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(3, 3));
+        QCOMPARE(doc->currentScene(), 2);
+
+        // Smoothly: the turn crosses 0 rather than going the long way, the
+        // network changes at its end, and the scene left keeps its view.
+        smooth->setChecked(true);
+        QList<float> turnedTo;
+        QList<int> sizes;
+        const auto watch = connect(doc, &NetworkDocument::viewPointChanged, this, [&] {
+            turnedTo << doc->viewPoint().rotY;
+            sizes << doc->network().size();
+        });
+        QTest::keyClick(view, Qt::Key_PageUp);
+        QCOMPARE(doc->currentScene(), 2);
+        QTRY_COMPARE(doc->currentScene(), 1);
+        disconnect(watch);
+        QVERIFY2(turnedTo.size() > 3, qPrintable(QString::number(turnedTo.size())));
+        for (qsizetype t = 0; t + 1 < turnedTo.size(); ++t) {
+            QVERIFY2(turnedTo[t] >= 340.0f || turnedTo[t] <= 10.0f, qPrintable(QString::number(turnedTo[t])));
+            QCOMPARE(sizes[t], 4); // the network changes once the turn is over
+        }
+        QCOMPARE(doc->viewPoint().rotY, 10.0f);
+        QCOMPARE(doc->scene(2).view.rotY, 340.0f);
+        QCOMPARE(doc->network().size(), 3);
+        QCOMPARE(doc->network().size(), 3);
+
+        QTest::keyClick(view, Qt::Key_Escape);
+        QVERIFY(!present->isChecked() && !counter->isVisible() && !window->isFullScreen());
+        for (const char *back : {"routes", "vbox"})
+            QVERIFY(find<QWidget>(back)->isVisible());
+        QTRY_VERIFY(find<QDockWidget>("scenes")->visibleRegion().isEmpty()); // the tab on top stays on top
+        QVERIFY(!find<QDockWidget>("routes")->visibleRegion().isEmpty());
+        QVERIFY(window->menuBar()->isVisible() && window->statusBar()->isVisible());
+        present->trigger(); // F5 twice comes back too
+        QVERIFY(counter->isVisible());
+        present->trigger();
+        QVERIFY(!counter->isVisible() && find<QWidget>("routes")->isVisible());
     }
 
     // The largest lessons the format takes open at once at N = 15, their
