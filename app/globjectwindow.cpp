@@ -190,6 +190,9 @@ void GLObjectWindow::buildAdditions(QMenuBar *bar, GLBox *view, QMenu *file)
         practiceDock->show();
         practiceDock->raise();
         practice->setFocus();
+        // A lesson's set needs no choice: every student gets its round.
+        if (document()->practiceSet())
+            practice->startLessonRound();
     });
     bar->addMenu(practiceMenu);
 

@@ -1,12 +1,17 @@
 #include "app/lessonnotes.h"
 
 #include "core/networkdocument.h"
+#include "core/practiceround.h"
 
 #include <QDialog>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QSpinBox>
+#include <QUndoStack>
 
 #include <algorithm>
 
@@ -53,15 +58,47 @@ void editLessonNotes(NetworkDocument *document, QWidget *parent)
         form->addRow(QDialog::tr("Scene %1 t&itle:").arg(document->currentScene() + 1), sceneTitle);
         form->addRow(QDialog::tr("Scene %1 n&otes:").arg(document->currentScene() + 1), sceneNotes);
     }
+    // The round every student of the lesson gets from Start Practice.
+    const ts::PracticeSet set = document->practiceSet().value_or(ts::PracticeSet{});
+    auto *practice = new QGroupBox(QDialog::tr("&Practice set: the same questions for every student"), &dialog);
+    practice->setObjectName(QStringLiteral("practice_set_group"));
+    practice->setCheckable(true);
+    practice->setChecked(document->practiceSet().has_value());
+    auto *practiceForm = new QFormLayout(practice);
+    auto *seed = new QSpinBox(practice);
+    seed->setObjectName(QStringLiteral("practice_set_seed"));
+    seed->setRange(0, int(ts::kMaxPracticeSeed));
+    seed->setValue(int(set.seed.value_or(0)));
+    auto *level = new QComboBox(practice);
+    level->setObjectName(QStringLiteral("practice_set_level"));
+    level->addItems({QDialog::tr("small"), QDialog::tr("medium"), QDialog::tr("large")});
+    level->setCurrentIndex(static_cast<int>(set.level.value_or(ts::PracticeLevel::Small)));
+    auto *questions = new QSpinBox(practice);
+    questions->setObjectName(QStringLiteral("practice_set_questions"));
+    questions->setRange(1, ts::kMaxPracticeQuestions);
+    questions->setValue(set.questions.value_or(ts::kQuestionsPerRound));
+    practiceForm->addRow(QDialog::tr("S&eed:"), seed);
+    practiceForm->addRow(QDialog::tr("&Level:"), level);
+    practiceForm->addRow(QDialog::tr("&Questions:"), questions);
+    form->addRow(practice);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     form->addRow(buttons);
-    dialog.resize(480, 360);
+    dialog.resize(480, 480);
     if (dialog.exec() != QDialog::Accepted)
         return;
+    // One undo step for all the dialog changed.
+    QUndoStack *history = document->undoStack();
+    history->beginMacro(QDialog::tr("Edit Lesson Notes"));
     if (sceneTitle)
         document->setLessonText(title->text(), notes->toPlainText(), sceneTitle->text(), sceneNotes->toPlainText());
     else
         document->setLessonText(title->text(), notes->toPlainText());
+    std::optional<ts::PracticeSet> chosen;
+    if (practice->isChecked())
+        chosen = ts::PracticeSet{quint64(seed->value()), static_cast<ts::PracticeLevel>(level->currentIndex()),
+                                 questions->value()};
+    document->setPracticeSet(chosen);
+    history->endMacro();
 }

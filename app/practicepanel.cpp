@@ -62,6 +62,11 @@ PracticePanel::PracticePanel(NetworkDocument *document, GLBox *view, RouteSteppe
     layout->addLayout(setup);
     connect(restart, &QPushButton::clicked, this,
             [this] { start(quint64(seed->value()), static_cast<PracticeLevel>(level->currentIndex())); });
+    lessonSet = new QLabel(this);
+    lessonSet->setObjectName(QStringLiteral("practice_set"));
+    lessonSet->setWordWrap(true);
+    layout->addWidget(lessonSet);
+    connect(document, &NetworkDocument::practiceSetChanged, this, &PracticePanel::followPracticeSet);
 
     // The question being asked, its answers and its score.
     asking = new QWidget(this);
@@ -168,7 +173,34 @@ PracticePanel::PracticePanel(NetworkDocument *document, GLBox *view, RouteSteppe
     layout->addWidget(summing, 1);
     connect(copy, &QPushButton::clicked, this, [this] { QGuiApplication::clipboard()->setText(summaryText()); });
     connect(save, &QPushButton::clicked, this, &PracticePanel::saveSummary);
+    followPracticeSet();
+}
+
+void PracticePanel::followPracticeSet()
+{
+    const std::optional<PracticeSet> &set = document->practiceSet();
+    lessonSet->setVisible(set.has_value());
+    if (set) {
+        if (set->seed)
+            seed->setValue(int(*set->seed));
+        if (set->level)
+            level->setCurrentIndex(static_cast<int>(*set->level));
+        const int questions = set->questions.value_or(kQuestionsPerRound);
+        const QString said =
+            questions == 1
+                ? tr("This lesson's practice set: 1 question, seed %1, %2.").arg(seed->value()).arg(level->currentText())
+                : tr("This lesson's practice set: %1 questions, seed %2, %3.")
+                      .arg(questions)
+                      .arg(seed->value())
+                      .arg(level->currentText());
+        lessonSet->setText(said + QLatin1Char(' ') + tr("Every student who starts it gets the same questions."));
+    }
     showState();
+}
+
+void PracticePanel::startLessonRound()
+{
+    start(quint64(seed->value()), static_cast<PracticeLevel>(level->currentIndex()));
 }
 
 QPushButton *PracticePanel::button(const char *name, const QString &text, QWidget *parent)
@@ -202,7 +234,8 @@ void PracticePanel::say(QLabel *label, const QString &text)
 
 void PracticePanel::start(quint64 seedValue, PracticeLevel levelValue)
 {
-    round = PracticeRound(seedValue, levelValue);
+    const std::optional<PracticeSet> &set = document->practiceSet();
+    round = PracticeRound(seedValue, levelValue, set && set->questions ? *set->questions : kQuestionsPerRound);
     // The seed shown is the seed used, so that Start gives the same round again.
     seed->setValue(int(round.seed()));
     level->setCurrentIndex(static_cast<int>(levelValue));
@@ -275,11 +308,13 @@ void PracticePanel::showState()
     next->setText(round.hasNext() || !started ? tr("Next question") : tr("Summary"));
     score->setText(round.started() ? tr("%1 of %2 right").arg(round.right()).arg(round.done()) : QString());
     if (!round.started()) {
-        say(questionLabel, tr("Choose a seed and a level and press Start: ten questions about the network."));
+        say(questionLabel, document->practiceSet()
+                               ? tr("Press Start for the lesson's questions about the network.")
+                               : tr("Choose a seed and a level and press Start: ten questions about the network."));
     } else if (started && open) {
         QString text = tr("Question %1 of %2 (%3): ")
                            .arg(round.number())
-                           .arg(kQuestionsPerRound)
+                           .arg(round.questionCount())
                            .arg(networkWords(question())) +
                        QString::fromStdString(questionText(question()));
         if (kind == QuestionKind::Construct)
@@ -383,6 +418,8 @@ QString PracticePanel::summaryText() const
     QStringList lines;
     if (!student->text().trimmed().isEmpty())
         lines << tr("Student: %1").arg(student->text().trimmed());
+    if (!document->title().isEmpty())
+        lines << tr("Lesson: %1").arg(document->title());
     for (int r = 0; r < summary->count(); ++r)
         lines << summary->item(r)->text();
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');

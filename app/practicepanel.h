@@ -29,8 +29,11 @@ class PracticePanel : public QWidget
 public:
     PracticePanel(NetworkDocument *document, GLBox *view, RouteStepper *stepper, QWidget *parent);
 
-    // A new round of questions from this seed and level.
+    // A new round of questions from this seed and level, as many as the
+    // lesson's practice set asks for (ten without one).
     void start(quint64 seed, ts::PracticeLevel level);
+    // The lesson's practice set where there is one, else the dock's choice.
+    void startLessonRound();
     const ts::Question &question() const { return round.current(); }
     const ts::PracticeRound &practiceRound() const { return round; }
     void answer(const ts::Answer &given);
@@ -49,6 +52,7 @@ private:
     void ask();
     void checkForm();
     void showState();
+    void followPracticeSet();
     void showRoute(const ts::Question &q, bool ask);
     void say(QLabel *label, const QString &text);
     void showSummary();
@@ -64,6 +68,7 @@ private:
     QSpinBox *seed;
     QComboBox *level;
     QWidget *asking, *summing;
+    QLabel *lessonSet;
     QLabel *questionLabel, *feedback, *score;
     QSpinBox *answerI, *answerJ, *answerK;
     std::array<QLabel *, 3> answerLabels{};

@@ -55,7 +55,6 @@ struct PracticeSet
         return seed == o.seed && level == o.level && questions == o.questions;
     }
 };
-constexpr int kMaxPracticeQuestions = 50;
 
 struct Lesson
 {

@@ -182,6 +182,32 @@ private:
     std::array<QString, 4> before, after;
 };
 
+// A change of the lesson's practice set.
+class PracticeSetEdit : public QUndoCommand
+{
+public:
+    PracticeSetEdit(NetworkDocument *document, const std::optional<PracticeSet> &after)
+        : QUndoCommand(NetworkDocument::tr("Change Practice Set"))
+        , document(document)
+        , before(document->practiceSet())
+        , after(after)
+    {
+    }
+
+    void undo() override { show(before); }
+    void redo() override { show(after); }
+
+private:
+    void show(const std::optional<PracticeSet> &set)
+    {
+        document->practice = set;
+        emit document->practiceSetChanged();
+    }
+
+    NetworkDocument *document;
+    std::optional<PracticeSet> before, after;
+};
+
 // An edit of the list of scenes: one inserted or removed (a copy kept),
 // moved, or renamed. Each shows the scene it concerns.
 class SceneListEdit : public QUndoCommand
@@ -278,6 +304,7 @@ void NetworkDocument::open(const Lesson &lesson)
     practice = lesson.practice;
     load(0);
     emit scenesChanged();
+    emit practiceSetChanged();
     markSaved();
 }
 
@@ -389,6 +416,12 @@ void NetworkDocument::setLessonText(const QString &title, const QString &notes, 
     const std::array<QString, 4> next{title, notes, sceneTitle, sceneNotes};
     if (next != std::array<QString, 4>{lessonTitle, lessonNotes, shownTitle, shownNotes})
         history->push(new LessonTextEdit(this, next));
+}
+
+void NetworkDocument::setPracticeSet(const std::optional<PracticeSet> &set)
+{
+    if (!(set == practice))
+        history->push(new PracticeSetEdit(this, set));
 }
 
 void NetworkDocument::showLessonText(const QString &title, const QString &notes, const QString &sceneTitle,

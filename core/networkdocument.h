@@ -57,6 +57,8 @@ public:
     void setLessonText(const QString &title, const QString &notes);
     void setLessonText(const QString &title, const QString &notes, const QString &sceneTitle,
                        const QString &sceneNotes);
+    // The round every student of the lesson gets, or none; undoable.
+    void setPracticeSet(const std::optional<ts::PracticeSet> &set);
 
     // The scenes, in order; the one shown is current. What is changed is
     // changed in the scene shown.
@@ -117,6 +119,7 @@ signals:
     void displayOptionsChanged();
     void viewPointChanged();
     void lessonTextChanged();
+    void practiceSetChanged();
     void modifiedChanged(bool modified);
     // The list of scenes or a scene's title changed; another scene is shown.
     void scenesChanged();
@@ -125,6 +128,7 @@ signals:
 private:
     friend class NetworkEdit;
     friend class LessonTextEdit;
+    friend class PracticeSetEdit;
     friend class SceneListEdit;
     struct StoredScene
     {

@@ -15,6 +15,8 @@ enum class PracticeLevel { Small, Medium, Large };
 enum class QuestionKind { Arrival, TurnLevel, EndingFamily, Source, Construct };
 constexpr int kQuestionKinds = 5;
 constexpr int kQuestionsPerRound = 10;
+// The most a lesson's practice set may ask for.
+constexpr int kMaxPracticeQuestions = 50;
 
 struct Question
 {

@@ -1,10 +1,13 @@
 #include "core/practiceround.h"
 
+#include <algorithm>
+
 namespace ts {
 
-PracticeRound::PracticeRound(std::uint64_t seed, PracticeLevel level)
+PracticeRound::PracticeRound(std::uint64_t seed, PracticeLevel level, int questions)
     : usedSeed(seed % (kMaxPracticeSeed + 1))
     , roundLevel(level)
+    , count(std::clamp(questions, 1, kMaxPracticeQuestions))
     , generator(usedSeed, level)
 {
 }

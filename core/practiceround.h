@@ -30,16 +30,18 @@ public:
 
     // No round: nothing asked.
     PracticeRound() = default;
-    PracticeRound(std::uint64_t seed, PracticeLevel level);
+    // Questions from 1 to kMaxPracticeQuestions; others are brought there.
+    PracticeRound(std::uint64_t seed, PracticeLevel level, int questions = kQuestionsPerRound);
 
     std::uint64_t seed() const { return usedSeed; }
     PracticeLevel level() const { return roundLevel; }
+    int questionCount() const { return count; }
     bool started() const { return !asked.empty(); }
     bool isOver() const { return over; }
     // A question is open: asked, not yet answered right or shown, and the
     // round not stopped.
     bool isOpen() const { return started() && !over && !asked.back().settled; }
-    bool hasNext() const { return !over && asked.size() < std::size_t(kQuestionsPerRound); }
+    bool hasNext() const { return !over && asked.size() < std::size_t(count); }
     const Question &current() const { return asked.back().question; }
     int number() const { return static_cast<int>(asked.size()); }
 
@@ -59,6 +61,7 @@ public:
 private:
     std::uint64_t usedSeed = 0;
     PracticeLevel roundLevel = PracticeLevel::Small;
+    int count = kQuestionsPerRound;
     PracticeGenerator generator{0, PracticeLevel::Small};
     std::vector<Asked> asked;
     int wrongTries = 0;

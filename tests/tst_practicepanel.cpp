@@ -8,7 +8,11 @@
 #include "core/networkdocument.h"
 #include "support/viewdriver.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QGroupBox>
 #include <QClipboard>
 #include <QFileDialog>
 #include <QLabel>
@@ -128,6 +132,62 @@ private slots:
         QFile saved(path);
         QVERIFY(saved.open(QIODevice::ReadOnly));
         QCOMPARE(QString::fromUtf8(saved.readAll()), copied);
+    }
+    // A practice set made in the Lesson Notes dialog (one undo step) gives
+    // Start Practice the lesson's round: its seed, level and number of
+    // questions, the same questions the core deals; the summary names the lesson.
+    void aLessonsPracticeSetIsEveryonesRound()
+    {
+        NetworkDocument *doc = window->document();
+        doc->setLessonText(QStringLiteral("Week 3"), QString());
+        QVERIFY(find<QLabel>("practice_set")->isHidden());
+        QTimer::singleShot(0, this, [this] {
+            auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            find<QGroupBox>("practice_set_group")->setChecked(true);
+            find<QSpinBox>("practice_set_seed")->setValue(4242);
+            find<QComboBox>("practice_set_level")->setCurrentIndex(int(PracticeLevel::Large));
+            find<QSpinBox>("practice_set_questions")->setValue(3);
+            find<QLineEdit>("lesson_title_edit")->setText(QStringLiteral("Week 4"));
+            dialog->accept();
+        });
+        find<QAction>("lesson_notes_edit")->trigger();
+        QVERIFY(doc->practiceSet() == (PracticeSet{4242, PracticeLevel::Large, 3}));
+        QCOMPARE(doc->title(), QStringLiteral("Week 4"));
+        QVERIFY2(find<QLabel>("practice_set")->text().startsWith(QStringLiteral(
+                     "This lesson's practice set: 3 questions, seed 4242, large.")),
+                 qPrintable(find<QLabel>("practice_set")->text()));
+        find<QAction>("undo")->trigger(); // the words and the set at once
+        QVERIFY(!doc->practiceSet() && doc->title() == QStringLiteral("Week 3"));
+        find<QAction>("redo")->trigger();
+
+        // Saved and opened again, as a student gets it.
+        const Lesson handedOut = doc->lesson();
+        window->document()->open(Lesson{});
+        QVERIFY(!doc->practiceSet());
+        doc->open(handedOut);
+        find<QSpinBox>("practice_seed")->setValue(1); // a student's own choice is not the lesson's
+        find<QComboBox>("practice_level")->setCurrentIndex(0);
+        doc->open(handedOut);
+        find<QAction>("start_practice")->trigger();
+        const PracticeRound &round = window->findChild<PracticePanel *>()->practiceRound();
+        QCOMPARE(round.seed(), quint64(4242));
+        QCOMPARE(round.level(), PracticeLevel::Large);
+        PracticeRound oracle(4242, PracticeLevel::Large, 3);
+        for (int q = 1; q <= 3; ++q) {
+            oracle.next();
+            QVERIFY2(find<QLabel>("question")->text().startsWith(QStringLiteral("Question %1 of 3 ").arg(q)),
+                     qPrintable(find<QLabel>("question")->text()));
+            QVERIFY(round.current() == oracle.current());
+            find<QPushButton>("answer_dies")->click();
+            find<QPushButton>("answer_dies")->click();
+            find<QPushButton>("practice_next")->click();
+        }
+        QVERIFY(round.isOver());
+        find<QPushButton>("copy_summary")->click();
+        QVERIFY2(QGuiApplication::clipboard()->text().startsWith(
+                     QStringLiteral("Lesson: Week 4\nSeed 4242, large: ")),
+                 qPrintable(QGuiApplication::clipboard()->text()));
     }
 };
 
