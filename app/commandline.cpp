@@ -39,6 +39,16 @@ CommandLine parseCommandLine(const QStringList &arguments)
                                    QCoreApplication::translate("main", "Draw the boxes no marked route touches as faint "
                                                                        "frames in the exported picture, as View → Focus "
                                                                        "on Marked Routes does."));
+    const QCommandLineOption handout(QStringLiteral("handout"),
+                                     QCoreApplication::translate("main", "Export every scene of the lesson: a PDF of "
+                                                                         "a page each (the figure, the scene's title "
+                                                                         "and notes), or with --format svg or png a "
+                                                                         "folder of numbered files. For print unless "
+                                                                         "--background says otherwise."));
+    const QCommandLineOption format(QStringLiteral("format"),
+                                    QCoreApplication::translate("main", "pdf, svg or png: what --handout writes "
+                                                                        "(by default PDF, for a FILE ending in .pdf)."),
+                                    QStringLiteral("FORMAT"));
     const QCommandLineOption practice(QStringLiteral("practice"),
                                       QCoreApplication::translate("main", "Start in practice with this seed."),
                                       QStringLiteral("SEED"));
@@ -47,7 +57,7 @@ CommandLine parseCommandLine(const QStringList &arguments)
                                    QStringLiteral("LEVEL"));
     parser.addOption(exportTo);
     parser.addOption(imageSize);
-    for (const QCommandLineOption &option : {background, caption, legend, labels, focus, noFit})
+    for (const QCommandLineOption &option : {background, caption, legend, labels, focus, noFit, handout, format})
         parser.addOption(option);
     parser.addOption(practice);
     parser.addOption(level);
@@ -79,9 +89,11 @@ CommandLine parseCommandLine(const QStringList &arguments)
     if (lessons.size() > 1)
         return fail(QCoreApplication::translate("main", "one lesson at a time, not %1").arg(lessons.size()));
     line.lesson = lessons.value(0);
-    for (const QCommandLineOption &option : {imageSize, background, caption, legend, labels, focus, noFit})
+    for (const QCommandLineOption &option : {imageSize, background, caption, legend, labels, focus, noFit, handout})
         if (parser.isSet(option) && !parser.isSet(exportTo))
             return fail(QCoreApplication::translate("main", "--%1 goes with --export").arg(option.names().constFirst()));
+    if (parser.isSet(format) && !parser.isSet(handout))
+        return fail(QCoreApplication::translate("main", "--format goes with --handout"));
     if (parser.isSet(level) && !parser.isSet(practice))
         return fail(QCoreApplication::translate("main", "--level goes with --practice"));
     if (parser.isSet(practice)) {
@@ -103,7 +115,22 @@ CommandLine parseCommandLine(const QStringList &arguments)
         const QString kind = parser.value(background);
         if (parser.isSet(background) && kind != QLatin1String("print") && kind != QLatin1String("screen"))
             return fail(QCoreApplication::translate("main", "--background must be print or screen, not \"%1\"").arg(kind));
-        line.figure.background = kind == QLatin1String("print") ? ts::FigureBackground::Print : ts::FigureBackground::Screen;
+        line.handout = parser.isSet(handout);
+        // A handout is for paper unless asked otherwise.
+        const bool print = kind == QLatin1String("print") || (line.handout && !parser.isSet(background));
+        line.figure.background = print ? ts::FigureBackground::Print : ts::FigureBackground::Screen;
+        if (line.handout) {
+            const QString wanted = parser.value(format);
+            const QStringList formats{QStringLiteral("png"), QStringLiteral("svg"), QStringLiteral("pdf")};
+            if (parser.isSet(format) && !formats.contains(wanted))
+                return fail(QCoreApplication::translate("main", "--format must be pdf, svg or png, not \"%1\"").arg(wanted));
+            if (!parser.isSet(format) && ts::figureFormat(line.exportFile) != ts::FigureFormat::Pdf)
+                return fail(QCoreApplication::translate("main", "--handout writes a .pdf file, or a folder with --format "
+                                                                "svg or png"));
+            // In the order of FigureFormat.
+            line.handoutFormat = parser.isSet(format) ? static_cast<ts::FigureFormat>(formats.indexOf(wanted))
+                                                      : ts::FigureFormat::Pdf;
+        }
         line.figure.caption = parser.isSet(caption);
         line.figure.legend = parser.isSet(legend);
         line.labels = parser.isSet(labels);

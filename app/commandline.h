@@ -1,6 +1,7 @@
 #pragma once
 
 #include "figure/figure.h"
+#include "figure/figurefile.h"
 
 #include <QSize>
 #include <QString>
@@ -8,8 +9,8 @@
 
 // What the command line asks for, once the toolkit has taken its own
 // options: transpose-switch [LESSON] [--export FILE [--image-size WxH]
-// [--background print|screen] [--caption] [--legend] [--no-fit]], --help
-// and --version.
+// [--background print|screen] [--caption] [--legend] [--no-fit]
+// [--handout [--format pdf|svg|png]]], --help and --version.
 struct CommandLine
 {
     enum Action { Run, Export, Exit } action = Run;
@@ -17,6 +18,9 @@ struct CommandLine
     QString exportFile; // for Export
     QSize imageSize;    // for Export, in millimetres for PDF; invalid: the default size
     ts::FigureOptions figure; // for Export
+    // For Export: every scene, a PDF of a page each or a folder of files.
+    bool handout = false;
+    ts::FigureFormat handoutFormat = ts::FigureFormat::Pdf;
     // For Export: View → Focus on Marked Routes and View → Labels, on
     // whatever the lesson says.
     bool focusRoutes = false;

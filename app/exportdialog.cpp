@@ -1,6 +1,7 @@
 #include "app/exportdialog.h"
 
 #include "app/commandline.h"
+#include "figure/handout.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -14,7 +15,6 @@
 
 namespace {
 constexpr int kMaxMillimetres = 2000;
-const QString kGroup = QStringLiteral("export/");
 
 QSpinBox *sizeBox(const QString &name, QWidget *parent)
 {
@@ -25,9 +25,12 @@ QSpinBox *sizeBox(const QString &name, QWidget *parent)
 }
 } // namespace
 
-ExportDialog::ExportDialog(const QSize &view, QWidget *parent)
+ExportDialog::ExportDialog(const QSize &view, QWidget *parent, Purpose purpose)
     : QDialog(parent)
     , viewPixels(view)
+    , purpose(purpose)
+    , group(purpose == Handout ? QStringLiteral("handout/") : QStringLiteral("export/"))
+    , defaultMillimetres(purpose == Handout ? ts::kHandoutPageMillimetres : ts::kDefaultPdfMillimetres)
     , formatBox(new QComboBox(this))
     , widthBox(sizeBox(QStringLiteral("export_width"), this))
     , heightBox(sizeBox(QStringLiteral("export_height"), this))
@@ -37,12 +40,19 @@ ExportDialog::ExportDialog(const QSize &view, QWidget *parent)
     , captionBox(new QCheckBox(tr("&Caption: N, the offsets and the lesson's title"), this))
     , legendBox(new QCheckBox(tr("&Legend: the marked routes, where each starts and ends"), this))
 {
+    const bool handout = purpose == Handout;
     setObjectName(QStringLiteral("export_dialog"));
-    setWindowTitle(tr("Export Image"));
+    setWindowTitle(handout ? tr("Export Handout") : tr("Export Image"));
     formatBox->setObjectName(QStringLiteral("export_format"));
-    formatBox->addItem(tr("PNG picture"));
-    formatBox->addItem(tr("SVG drawing"));
-    formatBox->addItem(tr("PDF document"));
+    if (handout) {
+        formatBox->addItem(tr("PNG pictures in a folder, one per scene"));
+        formatBox->addItem(tr("SVG drawings in a folder, one per scene"));
+        formatBox->addItem(tr("PDF handout, a page per scene with its title and notes"));
+    } else {
+        formatBox->addItem(tr("PNG picture"));
+        formatBox->addItem(tr("SVG drawing"));
+        formatBox->addItem(tr("PDF document"));
+    }
     backgroundBox->setObjectName(QStringLiteral("export_background"));
     backgroundBox->addItem(tr("As on screen (black)"));
     backgroundBox->addItem(tr("For print (white)"));
@@ -74,14 +84,16 @@ ExportDialog::ExportDialog(const QSize &view, QWidget *parent)
     form->addRow(QString(), legendBox);
     form->addRow(buttons);
 
+    // A handout is for paper: a PDF, white, with caption and legend, unless
+    // chosen otherwise before.
     const QSettings settings;
-    pixels = settings.value(kGroup + QStringLiteral("pixels"), viewPixels).toSize();
-    millimetres = settings.value(kGroup + QStringLiteral("millimetres"), ts::kDefaultPdfMillimetres.toSize()).toSize();
-    formatBox->setCurrentIndex(std::clamp(settings.value(kGroup + QStringLiteral("format"), 0).toInt(), 0, 2));
-    backgroundBox->setCurrentIndex(settings.value(kGroup + QStringLiteral("print"), false).toBool() ? 1 : 0);
-    fitBox->setChecked(settings.value(kGroup + QStringLiteral("fit"), true).toBool());
-    captionBox->setChecked(settings.value(kGroup + QStringLiteral("caption"), false).toBool());
-    legendBox->setChecked(settings.value(kGroup + QStringLiteral("legend"), false).toBool());
+    pixels = settings.value(group + QStringLiteral("pixels"), viewPixels).toSize();
+    millimetres = settings.value(group + QStringLiteral("millimetres"), defaultMillimetres.toSize()).toSize();
+    formatBox->setCurrentIndex(std::clamp(settings.value(group + QStringLiteral("format"), handout ? 2 : 0).toInt(), 0, 2));
+    backgroundBox->setCurrentIndex(settings.value(group + QStringLiteral("print"), handout).toBool() ? 1 : 0);
+    fitBox->setChecked(settings.value(group + QStringLiteral("fit"), true).toBool());
+    captionBox->setChecked(settings.value(group + QStringLiteral("caption"), handout).toBool());
+    legendBox->setChecked(settings.value(group + QStringLiteral("legend"), handout).toBool());
     showFormat();
 
     // Each format keeps its own size: pixels, or millimetres for PDF.
@@ -133,7 +145,8 @@ void ExportDialog::showFormat()
     }
     widthBox->setValue(shown.width());
     heightBox->setValue(shown.height());
-    sizeNote->setText(pdf ? tr("Default: A5 landscape") : tr("Default: the view, %1 \u00d7 %2 pixels")
+    sizeNote->setText(pdf ? (purpose == Handout ? tr("The page; default: A4 portrait") : tr("Default: A5 landscape"))
+                          : tr("Default: the view, %1 \u00d7 %2 pixels")
                                                               .arg(viewPixels.width())
                                                               .arg(viewPixels.height()));
 }
@@ -141,7 +154,7 @@ void ExportDialog::showFormat()
 void ExportDialog::restoreDefaultSize()
 {
     if (format() == ts::FigureFormat::Pdf)
-        millimetres = ts::kDefaultPdfMillimetres.toSize();
+        millimetres = defaultMillimetres.toSize();
     else
         pixels = viewPixels;
     showFormat();
@@ -150,16 +163,16 @@ void ExportDialog::restoreDefaultSize()
 void ExportDialog::accept()
 {
     QSettings settings;
-    settings.setValue(kGroup + QStringLiteral("format"), formatBox->currentIndex());
+    settings.setValue(group + QStringLiteral("format"), formatBox->currentIndex());
     // A picture the view's size stays the view's size when the window changes.
     if (pixels == viewPixels)
-        settings.remove(kGroup + QStringLiteral("pixels"));
+        settings.remove(group + QStringLiteral("pixels"));
     else
-        settings.setValue(kGroup + QStringLiteral("pixels"), pixels);
-    settings.setValue(kGroup + QStringLiteral("millimetres"), millimetres);
-    settings.setValue(kGroup + QStringLiteral("print"), backgroundBox->currentIndex() == 1);
-    settings.setValue(kGroup + QStringLiteral("fit"), fitBox->isChecked());
-    settings.setValue(kGroup + QStringLiteral("caption"), captionBox->isChecked());
-    settings.setValue(kGroup + QStringLiteral("legend"), legendBox->isChecked());
+        settings.setValue(group + QStringLiteral("pixels"), pixels);
+    settings.setValue(group + QStringLiteral("millimetres"), millimetres);
+    settings.setValue(group + QStringLiteral("print"), backgroundBox->currentIndex() == 1);
+    settings.setValue(group + QStringLiteral("fit"), fitBox->isChecked());
+    settings.setValue(group + QStringLiteral("caption"), captionBox->isChecked());
+    settings.setValue(group + QStringLiteral("legend"), legendBox->isChecked());
     QDialog::accept();
 }

@@ -19,8 +19,12 @@ class ExportDialog : public QDialog
     Q_OBJECT
 
 public:
+    // An image of the view, or a handout of every scene: a PDF of a page
+    // each (its size the page's) or a folder of pictures or drawings.
+    enum Purpose { Image, Handout };
+
     // viewPixels: the view's size in device pixels, a picture's default size.
-    explicit ExportDialog(const QSize &viewPixels, QWidget *parent = nullptr);
+    explicit ExportDialog(const QSize &viewPixels, QWidget *parent = nullptr, Purpose purpose = Image);
 
     ts::FigureFormat format() const;
     // Pixels for pictures and SVG, millimetres for PDF.
@@ -36,6 +40,9 @@ private:
     void restoreDefaultSize();
 
     QSize viewPixels;
+    Purpose purpose;
+    QString group; // where the choices are kept
+    QSizeF defaultMillimetres;
     QSize pixels;
     QSize millimetres;
     QComboBox *formatBox;

@@ -3,6 +3,7 @@
 #include "app/exportdialog.h"
 #include "app/lessonfiles.h"
 #include "figure/figurefile.h"
+#include "figure/handout.h"
 #include "figure/imagefile.h"
 #include "view/glbox.h"
 
@@ -21,7 +22,8 @@
 
 ts::FigureContent viewFigureContent(const GLBox *view)
 {
-    ts::FigureContent content = ts::figureContent(view->document()->lesson());
+    const NetworkDocument *document = view->document();
+    ts::FigureContent content = ts::figureContent(document->lesson(), document->currentScene());
     content.presentation = view->document()->presentation()->value();
     return content;
 }
@@ -70,6 +72,11 @@ FigureExport::FigureExport(GLBox *view, LessonFiles *files, QWidget *window)
     exportItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     connect(exportItem, &QAction::triggered, this, &FigureExport::exportImage);
 
+    handoutItem = new QAction(tr("Export &Handout..."), this);
+    handoutItem->setObjectName(QStringLiteral("export_handout"));
+    handoutItem->setToolTip(tr("Every scene of the lesson: a PDF of a page each, or a folder of pictures"));
+    connect(handoutItem, &QAction::triggered, this, &FigureExport::askForHandout);
+
     copyItem = new QAction(tr("&Copy Image"), this);
     copyItem->setObjectName(QStringLiteral("copy_image"));
     copyItem->setShortcut(QKeySequence::Copy);
@@ -104,6 +111,43 @@ void FigureExport::exportImage()
         path += QLatin1Char('.') + suffix;
     // The name's suffix has the last word on the format.
     exportFigure(path, dialog.figureOptions(), dialog.figureSize(ts::figureFormat(path)));
+}
+
+void FigureExport::askForHandout()
+{
+    ExportDialog dialog(view->size() * view->devicePixelRatio(), window, ExportDialog::Handout);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const ts::FigureFormat format = dialog.format();
+    const QString lesson = files->currentFile();
+    const QString base = lesson.isEmpty() ? QStringLiteral("transpose-switch") : QFileInfo(lesson).completeBaseName();
+    QSettings settings;
+    const QString folder = settings.value(QStringLiteral("export/folder"), QDir::homePath()).toString();
+    QString path;
+    if (format == ts::FigureFormat::Pdf) {
+        path = QFileDialog::getSaveFileName(window, tr("Export Handout"),
+                                            QDir(folder).filePath(base + tr(" handout") + QStringLiteral(".pdf")),
+                                            tr("PDF documents (*.pdf)") + tr(";;All files (*)"));
+        if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty())
+            path += QStringLiteral(".pdf");
+    } else {
+        path = QFileDialog::getExistingDirectory(window, tr("Export Handout: the folder for its files"), folder);
+    }
+    if (path.isEmpty())
+        return;
+    settings.setValue(QStringLiteral("export/folder"), format == ts::FigureFormat::Pdf ? QFileInfo(path).absolutePath() : path);
+    exportHandout(path, format, dialog.figureOptions(), dialog.figureSize(format));
+}
+
+bool FigureExport::exportHandout(const QString &path, ts::FigureFormat format, const ts::FigureOptions &options,
+                                 const QSizeF &size)
+{
+    QString error;
+    const bool written = ts::writeHandout(path, format, view->document()->lesson(), options, size, nullptr, &error);
+    if (!written)
+        QMessageBox::warning(window, tr("Export Handout"),
+                             tr("The handout could not be exported to %1:\n%2").arg(QDir::toNativeSeparators(path), error));
+    return written;
 }
 
 bool FigureExport::exportFigure(const QString &path, const ts::FigureOptions &options, const QSizeF &size)

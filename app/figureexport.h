@@ -1,6 +1,7 @@
 #pragma once
 
 #include "figure/figure.h"
+#include "figure/figurefile.h"
 
 #include <QImage>
 #include <QObject>
@@ -39,16 +40,23 @@ public:
 
     QAction *exportAction() const { return exportItem; }
     QAction *copyAction() const { return copyItem; }
+    QAction *handoutAction() const { return handoutItem; }
+    // Writes the lesson's scenes as a handout (see writeHandout); a failure
+    // is told in a message box.
+    bool exportHandout(const QString &path, ts::FigureFormat format, const ts::FigureOptions &options,
+                       const QSizeF &size);
     // Writes a figure of what the view shows; a failure is told in a
     // message box and leaves no file behind.
     bool exportFigure(const QString &path, const ts::FigureOptions &options, const QSizeF &size);
 
 private:
     void exportImage();
+    void askForHandout();
 
     GLBox *view;
     LessonFiles *files;
     QWidget *window;
     QAction *exportItem;
     QAction *copyItem;
+    QAction *handoutItem;
 };

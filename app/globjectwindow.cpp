@@ -100,6 +100,7 @@ void GLObjectWindow::buildAdditions(QMenuBar *bar, GLBox *view, QMenu *file)
     file->insertSeparator(about);
     exporter = new FigureExport(view, files, this);
     file->insertAction(about, exporter->exportAction());
+    file->insertAction(about, exporter->handoutAction());
     file->insertSeparator(about);
 
     auto *edit = new QMenu(tr("&Edit"), bar);

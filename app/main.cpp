@@ -2,6 +2,7 @@
 #include "app/figureexport.h"
 #include "app/globjectwindow.h"
 #include "figure/figurefile.h"
+#include "figure/handout.h"
 #include "app/lessonfiles.h"
 #include "app/startup.h"
 #include "view/glbox.h"
@@ -53,24 +54,51 @@ int exportScreenPicture(GLObjectWindow &window, const CommandLine &line)
     return 0;
 }
 
+// The lesson to export (the start state without one), with --focus and
+// --labels added to every scene; false once the reason is printed.
+bool exportedLesson(const CommandLine &line, ts::Lesson *lesson)
+{
+    QString error;
+    if (!line.lesson.isEmpty() && !ts::readLessonFile(line.lesson, lesson, &error)) {
+        printLine(stderr, QStringLiteral("transpose-switch: %1").arg(error));
+        return false;
+    }
+    for (ts::LessonScene &scene : lesson->scenes) {
+        scene.presentation.focusRoutes = scene.presentation.focusRoutes || line.focusRoutes;
+        scene.presentation.labels = scene.presentation.labels || line.labels;
+    }
+    return true;
+}
+
 // --export drawn as vectors, with no window and no GL: SVG, PDF, and
 // pictures where there is no display.
 int exportVectors(const CommandLine &line)
 {
-    QString error;
     ts::Lesson lesson;
-    if (!line.lesson.isEmpty() && !ts::readLessonFile(line.lesson, &lesson, &error)) {
-        printLine(stderr, QStringLiteral("transpose-switch: %1").arg(error));
+    if (!exportedLesson(line, &lesson))
         return kExportFailed;
-    }
     const bool pdf = ts::figureFormat(line.exportFile) == ts::FigureFormat::Pdf;
     const QSizeF size = line.imageSize.isValid() ? QSizeF(line.imageSize)
                         : pdf                    ? ts::kDefaultPdfMillimetres
                                                  : QSizeF(ts::kDefaultFigurePixels);
-    ts::Presentation &shown = lesson.first().presentation;
-    shown.focusRoutes = shown.focusRoutes || line.focusRoutes;
-    shown.labels = shown.labels || line.labels;
+    QString error;
     if (!writeFigureFile(line.exportFile, ts::figureContent(lesson), line.figure, size, nullptr, &error))
+        return exportFailed(line.exportFile, error);
+    return 0;
+}
+
+// --export --handout: every scene, as vectors, with no window and no GL.
+int exportHandout(const CommandLine &line)
+{
+    ts::Lesson lesson;
+    if (!exportedLesson(line, &lesson))
+        return kExportFailed;
+    const bool pdf = line.handoutFormat == ts::FigureFormat::Pdf;
+    const QSizeF size = line.imageSize.isValid() ? QSizeF(line.imageSize)
+                        : pdf                    ? ts::kHandoutPageMillimetres
+                                                 : QSizeF(ts::kDefaultFigurePixels);
+    QString error;
+    if (!ts::writeHandout(line.exportFile, line.handoutFormat, lesson, line.figure, size, nullptr, &error))
         return exportFailed(line.exportFile, error);
     return 0;
 }
@@ -121,6 +149,8 @@ int main(int argc, char **argv)
     // Only a picture as on screen is drawn by GL; without GL it is drawn
     // from the vectors too.
     const bool exporting = line.action == CommandLine::Export;
+    if (exporting && line.handout)
+        return exportHandout(line);
     if (exporting && (ts::figureFormat(line.exportFile) != ts::FigureFormat::Picture ||
                       line.figure.background == ts::FigureBackground::Print))
         return exportVectors(line);

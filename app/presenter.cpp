@@ -210,7 +210,7 @@ void Presenter::showCounter()
     if (!presenting)
         return;
     const int shown = document->currentScene();
-    const QString title = document->sceneTitle().isEmpty() ? document->title() : document->sceneTitle();
+    const QString &title = sceneWords(document->sceneTitle(), document->title());
     counter->setText(title.isEmpty() ? tr("%1 / %2").arg(shown + 1).arg(document->sceneCount())
                                      : tr("%1 / %2  %3").arg(shown + 1).arg(document->sceneCount()).arg(title));
     counter->adjustSize();
@@ -220,7 +220,7 @@ void Presenter::showCounter()
     if (!notesScreen)
         return;
     const int next = shown + 1;
-    const QString sceneNotes = document->sceneNotes().isEmpty() ? document->notes() : document->sceneNotes();
+    const QString &sceneNotes = sceneWords(document->sceneNotes(), document->notes());
     auto *text = notesScreen->findChild<QLabel *>(QStringLiteral("presenter_text"));
     text->setText(QStringLiteral("<h1>%1</h1><p>%2</p>")
                       .arg(counter->text().toHtmlEscaped(),

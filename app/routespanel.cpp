@@ -259,8 +259,8 @@ void RoutesPanel::showStepping()
 // The scene's own words where it has them, the lesson's otherwise.
 void RoutesPanel::showLessonText()
 {
-    const QString title = document->sceneTitle().isEmpty() ? document->title() : document->sceneTitle();
-    const QString notes = document->sceneNotes().isEmpty() ? document->notes() : document->sceneNotes();
+    const QString &title = sceneWords(document->sceneTitle(), document->title());
+    const QString &notes = sceneWords(document->sceneNotes(), document->notes());
     lessonTitle->setText(shownTitle(title));
     lessonTitle->setVisible(!title.isEmpty());
     lessonNotes->setNotes(notes);

@@ -45,6 +45,13 @@ struct LessonScene
 
 // The practice a lesson hands out: each part the lesson leaves out is the
 // practice dock's own.
+// A scene's title or notes as shown: its own where it has them, else the
+// lesson's.
+inline const QString &sceneWords(const QString &scene, const QString &lesson)
+{
+    return scene.isEmpty() ? lesson : scene;
+}
+
 struct PracticeSet
 {
     std::optional<std::uint64_t> seed;

@@ -30,17 +30,6 @@ QColor qcolour(const Colour &c, double alpha = 1.0)
     return QColor::fromRgbF(c.r, c.g, c.b, static_cast<float>(alpha));
 }
 
-QFont figureFont(double pixels)
-{
-    QFont font;
-    font.setStyleHint(QFont::SansSerif);
-    // No ligatures: "offsets" must stay six letters that a PDF viewer can
-    // find, not "o", "ﬀ", "sets".
-    font.setStyleStrategy(QFont::PreferNoShaping);
-    font.setPixelSize(std::max(1, static_cast<int>(std::lround(pixels))));
-    return font;
-}
-
 // A line stipple as dash runs, in pixels, from its first bit.
 QList<qreal> stippleDashes(const LineStipple &stipple)
 {
@@ -62,6 +51,17 @@ QList<qreal> stippleDashes(const LineStipple &stipple)
     return runs;
 }
 } // namespace
+
+QFont figureFont(double pixels)
+{
+    QFont font;
+    font.setStyleHint(QFont::SansSerif);
+    // No ligatures: "offsets" must stay six letters that a PDF viewer can
+    // find, not "o", "ﬀ", "sets".
+    font.setStyleStrategy(QFont::PreferNoShaping);
+    font.setPixelSize(std::max(1, static_cast<int>(std::lround(pixels))));
+    return font;
+}
 
 FigureContent figureContent(const Lesson &lesson, int scene)
 {

@@ -16,6 +16,7 @@
 
 #include <vector>
 
+class QFont;
 class QPainter;
 
 // A figure of the model for notes, papers and slides: the scene drawn as
@@ -44,6 +45,10 @@ struct FigureContent
     Presentation presentation;
     QString title; // the lesson's, for the caption
 };
+
+// The figures' text: sans serif, without ligatures, so that a PDF's words
+// can be searched for.
+QFont figureFont(double pixels);
 
 // One scene of a lesson as a figure shows it: its focus, labels and stepped
 // route, with the lesson's title.

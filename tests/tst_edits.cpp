@@ -103,7 +103,7 @@ private slots:
                 file << a->text();
         // The lesson files and the picture before the two original items.
         QCOMPARE(file, (QStringList{"&New", "&Open...", "Open &Recent", "&Save", "Save &As...", "&Export Image...",
-                                    "About", "Exit"}));
+                                    "Export &Handout...", "About", "Exit"}));
         QCOMPARE(action("save_lesson")->shortcut(), QKeySequence(QKeySequence::Save));
         QCOMPARE(action("export_image")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_E));
         QCOMPARE(action("undo")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));

@@ -1,12 +1,14 @@
 // The routes panel, the mark form, the view's tooltips and what assistive
 // technology is told, on the real window.
 #include "app/globjectwindow.h"
+#include "app/figureexport.h"
 #include "app/lessonfiles.h"
 #include "app/notesview.h"
 #include "app/practicepanel.h"
 #include "core/lesson.h"
 #include "core/networkdocument.h"
 #include "core/routetext.h"
+#include "figure/handout.h"
 #include "support/viewdriver.h"
 
 #include <QAccessible>
@@ -28,6 +30,7 @@
 #include <QListView>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -546,6 +549,15 @@ private slots:
         list->setCurrentIndex(model->index(2, 0));
         QCOMPARE(doc->currentScene(), 2);
         QCOMPARE(doc->network().size(), 11);
+        QCOMPARE(viewFigureContent(view).network.size(), 11); // Export Image draws the scene shown
+        // File → Export Handout: a page per scene, whichever is shown.
+        QTemporaryDir dir;
+        const QString handout = dir.filePath(QStringLiteral("tour.pdf"));
+        QVERIFY(window->findChild<FigureExport *>()->exportHandout(handout, FigureFormat::Pdf, FigureOptions{},
+                                                                   kHandoutPageMillimetres));
+        QProcess info;
+        info.start(QStringLiteral("pdfinfo"), {handout});
+        QVERIFY(info.waitForFinished() && info.readAllStandardOutput().contains("Pages:           3\n"));
         QCOMPARE(find<QLabel>("lesson_title")->text(), QStringLiteral("Step 2"));
         QVERIFY(find<NotesView>("lesson_notes")->toPlainText() == QStringLiteral("Scene notes."));
         list->setCurrentIndex(model->index(1, 0));

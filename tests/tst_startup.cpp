@@ -5,7 +5,9 @@
 #include "support/filesizelimit.h"
 #include "support/svgcheck.h"
 
+#include <QDir>
 #include <QImageReader>
+#include <QRegularExpression>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
@@ -87,6 +89,12 @@ private slots:
                                     << "--image-size must be WIDTHxHEIGHT" << QSize();
         QTest::newRow("an unknown option") << QStringList{"--frob"} << 2 << "Unknown option 'frob'" << QSize();
         QTest::newRow("two lessons") << QStringList{lesson, lesson} << 2 << "one lesson at a time" << QSize();
+        QTest::newRow("a format without a handout") << QStringList{"--export", "@out", "--format", "svg"} << 2
+                                                    << "--format goes with --handout" << QSize();
+        QTest::newRow("a handout as a picture") << QStringList{"--export", "@out.png", "--handout"} << 2
+                                                << "--handout writes a .pdf file, or a folder" << QSize();
+        QTest::newRow("a handout of GIFs") << QStringList{"--export", "@out", "--handout", "--format", "gif"} << 2
+                                           << "--format must be pdf, svg or png, not \"gif\"" << QSize();
         QTest::newRow("export to an empty name") << QStringList{"--export", ""} << 2
                                                  << "--export needs a file name, and the one given is empty" << QSize();
     }
@@ -218,6 +226,10 @@ private slots:
             << QStringList{lesson, "--export", "@keep.png", "--background", "print"} << 4000 << "@keep.png" + tooLarge;
         QTest::newRow("PNG drawn by GL, disk full")
             << QStringList{lesson, "--export", "@keep.png"} << 4000 << "@keep.png" + tooLarge;
+        QTest::newRow("a handout, disk full")
+            << QStringList{lesson, "--export", "@keep.pdf", "--handout"} << 4000 << "@keep.pdf" + tooLarge;
+        QTest::newRow("a handout's folder onto a file")
+            << QStringList{lesson, "--export", "@keep.svg", "--handout", "--format", "svg"} << 0 << "@keep.svg: is not a folder";
         QTest::newRow("SVG onto a FIFO") << QStringList{lesson, "--export", "@fifo"} << 0 << "@fifo: is not a regular file";
         QTest::newRow("PNG drawn by GL onto a FIFO")
             << QStringList{lesson, "--export", "@fifo.png"} << 0 << "@fifo.png: is not a regular file";
@@ -310,6 +322,88 @@ private slots:
             const QString png = dir.filePath(QStringLiteral("fig.png"));
             QCOMPARE(run({lesson, "--export", png}, environment).code, 0);
             QCOMPARE(QImageReader(png).size(), QSize(800, 800));
+        }
+    }
+
+    // A handout with no display: a PDF page per scene with its heading
+    // (the scene's title, else the lesson's), its notes, the lesson's title
+    // and "Page p of n"; notes longer than a page go on over the next pages
+    // with every line once; a folder of numbered pictures or drawings.
+    void handoutsFromTheCommandLine()
+    {
+        QTemporaryDir dir;
+        constexpr int kScenes = 12, kLongNotes = 150;
+        QStringList scenes;
+        for (int s = 1; s <= kScenes; ++s) {
+            const QString notes = s == 5 ? QStringLiteral("Line 1.") : QStringLiteral("Notes of scene %1.").arg(s);
+            scenes << QStringLiteral(R"({"title": "%1", "notes": "%2", "size": 8, "marks": [{"terminal": [1, %3], "colours": ["red"]}]})")
+                          .arg(s == 2 ? QString() : QStringLiteral("Scene number %1").arg(s), notes)
+                          .arg(s % 8);
+        }
+        // Scene 5's notes: many lines, so that they need pages of their own.
+        QString longNotes;
+        for (int l = 1; l <= kLongNotes; ++l)
+            longNotes += QStringLiteral("Line %1.\\n").arg(l);
+        scenes[4].replace(QStringLiteral("Line 1."), longNotes);
+        const QString lessonPath = dir.filePath(QStringLiteral("tour.tslesson"));
+        QFile lesson(lessonPath);
+        QVERIFY(lesson.open(QIODevice::WriteOnly));
+        lesson.write(QStringLiteral(R"({"format": "transpose-switch-lesson", "version": 2, "title": "A tour <&>",)"
+                                    R"( "scenes": [%1]})").arg(scenes.join(QStringLiteral(", "))).toUtf8());
+        lesson.close();
+        QProcessEnvironment bare = QProcessEnvironment::systemEnvironment();
+        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            bare.remove(QLatin1String(name));
+        const auto poppler = [](const QString &tool, const QStringList &arguments) {
+            QProcess p;
+            p.start(tool, arguments);
+            return p.waitForFinished() && p.exitCode() == 0 ? QString::fromUtf8(p.readAllStandardOutput()) : QString();
+        };
+
+        const QString pdf = dir.filePath(QStringLiteral("tour.pdf"));
+        const Run made = run({lessonPath, "--export", pdf, "--handout", "--caption"}, bare);
+        QVERIFY2(made.code == 0, qPrintable(made.err));
+        const QRegularExpressionMatch pages =
+            QRegularExpression(QStringLiteral("Pages: *(\\d+)")).match(poppler(QStringLiteral("pdfinfo"), {pdf}));
+        const int pageCount = pages.captured(1).toInt();
+        QVERIFY2(pageCount > kScenes, qPrintable(pages.captured(0)));
+        int page = 0;
+        QStringList longLines, wanted;
+        for (int l = 1; l <= kLongNotes; ++l)
+            wanted << QStringLiteral("Line %1.").arg(l);
+        for (int s = 1; s <= kScenes; ++s) {
+            const int scenePages = s == 5 ? pageCount - kScenes + 1 : 1;
+            for (int p = 0; p < scenePages; ++p) {
+                ++page;
+                const QString text = poppler(QStringLiteral("pdftotext"),
+                                             {"-f", QString::number(page), "-l", QString::number(page), pdf, "-"});
+                QVERIFY2(text.startsWith(QStringLiteral("A tour <&>\n")), qPrintable(text));
+                QVERIFY2(text.contains(QStringLiteral("Page %1 of %2").arg(page).arg(pageCount)), qPrintable(text));
+                if (p == 0) {
+                    const QString heading = s == 2 ? QStringLiteral("A tour <&>") : QStringLiteral("Scene number %1").arg(s);
+                    QVERIFY2(text.contains(QStringLiteral("\n") + heading + QStringLiteral("\n")), qPrintable(text));
+                    QVERIFY2(text.contains(QStringLiteral("N = 8, c1 = 0")), qPrintable(text)); // the figure's caption
+                }
+                if (s == 5) {
+                    longLines += text.split(QLatin1Char('\n')).filter(QRegularExpression(QStringLiteral("^Line \\d+\\.$")));
+                } else {
+                    QVERIFY2(text.contains(QStringLiteral("Notes of scene %1.").arg(s)), qPrintable(text));
+                }
+            }
+        }
+        QCOMPARE(longLines, wanted); // in order, none lost or doubled at a page's end
+
+        // Folders of numbered files, made where missing; SVG and PNG.
+        for (const char *format : {"svg", "png"}) {
+            const QString folder = dir.filePath(QStringLiteral("handout-%1").arg(QLatin1String(format)));
+            const Run r = run({lessonPath, "--export", folder, "--handout", "--format", format}, bare);
+            QVERIFY2(r.code == 0, qPrintable(r.err));
+            const QStringList files = QDir(folder).entryList(QDir::Files, QDir::Name);
+            QCOMPARE(files.size(), kScenes);
+            QCOMPARE(files.first(), QStringLiteral("01-scene-number-1.%1").arg(QLatin1String(format)));
+            QCOMPARE(files[1], QStringLiteral("02-a-tour.%1").arg(QLatin1String(format)));
+            if (QLatin1String(format) == QLatin1String("png"))
+                QCOMPARE(QImageReader(QDir(folder).filePath(files.last())).size(), QSize(800, 800));
         }
     }
 
