@@ -23,7 +23,6 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include <cmath>
 #include <cstdlib>
 
 using namespace ts;
@@ -33,12 +32,6 @@ constexpr char kSmoothKey[] = "present/smoothTransitions";
 constexpr int kClickSlop = 3;
 constexpr int kNextPictureSize = 360;
 
-// The shortest way from one angle to another, in degrees.
-float towards(float from, float to, double t)
-{
-    const double turn = std::fmod(double(to) - from + 540.0, 360.0) - 180.0;
-    return normaliseAngle(static_cast<float>(from + turn * t));
-}
 } // namespace
 
 Presenter::Presenter(QMainWindow *window, GLBox *view, NetworkDocument *document)
@@ -85,11 +78,7 @@ Presenter::Presenter(QMainWindow *window, GLBox *view, NetworkDocument *document
     connect(transition, &QVariantAnimation::valueChanged, this, [this](const QVariant &value) {
         if (target < 0)
             return;
-        const double t = value.toDouble();
-        ViewPoint between{towards(from.rotX, to.rotX, t), towards(from.rotY, to.rotY, t),
-                          from.zoom * std::pow(to.zoom / from.zoom, t), from.panX + (to.panX - from.panX) * t,
-                          from.panY + (to.panY - from.panY) * t};
-        this->document->setViewPoint(between);
+        this->document->setViewPoint(viewPointBetween(from, to, value.toDouble()));
     });
     connect(transition, &QVariantAnimation::finished, this, &Presenter::finishTransition);
 }

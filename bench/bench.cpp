@@ -1,6 +1,7 @@
 // Frame and pick times of the view at 800x800, for the plain per-box drawing
 // and the batched display pass side by side in one run; then the whole
-// release handler of a click in the real window, beside its pick; and the
+// release handler of a click in the real window, beside its pick; Present's
+// transition frames; and the
 // export of figures of the worst case. Prints
 // numbers; it is not a test. Usage: transpose-switch-bench [--frames N] [--machine]
 #include "app/figureexport.h"
@@ -79,6 +80,49 @@ void steppingFrames(BenchView &view, bool machine)
     }
     view.setRouteStep({});
     view.setFocusOnRoutes(false);
+}
+
+// Present's smooth transitions at N = 15 worst case: the frames of a 0.6 s
+// turn at 60 frames a second, without and with a zoom, then the frame of
+// the next scene's network (other offsets, a stepped route).
+void transitionFrames(BenchView &view, bool machine)
+{
+    struct Transition
+    {
+        const char *name;
+        ViewPoint from, to;
+    };
+    const Transition transitions[] = {
+        {"present, a turn", {30.0f, 330.0f, 1.0}, {300.0f, 60.0f, 1.0}},
+        {"present, a turn and zoom 2.5", {30.0f, 330.0f, 1.0}, {300.0f, 60.0f, 2.5, 0.2, -0.1}},
+    };
+    constexpr int kFrames = 36;
+    for (const Transition &move : transitions) {
+        std::vector<double> slowestTurns, sceneChanges; // a round's slowest frame, and its last
+        for (int round = 0; round < 5; ++round) {
+            double slowest = 0;
+            view.setIKOffset(0);
+            view.setRouteStep({});
+            for (int f = 0; f <= kFrames; ++f) {
+                view.document()->setViewPoint(viewPointBetween(move.from, move.to, double(f) / kFrames));
+                slowest = std::max(slowest, frameMs(view, GLBox::SceneDrawing::Batched));
+            }
+            view.setIKOffset(3);
+            view.setRouteStep({true, 7, 7, 2});
+            slowestTurns.push_back(slowest);
+            sceneChanges.push_back(frameMs(view, GLBox::SceneDrawing::Batched));
+        }
+        const double slowestTurn = stats(slowestTurns).median, sceneChange = stats(sceneChanges).median;
+        if (machine)
+            std::printf("case=\"N=15 worst, %s\" slowest_turn_frame_ms=%.2f scene_change_frame_ms=%.2f\n", move.name,
+                        slowestTurn, sceneChange);
+        else
+            std::printf("%-30s slowest of %d frames %.2f ms, the next scene's frame %.2f ms (medians of 5)\n", move.name,
+                        kFrames + 1, slowestTurn, sceneChange);
+    }
+    view.setIKOffset(0);
+    view.setRouteStep({});
+    view.document()->setViewPoint({});
 }
 
 // The whole release handler of a click on a terminal (pick, edit, history,
@@ -260,6 +304,7 @@ int main(int argc, char **argv)
         std::fflush(stdout);
     }
     steppingFrames(view, machine);
+    transitionFrames(view, machine);
     figureTimes(view, std::max(5, frames / 8), machine);
     view.hide();
     clickTimes(std::max(9, frames), machine);

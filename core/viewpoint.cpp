@@ -30,4 +30,23 @@ double normalisePan(double pan)
     return std::isfinite(pan) ? std::clamp(pan, -kMaxPan, kMaxPan) : 0.0;
 }
 
+namespace {
+float turnedTowards(float from, float to, double t)
+{
+    const double turn = std::fmod(double(to) - from + 540.0, 360.0) - 180.0;
+    return normaliseAngle(static_cast<float>(from + turn * t));
+}
+} // namespace
+
+ViewPoint viewPointBetween(const ViewPoint &from, const ViewPoint &to, double t)
+{
+    if (t <= 0.0)
+        return from;
+    if (t >= 1.0)
+        return to;
+    return {turnedTowards(from.rotX, to.rotX, t), turnedTowards(from.rotY, to.rotY, t),
+            normaliseZoom(from.zoom * std::pow(to.zoom / from.zoom, t)), normalisePan(from.panX + (to.panX - from.panX) * t),
+            normalisePan(from.panY + (to.panY - from.panY) * t)};
+}
+
 } // namespace ts

@@ -34,4 +34,9 @@ struct ViewPoint
     bool operator!=(const ViewPoint &o) const { return !(*this == o); }
 };
 
+// A point of a smooth move from one view point to another, t from 0 to 1:
+// each angle turns the shorter way round, the zoom changes by the same
+// factor at each step, the pan straight.
+ViewPoint viewPointBetween(const ViewPoint &from, const ViewPoint &to, double t);
+
 } // namespace ts

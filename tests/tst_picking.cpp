@@ -9,6 +9,7 @@
 #include <climits>
 #include <cmath>
 #include <cstdint>
+#include <tuple>
 #include <vector>
 
 using namespace ts;
@@ -104,6 +105,36 @@ private slots:
             QVERIFY2(a >= 0.0f && a < 360.0f, qPrintable(QString::number(double(wild))));
         }
         QCOMPARE(normaliseAngle(dragAngle(100.0f, INT_MAX)), normaliseAngle(float(100.0 + 0.2 * INT_MAX)));
+    }
+
+    // A smooth move between view points, against the geometry of the
+    // circle for seeded pairs: at t the angle has gone t of the shorter arc
+    // and has (1 - t) of it left, the zoom's logarithm moves evenly, the
+    // ends are exact.
+    void viewPointsBetweenTakeTheShortWay()
+    {
+        const auto arc = [](double a, double b) { // from a to b, signed, the shorter way
+            return std::remainder(b - a, 360.0);
+        };
+        QRandomGenerator rng(20261209);
+        for (int pair = 0; pair < 500; ++pair) {
+            const ViewPoint from{float(rng.bounded(360.0)), float(rng.bounded(360.0)), std::exp(rng.bounded(2.7) - 0.69),
+                                 rng.bounded(2.0) - 1, 0};
+            const ViewPoint to{float(rng.bounded(360.0)), pair % 7 ? float(rng.bounded(360.0)) : from.rotY,
+                               std::exp(rng.bounded(2.7) - 0.69), 0, rng.bounded(2.0) - 1};
+            QVERIFY(viewPointBetween(from, to, 0.0) == from && viewPointBetween(from, to, 1.0) == to);
+            for (double t = 0.1; t < 0.95; t += 0.1) {
+                const ViewPoint at = viewPointBetween(from, to, t);
+                for (const auto &[a, m, b] : {std::tuple{from.rotX, at.rotX, to.rotX}, std::tuple{from.rotY, at.rotY, to.rotY}}) {
+                    const double whole = arc(a, b);
+                    QVERIFY(m >= 0.0f && m < 360.0f);
+                    QVERIFY2(std::abs(arc(a, m) - t * whole) < 1e-3 && std::abs(arc(m, b) - (1 - t) * whole) < 1e-3,
+                             qPrintable(QStringLiteral("%1 -> %2 at %3: %4").arg(a).arg(b).arg(t).arg(m)));
+                }
+                QVERIFY(std::abs(std::log(at.zoom) - (std::log(from.zoom) + t * std::log(to.zoom / from.zoom))) < 1e-9);
+                QVERIFY(std::abs(at.panX - (1 - t) * from.panX) < 1e-9 && std::abs(at.panY - t * to.panY) < 1e-9);
+            }
+        }
     }
 
     void angleTextIsZeroPadded()
