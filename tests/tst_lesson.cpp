@@ -3,15 +3,19 @@
 #include "core/lesson.h"
 #include "core/networkdocument.h"
 #include "core/routelegs.h"
+#include "core/routetext.h"
 #include "support/filesizelimit.h"
 
 #include <QDir>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QUndoStack>
 #include <QtTest>
 
+#include <algorithm>
 #include <cmath>
+#include <functional>
 #include <sys/stat.h>
 
 using namespace ts;
@@ -86,6 +90,120 @@ Lesson randomLesson(QRandomGenerator &rng)
         l.practice = set;
     }
     return l;
+}
+
+// The claims of a scene's notes that the rules refute, and the numbers that
+// no claim checks. The notes word their claims in these few ways only, so
+// that none goes unchecked; k1, c2 and the like are names, not numbers.
+QStringList wrongClaims(const LessonScene &scene)
+{
+    using Match = QRegularExpressionMatch;
+    const SwitchNetwork &net = scene.network;
+    const int n = net.size();
+    const auto num = [](const Match &m, int g) { return m.captured(g).remove(QLatin1Char(',')).toInt(); };
+    const auto words = [](const std::string &text) { return QString::fromStdString(text); };
+    const auto route = [&](const Match &m) { return net.trace(num(m, 1), num(m, 2)); };
+    const auto family = [](const QString &title) {
+        int f = 0;
+        while (f < kPlaneFamilyCount && title != QLatin1String(kPlaneFamilies[std::size_t(f)].title))
+            ++f;
+        return f;
+    };
+    int arriving = 0;
+    for (int i = 0; i < n; ++i)
+        for (int j = 0; j < n; ++j)
+            arriving += net.trace(i, j).arrives() ? 1 : 0;
+    // "terminal (a, b)" and the words of its sentence up to the claim.
+    const QString of = QStringLiteral(R"(terminal \((\d+), (\d+)\)(?:(?!terminal)[^.?!;])*?)");
+    const QString families = QStringLiteral(R"((i = k1 \+ c1|j = i \+ c2|k2 = j \+ c3))");
+    const std::vector<std::pair<QString, std::function<bool(const Match &)>>> claims = {
+        {of + R"(arrives at \((\d+), (\d+)\))",
+         [&](const Match &m) { return route(m).arrives() && route(m).i1 == num(m, 3) && route(m).j1 == num(m, 4); }},
+        {of + "dies at the " + families + " family",
+         [&](const Match &m) { return !route(m).arrives() && index(route(m).deadEnd()) == family(m.captured(3)); }},
+        {of + R"(goes down to level k = (\d+))", [&](const Match &m) { return route(m).k == num(m, 3); }},
+        // Switches the route turns in, in its order.
+        {of + R"(turns at switch(?:es)? ((?:\(\d+, \d+, \d+\)(?:,? and |, )?)+))",
+         [&](const Match &m) {
+             const std::vector<RouteLeg> legs = routeLegs(net, num(m, 1), num(m, 2));
+             auto next = legs.begin();
+             QRegularExpressionMatchIterator it =
+                 QRegularExpression(QStringLiteral(R"(\((\d+), (\d+), (\d+)\))")).globalMatch(m.captured(3));
+             while (it.hasNext()) {
+                 const Match t = it.next();
+                 next = std::find_if(next, legs.end(), [&](const RouteLeg &l) {
+                     return !l.dies && l.kind != RouteLeg::Up && l.i == num(t, 1) && l.j == num(t, 2) &&
+                            l.k == num(t, 3);
+                 });
+                 if (next == legs.end())
+                     return false;
+                 ++next;
+             }
+             return true;
+         }},
+        // Why a route dies, in the Routes panel's words.
+        {of + R"((no (?:level k|column i|row j) in 0\.\.\d+ with -?\d+ = [ijk](?: [+-] \d+)?))",
+         [&](const Match &m) {
+             const RouteLeg last = routeLegs(net, num(m, 1), num(m, 2)).back();
+             return last.dies && words(legWords(net, num(m, 1), num(m, 2), last)).contains(m.captured(3));
+         }},
+        {QStringLiteral(R"(((?:red|green|blue)(?: \+ (?:green|blue))*) route of terminal \((\d+), (\d+)\))"),
+         [&](const Match &m) { return words(colourWords(net.terminalMark(num(m, 2), num(m, 3)))) == m.captured(1); }},
+        {QStringLiteral(R"(where does terminal \((\d+), (\d+)\) arrive)"),
+         [&](const Match &m) { return num(m, 1) < n && num(m, 2) < n; }},
+        // Every terminal of a column or row dies at that family (or some
+        // at an earlier one, when the notes say so), at least one there.
+        {QStringLiteral(R"(every terminal with ([ij]) = (\d+)(?: or [ij] = (\d+))? dies at the )") + families +
+             QStringLiteral(" family( or earlier)?"),
+         [&](const Match &m) {
+             bool there = false;
+             for (int i = 0; i < n; ++i)
+                 for (int j = 0; j < n; ++j) {
+                     const int v = m.captured(1) == QLatin1String("i") ? i : j;
+                     if (v != num(m, 2) && (m.captured(3).isEmpty() || v != num(m, 3)))
+                         continue;
+                     const RouteTrace r = net.trace(i, j);
+                     const int at = index(r.deadEnd()), named = family(m.captured(4));
+                     if (r.arrives() || at > named || (at < named && m.captured(5).isEmpty()))
+                         return false;
+                     there = there || at == named;
+                 }
+             return there;
+         }},
+        {QStringLiteral(R"(\bN = (\d+))"), [&](const Match &m) { return num(m, 1) == n; }},
+        {QStringLiteral(R"(\bc([123]) = (-?\d+))"),
+         [&](const Match &m) { return net.allOffsets()[std::size_t(num(m, 1) - 1)] == num(m, 2); }},
+        {QStringLiteral(R"(from k = (0) at the top to k = (\d+) at the bottom)"),
+         [&](const Match &m) { return num(m, 2) == n - 1; }},
+        {QStringLiteral(R"((\d+) terminals and ([\d,]+) switches)"),
+         [&](const Match &m) { return num(m, 1) == n * n && num(m, 2) == n * n * n; }},
+        {QStringLiteral(R"((\d+) of (\d+) terminals arrive)"),
+         [&](const Match &m) { return num(m, 1) == arriving && num(m, 2) == n * n; }},
+        {QStringLiteral(R"((\(i, j\) → \([^()]*\)))"),
+         [&](const Match &m) { return words(mapRuleText(net)).endsWith(QStringLiteral(": ") + m.captured(1)); }},
+    };
+    QStringList wrong;
+    std::vector<bool> checked(std::size_t(scene.notes.size()));
+    for (const auto &[pattern, holds] : claims) {
+        QRegularExpressionMatchIterator it =
+            QRegularExpression(pattern, QRegularExpression::CaseInsensitiveOption).globalMatch(scene.notes);
+        while (it.hasNext()) {
+            const Match m = it.next();
+            if (!holds(m))
+                wrong << m.captured(0);
+            for (int g = 1; g <= m.lastCapturedIndex(); ++g)
+                if (m.capturedStart(g) >= 0)
+                    std::fill_n(checked.begin() + m.capturedStart(g), m.capturedLength(g), true);
+        }
+    }
+    QRegularExpressionMatchIterator numbers =
+        QRegularExpression(QStringLiteral(R"((?<![\w.])\d)")).globalMatch(scene.notes);
+    while (numbers.hasNext()) {
+        const qsizetype at = numbers.next().capturedStart();
+        if (!checked[std::size_t(at)])
+            wrong << QStringLiteral("unchecked: ") + scene.notes.mid(std::max<qsizetype>(0, at - 20), 40).simplified();
+    }
+    return wrong;
 }
 } // namespace
 
@@ -390,6 +508,35 @@ private slots:
         doc.presentation()->setRouteStep({true, 0, 0, 1});
         doc.toggleTerminal(0, 0, RedBit);
         QVERIFY(!doc.presentation()->routeStep().active);
+    }
+
+    // The example lessons are tours of three to six scenes, each with a title
+    // and notes, and every claim the notes make is true by the rules.
+    void examplesTellTheTruth_data()
+    {
+        QTest::addColumn<QString>("path");
+        const QFileInfoList examples =
+            QDir(QStringLiteral(TS_SOURCE_LESSONS)).entryInfoList({QStringLiteral("*.tslesson")});
+        QVERIFY(!examples.isEmpty());
+        for (const QFileInfo &file : examples)
+            QTest::newRow(qPrintable(file.fileName())) << file.filePath();
+    }
+
+    void examplesTellTheTruth()
+    {
+        QFETCH(QString, path);
+        Lesson lesson;
+        QString error;
+        QVERIFY2(readLessonFile(path, &lesson, &error), qPrintable(error));
+        const std::size_t scenes = lesson.scenes.size();
+        QVERIFY2(scenes >= 3 && scenes <= 6, qPrintable(QString::number(scenes)));
+        for (std::size_t s = 0; s < scenes; ++s) {
+            const LessonScene &scene = lesson.scenes[s];
+            const QString where = QStringLiteral("scene %1: ").arg(s + 1);
+            QVERIFY2(!scene.title.isEmpty() && !scene.notes.isEmpty(), qPrintable(where));
+            const QStringList wrong = wrongClaims(scene);
+            QVERIFY2(wrong.isEmpty(), qPrintable(where + wrong.join(QStringLiteral(" | "))));
+        }
     }
 };
 
