@@ -28,11 +28,23 @@ RouteStepper::RouteStepper(NetworkDocument *document, QObject *parent)
             emit changed();
         }
     });
+    // The step may be set elsewhere too: a scene shown or a lesson opened
+    // brings its own, and the next leg goes on from there.
     connect(document->presentation(), &PresentationState::routeStepChanged, this, [this] {
-        if (!active || this->document->presentation()->routeStep().active)
+        const RouteStep &step = this->document->presentation()->routeStep();
+        if (step.active) {
+            if (active && step.i0 == i0 && step.j0 == j0 && step.legs == legs)
+                return;
+            active = true;
+            i0 = step.i0;
+            j0 = step.j0;
+            legs = step.legs;
+        } else if (active) {
+            active = false;
+            stop();
+        } else {
             return;
-        active = false;
-        stop();
+        }
         emit changed();
     });
 }

@@ -8,8 +8,9 @@ class QTimer;
 
 // Steps through one marked route leg by leg, by hand or playing at a chosen
 // speed, and sets how far it is drawn in the document's presentation.
-// Stepping ends when the presentation's step ends: when the network
-// changes, when asked to, or when Escape ends it in the view.
+// It follows the presentation's step wherever that is set (a scene, a
+// lesson); stepping ends when the presentation's step ends: when the
+// network changes, when asked to, or when Escape ends it in the view.
 class RouteStepper : public QObject
 {
     Q_OBJECT

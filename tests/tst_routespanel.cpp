@@ -205,6 +205,16 @@ private slots:
         QVERIFY(!view->routeStep().active);
         QCOMPARE(view->network().terminalMark(1, 3), int(RedBit));
 
+        // A lesson's scene brings its own step: the words and the next leg
+        // go on from it, not from the start.
+        Lesson stepped = window->document()->lesson();
+        stepped.first().presentation.step = {true, 1, 3, 2};
+        window->document()->open(stepped);
+        QCOMPARE(text->text(), QStringLiteral("step 2 of 4: ") + endings[1]);
+        find<QAbstractButton>("step_next")->click();
+        QCOMPARE(view->routeStep().legs, 3);
+        QCOMPARE(text->text(), QStringLiteral("step 3 of 4: ") + endings[2]);
+
         view->clearMarks();
         find<QSpinBox>("ik_spin")->setValue(2);
         view->toggleMark({PickedBox::Terminal, 1, 0, -1}, BlueBit);
