@@ -157,7 +157,7 @@ RouteMapPage::RouteMapPage(NetworkDocument *document, QWidget *parent)
     // The short names the cells use, said once.
     QStringList names;
     for (const PlaneFamilyInfo &family : kPlaneFamilies)
-        names << QStringLiteral("%1: %2").arg(QString::fromLatin1(family.key).toUpper(), QLatin1String(family.title));
+        names << QStringLiteral("%1: %2").arg(QLatin1String(family.shortName), QLatin1String(family.title));
     auto *key = new QLabel(tr("Columns i, rows j; a route dies at the family named: %1").arg(names.join(QStringLiteral(" \u00b7 "))), this);
     key->setObjectName(QStringLiteral("map_key"));
     key->setWordWrap(true);

@@ -3,9 +3,9 @@
 namespace ts {
 
 const std::array<PlaneFamilyInfo, kPlaneFamilyCount> kPlaneFamilies{{
-    {PlaneFamily::IK, Axis::I, Axis::K, "ik", "i = k1 + c1", "c1", "i = k + c1"},
-    {PlaneFamily::JI, Axis::J, Axis::I, "ji", "j = i + c2", "c2", "j = i + c2"},
-    {PlaneFamily::KJ, Axis::K, Axis::J, "kj", "k2 = j + c3", "c3", "k = j + c3"},
+    {PlaneFamily::IK, Axis::I, Axis::K, "ik", "i = k1 + c1", "c1", "i = k + c1", "IK"},
+    {PlaneFamily::JI, Axis::J, Axis::I, "ji", "j = i + c2", "c2", "j = i + c2", "JI"},
+    {PlaneFamily::KJ, Axis::K, Axis::J, "kj", "k2 = j + c3", "c3", "k = j + c3", "KJ"},
 }};
 
 bool onFamily(PlaneFamily f, const SwitchIndex &s, int offset)

@@ -30,6 +30,7 @@ struct PlaneFamilyInfo
     const char *title;      // "i = k1 + c1", as the controls name the family
     const char *offsetName; // "c1"
     const char *relation;   // the relation in route words, "i = k + c1"
+    const char *shortName;  // "IK", where room is short (map cells, a figure's legend)
 };
 
 constexpr std::array<PlaneFamily, kPlaneFamilyCount> kAllPlaneFamilies{PlaneFamily::IK, PlaneFamily::JI,

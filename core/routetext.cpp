@@ -155,8 +155,7 @@ std::string mapCellText(const SwitchNetwork &net, int i, int j)
     const RouteTrace r = net.trace(i, j);
     if (r.arrives())
         return pair(r.i1, r.j1);
-    static const char *const shortNames[] = {"IK", "JI", "KJ"};
-    return std::string("dies: ") + shortNames[index(r.deadEnd())];
+    return std::string("dies: ") + info(r.deadEnd()).shortName;
 }
 
 std::string offsetsText(const Offsets &offsets)

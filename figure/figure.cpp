@@ -77,7 +77,17 @@ QString figureParameters(const SwitchNetwork &net)
 
 std::vector<LegendEntry> legendEntries(const SwitchNetwork &net)
 {
+    // The families' short names the routes use, explained first, so that a
+    // legend cut short still says what they mean.
     std::vector<LegendEntry> entries;
+    std::array<bool, kPlaneFamilyCount> named{};
+    for (int i = 0; i < net.size(); ++i)
+        for (int j = 0; j < net.size(); ++j)
+            if (net.terminalMark(i, j) && !net.trace(i, j).arrives())
+                named[static_cast<std::size_t>(index(net.trace(i, j).deadEnd()))] = true;
+    for (const PlaneFamilyInfo &family : kPlaneFamilies)
+        if (named[static_cast<std::size_t>(index(family.family))])
+            entries.push_back({palette::label, QStringLiteral("%1: %2").arg(QLatin1String(family.shortName), QLatin1String(family.title)), false});
     for (int i = 0; i < net.size(); ++i)
         for (int j = 0; j < net.size(); ++j)
             if (const int bits = net.terminalMark(i, j))
@@ -322,8 +332,9 @@ void Figure::paintLegend(QPainter &painter) const
     const double textWidth = legendRect.right() - pad - textX;
     for (int e = 0; e < listed; ++e, y += row) {
         const LegendEntry &entry = legend[static_cast<std::size_t>(e)];
-        painter.fillRect(QRectF(legendRect.left() + pad, y + (row - swatch) / 2, swatch, swatch),
-                         qcolour(shown(entry.colour, true)));
+        if (entry.swatch)
+            painter.fillRect(QRectF(legendRect.left() + pad, y + (row - swatch) / 2, swatch, swatch),
+                             qcolour(shown(entry.colour, true)));
         painter.setPen(qcolour(shown(palette::label, true)));
         painter.drawText(QRectF(textX, y, textWidth, row), Qt::AlignLeft | Qt::AlignVCenter,
                          metrics.elidedText(entry.text, Qt::ElideRight, textWidth));

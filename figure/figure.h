@@ -61,7 +61,8 @@ QString figureParameters(const SwitchNetwork &net);
 struct LegendEntry
 {
     Colour colour;
-    QString text; // "(1, 3) → (3, 1)", "(0, 2) → dies: IK"
+    QString text; // "(1, 3) → (3, 1)", "(0, 2) → dies: IK"; or "IK: i = k1 + c1"
+    bool swatch = true; // false: a short name explained, not a route
 };
 std::vector<LegendEntry> legendEntries(const SwitchNetwork &net);
 

@@ -18,6 +18,9 @@
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 
+#include <QRandomGenerator>
+#include <QRegularExpression>
+
 #include <functional>
 
 using namespace ts;
@@ -106,6 +109,7 @@ private slots:
     void compactSvgDrawsTheSame();
     void lessonTextNeverBecomesMarkup_data();
     void lessonTextNeverBecomesMarkup();
+    void legendExplainsItsShortNames();
 };
 
 void ExportTest::svgMatchesTheView_data()
@@ -355,6 +359,41 @@ void ExportTest::lessonTextNeverBecomesMarkup()
     QVERIFY2(svg.problem.isEmpty(), qPrintable(svg.problem));
     QCOMPARE(svg.title, shown + QStringLiteral(": ") + figureParameters(content.network));
     QVERIFY2(svg.texts.contains(shown), qPrintable(svg.texts.join(QLatin1Char('|'))));
+}
+
+// The legend names a dead end by its family's short name ("dies: IK") and
+// says what each short name it uses means, once, before the routes; seeded
+// networks with random marks.
+void ExportTest::legendExplainsItsShortNames()
+{
+    QRandomGenerator rng(20261209);
+    for (int t = 0; t < 200; ++t) {
+        const int n = rng.bounded(1, kMaxNetworkSize + 1);
+        SwitchNetwork net;
+        QVERIFY(net.setSize(n));
+        for (PlaneFamily f : kAllPlaneFamilies)
+            net.setOffset(f, rng.bounded(-n, n + 1));
+        for (int m = rng.bounded(6); m > 0; --m)
+            net.toggleTerminal(rng.bounded(n), rng.bounded(n), RedBit);
+        QStringList used, explained;
+        bool routesBegun = false;
+        for (const LegendEntry &entry : legendEntries(net)) {
+            if (entry.swatch) {
+                routesBegun = true;
+                const QRegularExpressionMatch dies = QRegularExpression(QStringLiteral("dies: (\\w+)$")).match(entry.text);
+                if (dies.hasMatch() && !used.contains(dies.captured(1)))
+                    used << dies.captured(1);
+            } else {
+                QVERIFY2(!routesBegun, qPrintable(entry.text));
+                explained << entry.text;
+            }
+        }
+        QStringList wanted;
+        for (const PlaneFamilyInfo &family : kPlaneFamilies)
+            if (used.contains(QLatin1String(family.shortName)))
+                wanted << QStringLiteral("%1: %2").arg(QLatin1String(family.shortName), QLatin1String(family.title));
+        QCOMPARE(explained, wanted);
+    }
 }
 
 QTEST_MAIN(ExportTest)
