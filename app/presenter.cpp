@@ -115,7 +115,7 @@ void Presenter::start()
     if (presenting)
         return;
     presenting = true;
-    wasFullScreen = window->isFullScreen();
+    stateBefore = window->windowState();
     hidden.clear();
     auto hide = [this](QWidget *w) {
         if (w && w->isVisible()) {
@@ -180,8 +180,8 @@ void Presenter::stop()
     counter->hide();
     if (notesScreen)
         notesScreen->close();
-    if (!wasFullScreen)
-        window->showNormal();
+    // Maximised, full screen or neither, as it was.
+    window->setWindowState(stateBefore);
     for (const QPointer<QWidget> &w : hidden)
         if (w)
             w->show();

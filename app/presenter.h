@@ -63,7 +63,7 @@ private:
     ts::ViewPoint to;
 
     // The window as it was before presenting.
-    bool wasFullScreen = false;
+    Qt::WindowStates stateBefore;
     std::vector<QPointer<QWidget>> hidden;
     std::vector<QPointer<QWidget>> onTop; // docks whose tab was on top
     QPointer<QWidget> notesScreen; // the presenter's, on a second screen

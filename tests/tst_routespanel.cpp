@@ -680,10 +680,13 @@ private slots:
         QTRY_VERIFY(find<QDockWidget>("scenes")->visibleRegion().isEmpty()); // the tab on top stays on top
         QVERIFY(!find<QDockWidget>("routes")->visibleRegion().isEmpty());
         QVERIFY(window->menuBar()->isVisible() && window->statusBar()->isVisible());
-        present->trigger(); // F5 twice comes back too
-        QVERIFY(counter->isVisible());
+        window->showMaximized(); // F5 twice comes back too, to the state it was in
+        present->trigger();
+        QVERIFY(counter->isVisible() && window->isFullScreen());
         present->trigger();
         QVERIFY(!counter->isVisible() && find<QWidget>("routes")->isVisible());
+        QVERIFY(window->windowState() & Qt::WindowMaximized);
+        QVERIFY(!window->isFullScreen());
     }
 
     // The largest lessons the format takes open at once at N = 15, their
