@@ -140,31 +140,37 @@ void Presenter::start()
 
     // The presenter's own screen, where there is a second one.
     const QList<QScreen *> screens = QGuiApplication::screens();
-    if (screens.size() > 1) {
-        QScreen *other = screens[0] == window->screen() ? screens[1] : screens[0];
-        auto *desk = new QWidget;
-        desk->setObjectName(QStringLiteral("presenter_notes"));
-        desk->setAttribute(Qt::WA_DeleteOnClose);
-        auto *layout = new QVBoxLayout(desk);
-        layout->setContentsMargins(24, 24, 24, 24);
-        for (const char *name : {"presenter_clock", "presenter_text", "presenter_next", "presenter_next_picture"}) {
-            auto *label = new QLabel(desk);
-            label->setObjectName(QLatin1String(name));
-            label->setTextFormat(Qt::RichText);
-            label->setWordWrap(true);
-            label->setAlignment(Qt::AlignTop | Qt::AlignLeft);
-            layout->addWidget(label);
-        }
-        layout->addStretch(1);
-        notesScreen = desk;
-        auto *clock = new QTimer(desk);
-        connect(clock, &QTimer::timeout, this, &Presenter::showClock);
-        clock->start(1000);
-        desk->setGeometry(other->availableGeometry());
-        desk->showFullScreen();
-        showClock();
-        showCounter();
+    if (screens.size() > 1)
+        openDesk((screens[0] == window->screen() ? screens[1] : screens[0])->availableGeometry());
+}
+
+void Presenter::openDesk(const QRect &where)
+{
+    if (!presenting || notesScreen)
+        return;
+    auto *desk = new QWidget(window, Qt::Window);
+    desk->setObjectName(QStringLiteral("presenter_notes"));
+    desk->setAttribute(Qt::WA_DeleteOnClose);
+    desk->setWindowTitle(tr("Presenter"));
+    auto *layout = new QVBoxLayout(desk);
+    layout->setContentsMargins(24, 24, 24, 24);
+    for (const char *name : {"presenter_clock", "presenter_text", "presenter_next", "presenter_next_picture"}) {
+        auto *label = new QLabel(desk);
+        label->setObjectName(QLatin1String(name));
+        label->setTextFormat(Qt::RichText);
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+        layout->addWidget(label);
     }
+    layout->addStretch(1);
+    notesScreen = desk;
+    auto *clock = new QTimer(desk);
+    connect(clock, &QTimer::timeout, this, &Presenter::showClock);
+    clock->start(1000);
+    desk->setGeometry(where);
+    desk->showFullScreen();
+    showClock();
+    showCounter();
 }
 
 void Presenter::stop()

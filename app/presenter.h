@@ -14,6 +14,7 @@ class NetworkDocument;
 class QAction;
 class QLabel;
 class QMainWindow;
+class QRect;
 class QWidget;
 
 // View → Present (F5): the lesson's scenes one after another in front of
@@ -38,6 +39,9 @@ public:
     bool isPresenting() const { return presenting; }
     // Goes to that scene, smoothly where transitions are on.
     void goTo(int scene);
+    // The presenter's desk (the scene's notes, the next scene, a clock),
+    // opened on the second screen while presenting; here for one screen too.
+    void openDesk(const QRect &where);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

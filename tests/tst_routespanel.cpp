@@ -5,6 +5,7 @@
 #include "app/lessonfiles.h"
 #include "app/notesview.h"
 #include "app/practicepanel.h"
+#include "app/presenter.h"
 #include "core/lesson.h"
 #include "core/networkdocument.h"
 #include "core/routetext.h"
@@ -30,6 +31,7 @@
 #include <QListView>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QProcess>
 #include <QTabWidget>
 #include <QTableView>
@@ -603,6 +605,7 @@ private slots:
         NetworkDocument *doc = window->document();
         Lesson lesson;
         lesson.title = QStringLiteral("Tour <&>");
+        lesson.notes = QStringLiteral("Lesson notes <b>");
         lesson.scenes.resize(3);
         for (int s = 0; s < 3; ++s) {
             LessonScene &scene = lesson.scenes[std::size_t(s)];
@@ -641,6 +644,24 @@ private slots:
         }
         QTest::keyClick(view, Qt::Key_PageDown);
         QCOMPARE(counter->text(), QStringLiteral("2 / 3  Tour <&>")); // no title of its own
+
+        // The presenter's desk: this scene's words as text, the next scene's
+        // title and picture, the end named at the end; closed on leaving.
+        window->findChild<Presenter *>()->openDesk(QRect(0, 0, 640, 480));
+        auto *desk = find<QWidget>("presenter_notes");
+        QVERIFY(find<QLabel>("presenter_text")->text().contains(QStringLiteral("2 / 3  Tour &lt;&amp;&gt;")));
+        QVERIFY(find<QLabel>("presenter_text")->text().contains(QStringLiteral("Lesson notes &lt;b&gt;")));
+        QVERIFY(find<QLabel>("presenter_next")->text().contains(QStringLiteral("Scene &lt;2&gt;")));
+        QVERIFY(!find<QLabel>("presenter_next_picture")->pixmap().isNull());
+        QVERIFY(!find<QLabel>("presenter_clock")->text().isEmpty());
+        QTest::keyClick(view, Qt::Key_End);
+        QVERIFY(find<QLabel>("presenter_next")->text().contains(QStringLiteral("the end")));
+        QVERIFY(find<QLabel>("presenter_next_picture")->pixmap().isNull());
+        QTest::keyClick(view, Qt::Key_Left);
+        QPointer<QWidget> closed(desk);
+        present->trigger();
+        QTRY_VERIFY(!closed);
+        present->trigger();
 
         // A click on a terminal marks it; one on empty space goes on.
         clickTerminalFromAbove(*view, 0, 0, Qt::LeftButton);
