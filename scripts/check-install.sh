@@ -17,7 +17,9 @@ for f in bin/transpose-switch share/applications/$id.desktop share/metainfo/$id.
          share/icons/hicolor/scalable/apps/$id.svg share/icons/hicolor/48x48/apps/$id.png \
          share/icons/hicolor/256x256/apps/$id.png share/man/man1/transpose-switch.1.gz \
          share/doc/transpose-switch/copyright share/doc/transpose-switch/changelog.gz \
-         share/mime/packages/$id.xml share/transpose-switch/lessons/2-dead-ends.tslesson; do
+         share/mime/packages/$id.xml share/transpose-switch/lessons/2-dead-ends.tslesson \
+         share/transpose-switch/translations/transpose-switch_de.qm \
+         share/transpose-switch/translations/transpose-switch_zh_CN.qm; do
     [ -e "$scratch/stage/usr/$f" ] || { echo "missing from the install: $f"; exit 1; }
 done
 desktop-file-validate "$scratch/stage/usr/share/applications/$id.desktop"

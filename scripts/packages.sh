@@ -5,10 +5,11 @@
 
 # What CMake finds: Qt 6 (Core, Gui, Widgets, OpenGLWidgets and Test are in
 # qt6-base-dev, OpenGL in libqt6opengl6-dev, which qt6-base-dev only
-# recommends, SVG in qt6-svg-dev), GL and GLU; and the tools that build and
-# package.
-build_packages=(cmake ninja-build g++ gzip qt6-base-dev libqt6opengl6-dev qt6-svg-dev libgl-dev libglu1-mesa-dev
-                dpkg-dev file)
+# recommends, SVG in qt6-svg-dev, Linguist's CMake functions in qt6-tools-dev
+# and its lupdate and lrelease in qt6-l10n-tools), GL and GLU; and the tools
+# that build and package.
+build_packages=(cmake ninja-build g++ gzip qt6-base-dev libqt6opengl6-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools
+                libgl-dev libglu1-mesa-dev dpkg-dev file)
 
 # What the tests run: Mesa's software renderer under Xvfb, the checks of
 # the desktop entry, the AppStream metadata and the Debian package, and

@@ -17,6 +17,17 @@ build_and_test() {
 echo "== Release build and tests"
 build_and_test build -DCMAKE_BUILD_TYPE=Release
 
+echo "== Translations: lupdate on the sources changes nothing in translations/"
+kept=$(mktemp -d)
+cp translations/*.ts "$kept"/
+cmake --build build --target update_translations >/dev/null
+if ! diff -ru "$kept" translations; then
+    cp "$kept"/*.ts translations/
+    echo "translations/ misses texts of the sources: run cmake --build build --target update_translations" >&2
+    exit 1
+fi
+rm -r "$kept"
+
 echo "== Sanitizer build and tests"
 export ASAN_OPTIONS="detect_leaks=0:abort_on_error=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1:suppressions=$PWD/tests/ubsan.supp"
