@@ -5,213 +5,215 @@
     <name>ControlColumn</name>
     <message>
         <source>Network size N: N by N terminals on the top face, N by N by N switches</source>
-        <translation type="unfinished"></translation>
+        <translation>Netzwerkgröße N: N × N Anschlüsse auf der Oberseite, N × N × N Schalter</translation>
     </message>
     <message>
         <source>N:</source>
-        <translation type="unfinished"></translation>
+        <translation>N:</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>The family of switches with %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Familie der Schalter mit %1</translation>
     </message>
     <message>
         <source>Highlight the switches with %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Schalter mit %1 hervorheben</translation>
     </message>
     <message>
         <source>Draw the plane %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Ebene %1 zeichnen</translation>
     </message>
     <message>
         <source>Draw the plane %1 solid instead of dotted</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Ebene %1 undurchsichtig statt gepunktet zeichnen</translation>
     </message>
     <message>
         <source>The offset %1 of the planes %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Versatz %1 der Ebenen %2</translation>
     </message>
 </context>
 <context>
     <name>Export</name>
     <message>
         <source>OpenGL here draws pictures of at most %1 × %1 pixels; a larger one can be exported for print or as SVG or PDF.</source>
-        <translation type="unfinished"></translation>
+        <translation>OpenGL zeichnet hier Bilder von höchstens %1 × %1 Pixeln; ein größeres Bild lässt sich für den Druck oder als SVG oder PDF exportieren.</translation>
     </message>
     <message>
         <source>The picture could not be drawn off screen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild konnte nicht außerhalb des Bildschirms gezeichnet werden.</translation>
     </message>
 </context>
 <context>
     <name>ExportDialog</name>
     <message>
         <source>&amp;Fit the model to the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Modell an das Bild an&amp;passen</translation>
     </message>
     <message>
         <source>&amp;Caption: N, the offsets and the lesson&apos;s title</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bildunterschrift: N, die Versätze und der Titel der Lektion</translation>
     </message>
     <message>
         <source>&amp;Legend: the marked routes, where each starts and ends</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Legende: die markierten Wege, wo jeder beginnt und endet</translation>
     </message>
     <message>
         <source>Export Handout</source>
-        <translation type="unfinished"></translation>
+        <translation>Handout exportieren</translation>
     </message>
     <message>
         <source>Export Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild exportieren</translation>
     </message>
     <message>
         <source>PNG pictures in a folder, one per scene</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG-Bilder in einem Ordner, eines pro Szene</translation>
     </message>
     <message>
         <source>SVG drawings in a folder, one per scene</source>
-        <translation type="unfinished"></translation>
+        <translation>SVG-Zeichnungen in einem Ordner, eine pro Szene</translation>
     </message>
     <message>
         <source>PDF handout, a page per scene with its title and notes</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Handout, eine Seite pro Szene mit ihrem Titel und ihren Notizen</translation>
     </message>
     <message>
         <source>PNG picture</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG-Bild</translation>
     </message>
     <message>
         <source>SVG drawing</source>
-        <translation type="unfinished"></translation>
+        <translation>SVG-Zeichnung</translation>
     </message>
     <message>
         <source>PDF document</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Dokument</translation>
     </message>
     <message>
         <source>As on screen (black)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie am Bildschirm (schwarz)</translation>
     </message>
     <message>
         <source>For print (white)</source>
-        <translation type="unfinished"></translation>
+        <translation>Für den Druck (weiß)</translation>
     </message>
     <message>
         <source>Off: exactly what the window shows</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus: genau das, was das Fenster zeigt</translation>
     </message>
     <message>
         <source>&amp;Default</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Standard</translation>
     </message>
     <message>
         <source>&amp;Export...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exportieren...</translation>
     </message>
     <message>
         <source>F&amp;ormat:</source>
-        <translation type="unfinished"></translation>
+        <translation>F&amp;ormat:</translation>
     </message>
     <message>
         <source>&amp;Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Größe:</translation>
     </message>
     <message>
         <source>&amp;Background:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hintergrund:</translation>
     </message>
     <message>
         <source> mm</source>
-        <translation type="unfinished"></translation>
+        <translation> mm</translation>
     </message>
     <message>
         <source> px</source>
-        <translation type="unfinished"></translation>
+        <translation> px</translation>
     </message>
     <message>
         <source>The page; default: A4 portrait</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Seite; Standard: A4 Hochformat</translation>
     </message>
     <message>
         <source>Default: A5 landscape</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard: A5 Querformat</translation>
     </message>
     <message>
         <source>Default: the view, %1 × %2 pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard: die Ansicht, %1 × %2 Pixel</translation>
     </message>
 </context>
 <context>
     <name>FigureExport</name>
     <message>
         <source>&amp;Export Image...</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild &amp;exportieren...</translation>
     </message>
     <message>
         <source>Export &amp;Handout...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Handout exportieren...</translation>
     </message>
     <message>
         <source>Every scene of the lesson: a PDF of a page each, or a folder of pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Szenen der Lektion: ein PDF mit je einer Seite oder ein Ordner mit Bildern</translation>
     </message>
     <message>
         <source>&amp;Copy Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild &amp;kopieren</translation>
     </message>
     <message>
         <source>PNG pictures (*.png);;Other pictures (*.jpg *.bmp *.ppm)</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG-Bilder (*.png);;Andere Bilder (*.jpg *.bmp *.ppm)</translation>
     </message>
     <message>
         <source>SVG drawings (*.svg)</source>
-        <translation type="unfinished"></translation>
+        <translation>SVG-Zeichnungen (*.svg)</translation>
     </message>
     <message>
         <source>PDF documents (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Dokumente (*.pdf)</translation>
     </message>
     <message>
         <source>Export Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild exportieren</translation>
     </message>
     <message>
         <source>;;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>;;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>Export Handout</source>
-        <translation type="unfinished"></translation>
+        <translation>Handout exportieren</translation>
     </message>
     <message>
         <source> handout</source>
-        <translation type="unfinished"></translation>
+        <translation> Handout</translation>
     </message>
     <message>
         <source>Export Handout: the folder for its files</source>
-        <translation type="unfinished"></translation>
+        <translation>Handout exportieren: der Ordner für seine Dateien</translation>
     </message>
     <message>
         <source>The handout could not be exported to %1:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Handout konnte nicht nach %1 exportiert werden:
+%2</translation>
     </message>
     <message>
         <source>The picture could not be exported to %1:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild konnte nicht nach %1 exportiert werden:
+%2</translation>
     </message>
 </context>
 <context>
     <name>GLBox</name>
     <message>
         <source>3D view of the network</source>
-        <translation type="unfinished"></translation>
+        <translation>3D-Ansicht des Netzwerks</translation>
     </message>
 </context>
 <context>
@@ -219,1030 +221,1035 @@
     <message>
         <source>The lesson could not be opened.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Lektion konnte nicht geöffnet werden.
+%1</translation>
     </message>
     <message>
         <source>Transpose Switch</source>
-        <translation type="unfinished"></translation>
+        <translation>Transpose Switch</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rückgängig</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wiederherstellen</translation>
     </message>
     <message>
         <source>Lesson &amp;Notes...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lektions&amp;notizen...</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ansicht</translation>
     </message>
     <message>
         <source>&amp;Focus on Marked Routes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fokus auf markierte Wege</translation>
     </message>
     <message>
         <source>Draw the boxes that no marked route touches as faint frames</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Quader, die kein markierter Weg berührt, als blasse Rahmen zeichnen</translation>
     </message>
     <message>
         <source>&amp;Labels</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beschriftungen</translation>
     </message>
     <message>
         <source>Routes</source>
-        <translation type="unfinished"></translation>
+        <translation>Wege</translation>
     </message>
     <message>
         <source>Map</source>
-        <translation type="unfinished"></translation>
+        <translation>Karte</translation>
     </message>
     <message>
         <source>Scenes</source>
-        <translation type="unfinished"></translation>
+        <translation>Szenen</translation>
     </message>
     <message>
         <source>&amp;Full Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vollbild</translation>
     </message>
     <message>
         <source>Practice</source>
-        <translation type="unfinished"></translation>
+        <translation>Übung</translation>
     </message>
     <message>
         <source>&amp;Practice</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Übung</translation>
     </message>
     <message>
         <source>&amp;Start Practice...</source>
-        <translation type="unfinished"></translation>
+        <translation>Übung &amp;starten...</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>Keys and Mouse</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasten und Maus</translation>
     </message>
     <message>
         <source>Drag with any button</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziehen mit beliebiger Maustaste</translation>
     </message>
     <message>
         <source>Turn the model (5 pixels make a degree)</source>
-        <translation type="unfinished"></translation>
+        <translation>Modell drehen (5 Pixel ergeben ein Grad)</translation>
     </message>
     <message>
         <source>Click with the left, middle or right button</source>
-        <translation type="unfinished"></translation>
+        <translation>Klick mit der linken, mittleren oder rechten Maustaste</translation>
     </message>
     <message>
         <source>Toggle a red, green or blue mark on a terminal or switch</source>
-        <translation type="unfinished"></translation>
+        <translation>Rote, grüne oder blaue Markierung an einem Anschluss oder Schalter setzen oder entfernen</translation>
     </message>
     <message>
         <source>Click on empty space, or Escape</source>
-        <translation type="unfinished"></translation>
+        <translation>Klick auf eine leere Stelle oder Esc</translation>
     </message>
     <message>
         <source>Clear every mark (Escape while stepping a route only ends the stepping)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Markierungen entfernen (Esc beim schrittweisen Durchgehen eines Wegs beendet nur das Durchgehen)</translation>
     </message>
     <message>
         <source>Period, Comma, P</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkt, Komma, P</translation>
     </message>
     <message>
         <source>Step the chosen route one leg further or back, play or pause it</source>
-        <translation type="unfinished"></translation>
+        <translation>Den gewählten Weg einen Abschnitt weiter oder zurück gehen, abspielen oder anhalten</translation>
     </message>
     <message>
         <source>Shift+drag with any button</source>
-        <translation type="unfinished"></translation>
+        <translation>Umschalt+Ziehen mit beliebiger Maustaste</translation>
     </message>
     <message>
         <source>Move the picture in the view&apos;s plane</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild in der Bildschirmebene verschieben</translation>
     </message>
     <message>
         <source>Mouse wheel</source>
-        <translation type="unfinished"></translation>
+        <translation>Mausrad</translation>
     </message>
     <message>
         <source>Zoom in and out about the point under the pointer</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergrößern und verkleinern um den Punkt unter dem Mauszeiger</translation>
     </message>
     <message>
         <source>+ and -</source>
-        <translation type="unfinished"></translation>
+        <translation>+ und -</translation>
     </message>
     <message>
         <source>Zoom in and out about the view&apos;s centre</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergrößern und verkleinern um die Mitte der Ansicht</translation>
     </message>
     <message>
         <source>Arrow keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Pfeiltasten</translation>
     </message>
     <message>
         <source>Turn the model 5 degrees, as a drag of 25 pixels would; with Shift, 1 degree</source>
-        <translation type="unfinished"></translation>
+        <translation>Modell um 5 Grad drehen, wie es ein Ziehen um 25 Pixel täte; mit Umschalt um 1 Grad</translation>
     </message>
     <message>
         <source>Ctrl+arrow keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Strg+Pfeiltasten</translation>
     </message>
     <message>
         <source>Move the picture by a twentieth of the view</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild um ein Zwanzigstel der Ansicht verschieben</translation>
     </message>
     <message>
         <source>Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Pos1</translation>
     </message>
     <message>
         <source>Back to the start view: angles 0, 0, no zoom and no move</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück zur Startansicht: Winkel 0, 0, ohne Zoom und ohne Verschiebung</translation>
     </message>
     <message>
         <source>Ctrl+Z, Ctrl+Shift+Z or Ctrl+Y</source>
-        <translation type="unfinished"></translation>
+        <translation>Strg+Z, Strg+Umschalt+Z oder Strg+Y</translation>
     </message>
     <message>
         <source>Undo and redo changes of the marks, the size and the offsets</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderungen an den Markierungen, der Größe und den Versätzen rückgängig machen und wiederherstellen</translation>
     </message>
     <message>
         <source>Ctrl+N, Ctrl+O, Ctrl+S, Ctrl+Shift+S</source>
-        <translation type="unfinished"></translation>
+        <translation>Strg+N, Strg+O, Strg+S, Strg+Umschalt+S</translation>
     </message>
     <message>
         <source>New lesson, open a lesson, save it, save it as</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Lektion, Lektion öffnen, speichern, speichern unter</translation>
     </message>
     <message>
         <source>Ctrl+E, Ctrl+C</source>
-        <translation type="unfinished"></translation>
+        <translation>Strg+E, Strg+C</translation>
     </message>
     <message>
         <source>Export a figure (PNG, SVG or PDF), copy the picture to the clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbildung exportieren (PNG, SVG oder PDF), Bild in die Zwischenablage kopieren</translation>
     </message>
     <message>
         <source>F11</source>
-        <translation type="unfinished"></translation>
+        <translation>F11</translation>
     </message>
     <message>
         <source>Full screen, for a projector</source>
-        <translation type="unfinished"></translation>
+        <translation>Vollbild, für den Beamer</translation>
     </message>
     <message>
         <source>F5</source>
-        <translation type="unfinished"></translation>
+        <translation>F5</translation>
     </message>
     <message>
         <source>Present the lesson&apos;s scenes one after another, full screen; F5 or Escape leaves</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Szenen der Lektion nacheinander im Vollbild präsentieren; F5 oder Esc beendet die Präsentation</translation>
     </message>
     <message>
         <source>PageDown, Space, Right or a click on empty space</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild ab, Leertaste, Pfeil rechts oder Klick auf eine leere Stelle</translation>
     </message>
     <message>
         <source>While presenting: the next scene (PageUp, Left, Backspace: the one before; Home, End: the first, the last)</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Präsentieren: die nächste Szene (Bild auf, Pfeil links, Rücktaste: die vorige; Pos1, Ende: die erste, die letzte)</translation>
     </message>
     <message>
         <source>Ctrl+Q</source>
-        <translation type="unfinished"></translation>
+        <translation>Strg+Q</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <source>&lt;p&gt;The keys work while the view has the keyboard focus (click it or Tab to it).&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;Die Tasten wirken, solange die Ansicht den Tastaturfokus hat (klicken Sie hinein oder wechseln Sie mit der Tabulatortaste dorthin).&lt;/p&gt;</translation>
     </message>
     <message>
         <source>About...</source>
-        <translation type="unfinished"></translation>
+        <translation>Über...</translation>
     </message>
     <message>
         <source>Illustrates Tervain&apos;s Transpose Switch&lt;br&gt;Intended to illustrate the structure&lt;br&gt;and behavior of the switch network.&lt;br&gt;&lt;br&gt;Written By Orvel Stane&lt;br&gt;ostane@transpose-switch.invalid&lt;br&gt;&lt;br&gt;First draft: 12 hours&lt;br&gt;Added Features: 8 hours&lt;br&gt;Minor Adjustments: 0.5 hours&lt;br&gt;Total: 20.5 Hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Veranschaulicht Tervains Transpose Switch&lt;br&gt;Gedacht zur Veranschaulichung der Struktur&lt;br&gt;und des Verhaltens des Schalternetzwerks.&lt;br&gt;&lt;br&gt;Geschrieben von Orvel Stane&lt;br&gt;ostane@transpose-switch.invalid&lt;br&gt;&lt;br&gt;Erster Entwurf: 12 Stunden&lt;br&gt;Zusätzliche Funktionen: 8 Stunden&lt;br&gt;Kleinere Anpassungen: 0,5 Stunden&lt;br&gt;Gesamt: 20,5 Stunden</translation>
     </message>
 </context>
 <context>
     <name>LessonFiles</name>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neu</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ö&amp;ffnen...</translation>
     </message>
     <message>
         <source>Open &amp;Recent</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zuletzt geöffnet</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Speichern</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern &amp;unter...</translation>
     </message>
     <message>
         <source>Open Lesson</source>
-        <translation type="unfinished"></translation>
+        <translation>Lektion öffnen</translation>
     </message>
     <message>
         <source>&amp;Example Lessons</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beispiellektionen</translation>
     </message>
     <message>
         <source>Lessons (*.%1);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Lektionen (*.%1);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>The lesson could not be opened.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Lektion konnte nicht geöffnet werden.
+%1</translation>
     </message>
     <message>
         <source>lesson</source>
-        <translation type="unfinished"></translation>
+        <translation>Lektion</translation>
     </message>
     <message>
         <source>Save Lesson</source>
-        <translation type="unfinished"></translation>
+        <translation>Lektion speichern</translation>
     </message>
     <message>
         <source>The lesson could not be saved.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Lektion konnte nicht gespeichert werden.
+%1</translation>
     </message>
     <message>
         <source>Unsaved Changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungespeicherte Änderungen</translation>
     </message>
     <message>
         <source>The lesson &quot;%1&quot; has changes that are not saved.
 Save them first?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Lektion „%1“ hat Änderungen, die nicht gespeichert sind.
+Möchten Sie sie zuerst speichern?</translation>
     </message>
     <message>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbenannt</translation>
     </message>
     <message>
         <source>&amp;%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;%1 %2</translation>
     </message>
 </context>
 <context>
     <name>NetworkDocument</name>
     <message>
         <source>Edit Lesson Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Lektionsnotizen bearbeiten</translation>
     </message>
     <message>
         <source>Change Practice Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Übungssatz ändern</translation>
     </message>
     <message>
         <source>Add Scene</source>
-        <translation type="unfinished"></translation>
+        <translation>Szene hinzufügen</translation>
     </message>
     <message>
         <source>Duplicate Scene</source>
-        <translation type="unfinished"></translation>
+        <translation>Szene duplizieren</translation>
     </message>
     <message>
         <source>Delete Scene</source>
-        <translation type="unfinished"></translation>
+        <translation>Szene löschen</translation>
     </message>
     <message>
         <source>Move Scene</source>
-        <translation type="unfinished"></translation>
+        <translation>Szene verschieben</translation>
     </message>
     <message>
         <source>Rename Scene</source>
-        <translation type="unfinished"></translation>
+        <translation>Szene umbenennen</translation>
     </message>
     <message>
         <source>Change Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe ändern</translation>
     </message>
     <message>
         <source>Change %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ändern</translation>
     </message>
     <message>
         <source>Mark Terminal</source>
-        <translation type="unfinished"></translation>
+        <translation>Anschluss markieren</translation>
     </message>
     <message>
         <source>Mark Switch</source>
-        <translation type="unfinished"></translation>
+        <translation>Schalter markieren</translation>
     </message>
     <message>
         <source>Clear Marks</source>
-        <translation type="unfinished"></translation>
+        <translation>Markierungen entfernen</translation>
     </message>
 </context>
 <context>
     <name>PracticePanel</name>
     <message>
         <source>The seed: the same seed and level give the same questions</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Startwert: Gleicher Startwert und gleiche Stufe ergeben dieselben Fragen</translation>
     </message>
     <message>
         <source>small</source>
-        <translation type="unfinished"></translation>
+        <translation>klein</translation>
     </message>
     <message>
         <source>medium</source>
-        <translation type="unfinished"></translation>
+        <translation>mittel</translation>
     </message>
     <message>
         <source>large</source>
-        <translation type="unfinished"></translation>
+        <translation>groß</translation>
     </message>
     <message>
         <source>small: N = 3 to 5, at most one offset; medium: N = 4 to 8; large: N = 8 to 15</source>
-        <translation type="unfinished"></translation>
+        <translation>klein: N = 3 bis 5, höchstens ein Versatz; mittel: N = 4 bis 8; groß: N = 8 bis 15</translation>
     </message>
     <message>
         <source>&amp;Seed:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Startwert:</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Starten</translation>
     </message>
     <message>
         <source>Column i of your answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Spalte i Ihrer Antwort</translation>
     </message>
     <message>
         <source>Row j of your answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile j Ihrer Antwort</translation>
     </message>
     <message>
         <source>Level k of your answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Schicht k Ihrer Antwort</translation>
     </message>
     <message>
         <source>Check</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfen</translation>
     </message>
     <message>
         <source>It dies</source>
-        <translation type="unfinished"></translation>
+        <translation>Er endet in einer Sackgasse</translation>
     </message>
     <message>
         <source>none: it arrives</source>
-        <translation type="unfinished"></translation>
+        <translation>keine: er kommt an</translation>
     </message>
     <message>
         <source>Next question</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächste Frage</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <source>Your name, for the summary you hand in</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Name für die Auswertung, die Sie abgeben</translation>
     </message>
     <message>
         <source>Student&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name der oder des Studierenden</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Name:</translation>
     </message>
     <message>
         <source>Summary of the round</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswertung der Runde</translation>
     </message>
     <message>
         <source>Copy Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswertung kopieren</translation>
     </message>
     <message>
         <source>Save Summary...</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswertung speichern...</translation>
     </message>
     <message>
         <source>This lesson&apos;s practice set: 1 question, seed %1, %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Übungssatz dieser Lektion: 1 Frage, Startwert %1, %2.</translation>
     </message>
     <message>
         <source>This lesson&apos;s practice set: %1 questions, seed %2, %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Übungssatz dieser Lektion: %1 Fragen, Startwert %2, %3.</translation>
     </message>
     <message>
         <source>Every student who starts it gets the same questions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Studierenden, die ihn starten, bekommen dieselben Fragen.</translation>
     </message>
     <message>
         <source>Practice question</source>
-        <translation type="unfinished"></translation>
+        <translation>Übungsfrage</translation>
     </message>
     <message>
         <source>None arrives</source>
-        <translation type="unfinished"></translation>
+        <translation>Keiner kommt an</translation>
     </message>
     <message>
         <source>Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswertung</translation>
     </message>
     <message>
         <source>%1 of %2 right</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2 richtig</translation>
     </message>
     <message>
         <source>Press Start for the lesson&apos;s questions about the network.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken Sie auf „Starten“, um die Fragen der Lektion zum Netzwerk zu erhalten.</translation>
     </message>
     <message>
         <source>Choose a seed and a level and press Start: ten questions about the network.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie einen Startwert und eine Stufe und klicken Sie auf „Starten“: zehn Fragen zum Netzwerk.</translation>
     </message>
     <message>
         <source>Question %1 of %2 (%3): </source>
-        <translation type="unfinished"></translation>
+        <translation>Frage %1 von %2 (%3): </translation>
     </message>
     <message>
         <source> Use the offset boxes on the left, then Check.</source>
-        <translation type="unfinished"></translation>
+        <translation> Stellen Sie die Versätze links ein und klicken Sie dann auf „Prüfen“.</translation>
     </message>
     <message>
         <source>Right. </source>
-        <translation type="unfinished"></translation>
+        <translation>Richtig. </translation>
     </message>
     <message>
         <source>Right, on the second try: counted as missed. </source>
-        <translation type="unfinished"></translation>
+        <translation>Richtig, aber erst im zweiten Versuch: zählt als verfehlt. </translation>
     </message>
     <message>
         <source>Not quite: try once more. </source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht ganz. Versuchen Sie es noch einmal. </translation>
     </message>
     <message>
         <source>Not quite: </source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht ganz: </translation>
     </message>
     <message>
         <source>Practice answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Übungsantwort</translation>
     </message>
     <message>
         <source>Seed %1, %2: %3 of %4 right</source>
-        <translation type="unfinished"></translation>
+        <translation>Startwert %1, %2: %3 von %4 richtig</translation>
     </message>
     <message>
         <source>%1: %2 right, %3 wrong</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 richtig, %3 falsch</translation>
     </message>
     <message>
         <source>Missed %1: %2 (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Frage %1 verfehlt: %2 (%3)</translation>
     </message>
     <message>
         <source>Press Enter or double-click to see its route again</source>
-        <translation type="unfinished"></translation>
+        <translation>Drücken Sie die Eingabetaste oder doppelklicken Sie, um den Weg noch einmal zu sehen</translation>
     </message>
     <message>
         <source>The round is over: %1 of %2 right.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Runde ist vorbei: %1 von %2 richtig.</translation>
     </message>
     <message>
         <source>Student: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Name: %1</translation>
     </message>
     <message>
         <source>Lesson: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lektion: %1</translation>
     </message>
     <message>
         <source>practice</source>
-        <translation type="unfinished"></translation>
+        <translation>Übung</translation>
     </message>
     <message>
         <source>practice %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Übung %1</translation>
     </message>
     <message>
         <source>Save Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswertung speichern</translation>
     </message>
     <message>
         <source>Text files (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Textdateien (*.txt)</translation>
     </message>
     <message>
         <source>The summary could not be saved to %1:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Auswertung konnte nicht unter %1 gespeichert werden:
+%2</translation>
     </message>
 </context>
 <context>
     <name>Presenter</name>
     <message>
         <source>&amp;Present</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Präsentieren</translation>
     </message>
     <message>
         <source>Smooth &amp;Transitions</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Weiche Übergänge</translation>
     </message>
     <message>
         <source>Show the scenes one after another, full screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Szenen nacheinander im Vollbild zeigen</translation>
     </message>
     <message>
         <source>Presenter</source>
-        <translation type="unfinished"></translation>
+        <translation>Referentenansicht</translation>
     </message>
     <message>
         <source>%1 / %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 / %2</translation>
     </message>
     <message>
         <source>%1 / %2  %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 / %2  %3</translation>
     </message>
     <message>
         <source>Scene %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Szene %1</translation>
     </message>
     <message>
         <source>&lt;p&gt;&lt;b&gt;Next:&lt;/b&gt; %1&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;&lt;b&gt;Als Nächstes:&lt;/b&gt; %1&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;p&gt;&lt;b&gt;Next:&lt;/b&gt; the end&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;&lt;b&gt;Als Nächstes:&lt;/b&gt; das Ende&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
     <name>QDialog</name>
     <message>
         <source>Lesson Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Lektionsnotizen</translation>
     </message>
     <message>
         <source>&amp;Title:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Titel:</translation>
     </message>
     <message>
         <source>&amp;Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Notizen:</translation>
     </message>
     <message>
         <source>Scene %1 t&amp;itle:</source>
-        <translation type="unfinished"></translation>
+        <translation>T&amp;itel der Szene %1:</translation>
     </message>
     <message>
         <source>Scene %1 n&amp;otes:</source>
-        <translation type="unfinished"></translation>
+        <translation>N&amp;otizen zur Szene %1:</translation>
     </message>
     <message>
         <source>&amp;Practice set: the same questions for every student</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;bungssatz: dieselben Fragen für alle Studierenden</translation>
     </message>
     <message>
         <source>small</source>
-        <translation type="unfinished"></translation>
+        <translation>klein</translation>
     </message>
     <message>
         <source>medium</source>
-        <translation type="unfinished"></translation>
+        <translation>mittel</translation>
     </message>
     <message>
         <source>large</source>
-        <translation type="unfinished"></translation>
+        <translation>groß</translation>
     </message>
     <message>
         <source>S&amp;eed:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Startwert:</translation>
     </message>
     <message>
         <source>&amp;Level:</source>
-        <translation type="unfinished"></translation>
+        <translation>St&amp;ufe:</translation>
     </message>
     <message>
         <source>&amp;Questions:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fragen:</translation>
     </message>
     <message>
         <source>Edit Lesson Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Lektionsnotizen bearbeiten</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>cannot be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>kann nicht gespeichert werden: %1</translation>
     </message>
     <message>
         <source>the file name is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>der Dateiname ist leer</translation>
     </message>
     <message>
         <source>is a folder, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>ist ein Ordner, keine Datei</translation>
     </message>
     <message>
         <source>is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>ist keine reguläre Datei</translation>
     </message>
     <message>
         <source>The drawing could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zeichnung konnte nicht begonnen werden.</translation>
     </message>
     <message>
         <source>The drawing could not be finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zeichnung konnte nicht abgeschlossen werden.</translation>
     </message>
     <message>
         <source>The document could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Dokument konnte nicht angelegt werden.</translation>
     </message>
     <message>
         <source>The document could not be finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Dokument konnte nicht abgeschlossen werden.</translation>
     </message>
     <message>
         <source>The figure has no size.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Abbildung hat keine Größe.</translation>
     </message>
     <message>
         <source>There is not enough memory for a picture of %1 x %2 pixels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Für ein Bild von %1 x %2 Pixeln reicht der Speicher nicht aus.</translation>
     </message>
     <message>
         <source>A picture is not drawn as vectors.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Rasterbild wird nicht als Vektorgrafik gezeichnet.</translation>
     </message>
     <message>
         <source>The page has no size.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Seite hat keine Größe.</translation>
     </message>
     <message>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite %1 von %2</translation>
     </message>
     <message>
         <source>The lesson has no scenes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Lektion hat keine Szenen.</translation>
     </message>
     <message>
         <source>is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>ist kein Ordner</translation>
     </message>
     <message>
         <source>the folder cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>der Ordner kann nicht angelegt werden</translation>
     </message>
     <message>
         <source>Pictures cannot be saved as &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilder können nicht als „%1“ gespeichert werden.</translation>
     </message>
 </context>
 <context>
     <name>RouteMapModel</name>
     <message>
         <source>i = %1</source>
-        <translation type="unfinished"></translation>
+        <translation>i = %1</translation>
     </message>
     <message>
         <source>j = %1</source>
-        <translation type="unfinished"></translation>
+        <translation>j = %1</translation>
     </message>
 </context>
 <context>
     <name>RouteMapPage</name>
     <message>
         <source>Where each terminal arrives</source>
-        <translation type="unfinished"></translation>
+        <translation>Wo jeder Anschluss ankommt</translation>
     </message>
     <message>
         <source>Columns i, rows j; a route dies at the family named: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Spalten i, Zeilen j; ein Weg endet an der angegebenen Familie: %1</translation>
     </message>
     <message>
         <source>hidden during the question</source>
-        <translation type="unfinished"></translation>
+        <translation>während der Frage ausgeblendet</translation>
     </message>
 </context>
 <context>
     <name>RouteStepper</name>
     <message>
         <source>Choose a marked route and step through it with ▶| or play it with ▶.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie einen markierten Weg und gehen Sie ihn mit ▶| Schritt für Schritt durch oder spielen Sie ihn mit ▶ ab.</translation>
     </message>
 </context>
 <context>
     <name>RoutesPanel</name>
     <message>
         <source>Lesson notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Lektionsnotizen</translation>
     </message>
     <message>
         <source>Marked terminals and their routes</source>
-        <translation type="unfinished"></translation>
+        <translation>Markierte Anschlüsse und ihre Wege</translation>
     </message>
     <message>
         <source>Focus on the marked routes</source>
-        <translation type="unfinished"></translation>
+        <translation>Fokus auf die markierten Wege</translation>
     </message>
     <message>
         <source>Destinations and marked switches</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziele und markierte Schalter</translation>
     </message>
     <message>
         <source>Mark</source>
-        <translation type="unfinished"></translation>
+        <translation>Markieren</translation>
     </message>
     <message>
         <source>Column i of the terminal or switch to mark</source>
-        <translation type="unfinished"></translation>
+        <translation>Spalte i des zu markierenden Anschlusses oder Schalters</translation>
     </message>
     <message>
         <source>Row j of the terminal or switch to mark</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile j des zu markierenden Anschlusses oder Schalters</translation>
     </message>
     <message>
         <source>Level k of the switch to mark, or top for a terminal</source>
-        <translation type="unfinished"></translation>
+        <translation>Schicht k des zu markierenden Schalters oder „oben“ für einen Anschluss</translation>
     </message>
     <message>
         <source>top</source>
-        <translation type="unfinished"></translation>
+        <translation>oben</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Rot</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Grün</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Blau</translation>
     </message>
     <message>
         <source>Toggle a %1 mark, as a click with the %2 button would</source>
-        <translation type="unfinished"></translation>
+        <translation>Markierung (%1) setzen oder entfernen, wie es ein Klick mit der %2 Maustaste täte</translation>
     </message>
     <message>
         <source>left</source>
-        <translation type="unfinished"></translation>
+        <translation>linken</translation>
     </message>
     <message>
         <source>middle</source>
-        <translation type="unfinished"></translation>
+        <translation>mittleren</translation>
     </message>
     <message>
         <source>right</source>
-        <translation type="unfinished"></translation>
+        <translation>rechten</translation>
     </message>
     <message>
         <source>Clear all</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle entfernen</translation>
     </message>
     <message>
         <source>Clear every mark, as a click on empty space would</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Markierungen entfernen, wie es ein Klick auf eine leere Stelle täte</translation>
     </message>
     <message>
         <source>Back to the start of the route</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück zum Anfang des Wegs</translation>
     </message>
     <message>
         <source>One leg back (Comma)</source>
-        <translation type="unfinished"></translation>
+        <translation>Einen Abschnitt zurück (Komma)</translation>
     </message>
     <message>
         <source>Play the route leg by leg, or pause (P)</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Weg Abschnitt für Abschnitt abspielen oder anhalten (P)</translation>
     </message>
     <message>
         <source>One leg further (Period)</source>
-        <translation type="unfinished"></translation>
+        <translation>Einen Abschnitt weiter (Punkt)</translation>
     </message>
     <message>
         <source>Legs per second while playing, 0.5 to 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Abschnitte pro Sekunde beim Abspielen, 0,5 bis 4</translation>
     </message>
     <message>
         <source>terminal (%1, %2) is reached by %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Anschluss (%1, %2) wird erreicht von: %3</translation>
     </message>
     <message>
         <source>No route arrives.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Weg kommt an.</translation>
     </message>
     <message>
         <source>switch (%1, %2, %3) is marked %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Schalter (%1, %2, %3) ist markiert: %4</translation>
     </message>
     <message>
         <source>No switch is marked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Schalter ist markiert.</translation>
     </message>
     <message>
         <source>No terminal is marked: click one, or use the form below.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Anschluss ist markiert: Klicken Sie auf einen oder verwenden Sie das Formular unten.</translation>
     </message>
 </context>
 <context>
     <name>SceneListModel</name>
     <message>
         <source>Scene %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Szene %1</translation>
     </message>
     <message>
         <source>%1. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2</translation>
     </message>
 </context>
 <context>
     <name>ScenesPanel</name>
     <message>
         <source>The lesson&apos;s scenes: choose one to show it</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Szenen der Lektion: Wählen Sie eine aus, um sie anzuzeigen</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinzufügen</translation>
     </message>
     <message>
         <source>Add a scene showing what the view shows now</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Szene hinzufügen, die den aktuellen Stand der Ansicht zeigt</translation>
     </message>
     <message>
         <source>Duplicate</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplizieren</translation>
     </message>
     <message>
         <source>Copy the scene, with its title and notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Szene samt Titel und Notizen kopieren</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Delete the scene</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Szene löschen</translation>
     </message>
     <message>
         <source>Move Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach oben</translation>
     </message>
     <message>
         <source>Move the scene one place earlier</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Szene um eine Stelle nach vorn verschieben</translation>
     </message>
     <message>
         <source>Move Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach unten</translation>
     </message>
     <message>
         <source>Move the scene one place later</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Szene um eine Stelle nach hinten verschieben</translation>
     </message>
     <message>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbenennen</translation>
     </message>
     <message>
         <source>Give the scene a title</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Szene einen Titel geben</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>Turn a 3D model of the Transpose Switch network and follow its routes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein 3D-Modell des Transpose-Switch-Netzwerks drehen und seinen Wegen folgen.</translation>
     </message>
     <message>
         <source>Write the picture of the lesson (or of the start) to FILE and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild der Lektion (oder der Startansicht) in FILE schreiben und beenden.</translation>
     </message>
     <message>
         <source>The exported picture&apos;s size: pixels, or millimetres for PDF.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Größe des exportierten Bilds: Pixel, bei PDF Millimeter.</translation>
     </message>
     <message>
         <source>screen (black, the default) or print (white) for --export.</source>
-        <translation type="unfinished"></translation>
+        <translation>screen (schwarz, die Voreinstellung) oder print (weiß) für --export.</translation>
     </message>
     <message>
         <source>Put N, the offsets and the lesson&apos;s title under the exported picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>N, die Versätze und den Titel der Lektion unter das exportierte Bild setzen.</translation>
     </message>
     <message>
         <source>List the marked routes beside the exported picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die markierten Wege neben dem exportierten Bild auflisten.</translation>
     </message>
     <message>
         <source>Export exactly what the window shows instead of fitting the model to the picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>Genau das exportieren, was das Fenster zeigt, statt das Modell an das Bild anzupassen.</translation>
     </message>
     <message>
         <source>Name the axes and number the indices in the exported picture, as View → Labels does.</source>
-        <translation type="unfinished"></translation>
+        <translation>Im exportierten Bild die Achsen benennen und die Indizes nummerieren, wie Ansicht → Beschriftungen.</translation>
     </message>
     <message>
         <source>Draw the boxes no marked route touches as faint frames in the exported picture, as View → Focus on Marked Routes does.</source>
-        <translation type="unfinished"></translation>
+        <translation>Im exportierten Bild die Quader, die kein markierter Weg berührt, als blasse Rahmen zeichnen, wie Ansicht → Fokus auf markierte Wege.</translation>
     </message>
     <message>
         <source>Export every scene of the lesson: a PDF of a page each (the figure, the scene&apos;s title and notes), or with --format svg or png a folder of numbered files. For print unless --background says otherwise.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Szenen der Lektion exportieren: ein PDF mit je einer Seite (die Abbildung, Titel und Notizen der Szene) oder mit --format svg oder png einen Ordner nummerierter Dateien. Für den Druck, sofern --background nichts anderes angibt.</translation>
     </message>
     <message>
         <source>pdf, svg or png: what --handout writes (by default PDF, for a FILE ending in .pdf).</source>
-        <translation type="unfinished"></translation>
+        <translation>pdf, svg oder png: was --handout schreibt (standardmäßig PDF, bei einer Datei FILE mit der Endung .pdf).</translation>
     </message>
     <message>
         <source>Start in practice with this seed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit diesem Startwert im Übungsmodus beginnen.</translation>
     </message>
     <message>
         <source>The practice level: small, medium or large.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Übungsstufe: small, medium oder large.</translation>
     </message>
     <message>
         <source>A lesson file (.tslesson) to open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine zu öffnende Lektionsdatei (.tslesson).</translation>
     </message>
     <message>
         <source>one lesson at a time, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nur eine Lektion auf einmal, nicht %1</translation>
     </message>
     <message>
         <source>--%1 goes with --export</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 geht nur zusammen mit --export</translation>
     </message>
     <message>
         <source>--format goes with --handout</source>
-        <translation type="unfinished"></translation>
+        <translation>--format geht nur zusammen mit --handout</translation>
     </message>
     <message>
         <source>--level goes with --practice</source>
-        <translation type="unfinished"></translation>
+        <translation>--level geht nur zusammen mit --practice</translation>
     </message>
     <message>
         <source>--practice takes a whole number, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--practice erwartet eine ganze Zahl, nicht &quot;%1&quot;</translation>
     </message>
     <message>
         <source>--level must be small, medium or large, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--level muss small, medium oder large sein, nicht &quot;%1&quot;</translation>
     </message>
     <message>
         <source>--export needs a file name, and the one given is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>--export braucht einen Dateinamen, und der angegebene ist leer</translation>
     </message>
     <message>
         <source>--background must be print or screen, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--background muss print oder screen sein, nicht &quot;%1&quot;</translation>
     </message>
     <message>
         <source>--format must be pdf, svg or png, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--format muss pdf, svg oder png sein, nicht &quot;%1&quot;</translation>
     </message>
     <message>
         <source>--handout writes a .pdf file, or a folder with --format svg or png</source>
-        <translation type="unfinished"></translation>
+        <translation>--handout schreibt eine .pdf-Datei oder, mit --format svg oder png, einen Ordner</translation>
     </message>
     <message>
         <source>--image-size must be WIDTHxHEIGHT, each 1 to %1, not &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--image-size muss BREITExHÖHE sein, jeweils 1 bis %1, nicht &quot;%2&quot;</translation>
     </message>
 </context>
 </TS>
