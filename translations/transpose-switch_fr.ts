@@ -5,213 +5,215 @@
     <name>ControlColumn</name>
     <message>
         <source>Network size N: N by N terminals on the top face, N by N by N switches</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille N du réseau : N × N terminaux sur la face supérieure, N × N × N commutateurs</translation>
     </message>
     <message>
         <source>N:</source>
-        <translation type="unfinished"></translation>
+        <translation>N :</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>The family of switches with %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La famille des commutateurs tels que %1</translation>
     </message>
     <message>
         <source>Highlight the switches with %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Surligner les commutateurs tels que %1</translation>
     </message>
     <message>
         <source>Draw the plane %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dessiner le plan %1</translation>
     </message>
     <message>
         <source>Draw the plane %1 solid instead of dotted</source>
-        <translation type="unfinished"></translation>
+        <translation>Dessiner le plan %1 en trait plein plutôt qu&apos;en pointillés</translation>
     </message>
     <message>
         <source>The offset %1 of the planes %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le décalage %1 des plans %2</translation>
     </message>
 </context>
 <context>
     <name>Export</name>
     <message>
         <source>OpenGL here draws pictures of at most %1 × %1 pixels; a larger one can be exported for print or as SVG or PDF.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ici, OpenGL dessine des images d&apos;au plus %1 × %1 pixels ; une image plus grande peut être exportée pour l&apos;impression, ou en SVG ou en PDF.</translation>
     </message>
     <message>
         <source>The picture could not be drawn off screen.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;image n&apos;a pas pu être dessinée hors écran.</translation>
     </message>
 </context>
 <context>
     <name>ExportDialog</name>
     <message>
         <source>&amp;Fit the model to the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajuster le modèle à l&apos;image</translation>
     </message>
     <message>
         <source>&amp;Caption: N, the offsets and the lesson&apos;s title</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Légende : N, les décalages et le titre de la leçon</translation>
     </message>
     <message>
         <source>&amp;Legend: the marked routes, where each starts and ends</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste des &amp;chemins : les chemins marqués, avec le départ et l&apos;arrivée de chacun</translation>
     </message>
     <message>
         <source>Export Handout</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter le polycopié</translation>
     </message>
     <message>
         <source>Export Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter l&apos;image</translation>
     </message>
     <message>
         <source>PNG pictures in a folder, one per scene</source>
-        <translation type="unfinished"></translation>
+        <translation>Images PNG dans un dossier, une par scène</translation>
     </message>
     <message>
         <source>SVG drawings in a folder, one per scene</source>
-        <translation type="unfinished"></translation>
+        <translation>Dessins SVG dans un dossier, un par scène</translation>
     </message>
     <message>
         <source>PDF handout, a page per scene with its title and notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Polycopié PDF, une page par scène avec son titre et ses notes</translation>
     </message>
     <message>
         <source>PNG picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Image PNG</translation>
     </message>
     <message>
         <source>SVG drawing</source>
-        <translation type="unfinished"></translation>
+        <translation>Dessin SVG</translation>
     </message>
     <message>
         <source>PDF document</source>
-        <translation type="unfinished"></translation>
+        <translation>Document PDF</translation>
     </message>
     <message>
         <source>As on screen (black)</source>
-        <translation type="unfinished"></translation>
+        <translation>Comme à l&apos;écran (noir)</translation>
     </message>
     <message>
         <source>For print (white)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour l&apos;impression (blanc)</translation>
     </message>
     <message>
         <source>Off: exactly what the window shows</source>
-        <translation type="unfinished"></translation>
+        <translation>Décoché : exactement ce que montre la fenêtre</translation>
     </message>
     <message>
         <source>&amp;Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Par &amp;défaut</translation>
     </message>
     <message>
         <source>&amp;Export...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exporter...</translation>
     </message>
     <message>
         <source>F&amp;ormat:</source>
-        <translation type="unfinished"></translation>
+        <translation>F&amp;ormat :</translation>
     </message>
     <message>
         <source>&amp;Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Taille :</translation>
     </message>
     <message>
         <source>&amp;Background:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fond :</translation>
     </message>
     <message>
         <source> mm</source>
-        <translation type="unfinished"></translation>
+        <translation> mm</translation>
     </message>
     <message>
         <source> px</source>
-        <translation type="unfinished"></translation>
+        <translation> px</translation>
     </message>
     <message>
         <source>The page; default: A4 portrait</source>
-        <translation type="unfinished"></translation>
+        <translation>La page ; par défaut : A4 portrait</translation>
     </message>
     <message>
         <source>Default: A5 landscape</source>
-        <translation type="unfinished"></translation>
+        <translation>Par défaut : A5 paysage</translation>
     </message>
     <message>
         <source>Default: the view, %1 × %2 pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>Par défaut : la vue, %1 × %2 pixels</translation>
     </message>
 </context>
 <context>
     <name>FigureExport</name>
     <message>
         <source>&amp;Export Image...</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xporter l&apos;image...</translation>
     </message>
     <message>
         <source>Export &amp;Handout...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter le &amp;polycopié...</translation>
     </message>
     <message>
         <source>Every scene of the lesson: a PDF of a page each, or a folder of pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque scène de la leçon : un PDF d&apos;une page par scène, ou un dossier d&apos;images</translation>
     </message>
     <message>
         <source>&amp;Copy Image</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copier l&apos;image</translation>
     </message>
     <message>
         <source>PNG pictures (*.png);;Other pictures (*.jpg *.bmp *.ppm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Images PNG (*.png);;Autres images (*.jpg *.bmp *.ppm)</translation>
     </message>
     <message>
         <source>SVG drawings (*.svg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dessins SVG (*.svg)</translation>
     </message>
     <message>
         <source>PDF documents (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Documents PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Export Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter l&apos;image</translation>
     </message>
     <message>
         <source>;;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>;;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>Export Handout</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter le polycopié</translation>
     </message>
     <message>
         <source> handout</source>
-        <translation type="unfinished"></translation>
+        <translation> polycopié</translation>
     </message>
     <message>
         <source>Export Handout: the folder for its files</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter le polycopié : le dossier de ses fichiers</translation>
     </message>
     <message>
         <source>The handout could not be exported to %1:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le polycopié n&apos;a pas pu être exporté vers %1 :
+%2</translation>
     </message>
     <message>
         <source>The picture could not be exported to %1:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;image n&apos;a pas pu être exportée vers %1 :
+%2</translation>
     </message>
 </context>
 <context>
     <name>GLBox</name>
     <message>
         <source>3D view of the network</source>
-        <translation type="unfinished"></translation>
+        <translation>Vue 3D du réseau</translation>
     </message>
 </context>
 <context>
@@ -219,1030 +221,1035 @@
     <message>
         <source>The lesson could not be opened.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La leçon n&apos;a pas pu être ouverte.
+%1</translation>
     </message>
     <message>
         <source>Transpose Switch</source>
-        <translation type="unfinished"></translation>
+        <translation>Transpose Switch</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Édition</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rétablir</translation>
     </message>
     <message>
         <source>Lesson &amp;Notes...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Notes de la leçon...</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Affichage</translation>
     </message>
     <message>
         <source>&amp;Focus on Marked Routes</source>
-        <translation type="unfinished"></translation>
+        <translation>Faire &amp;ressortir les chemins marqués</translation>
     </message>
     <message>
         <source>Draw the boxes that no marked route touches as faint frames</source>
-        <translation type="unfinished"></translation>
+        <translation>Dessiner en cadres pâles les boîtes qu&apos;aucun chemin marqué ne touche</translation>
     </message>
     <message>
         <source>&amp;Labels</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;tiquettes</translation>
     </message>
     <message>
         <source>Routes</source>
-        <translation type="unfinished"></translation>
+        <translation>Chemins</translation>
     </message>
     <message>
         <source>Map</source>
-        <translation type="unfinished"></translation>
+        <translation>Carte</translation>
     </message>
     <message>
         <source>Scenes</source>
-        <translation type="unfinished"></translation>
+        <translation>Scènes</translation>
     </message>
     <message>
         <source>&amp;Full Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Plein écran</translation>
     </message>
     <message>
         <source>Practice</source>
-        <translation type="unfinished"></translation>
+        <translation>Exercice</translation>
     </message>
     <message>
         <source>&amp;Practice</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xercice</translation>
     </message>
     <message>
         <source>&amp;Start Practice...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Commencer un exercice...</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aid&amp;e</translation>
     </message>
     <message>
         <source>Keys and Mouse</source>
-        <translation type="unfinished"></translation>
+        <translation>Clavier et souris</translation>
     </message>
     <message>
         <source>Drag with any button</source>
-        <translation type="unfinished"></translation>
+        <translation>Glisser avec n&apos;importe quel bouton</translation>
     </message>
     <message>
         <source>Turn the model (5 pixels make a degree)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tourner le modèle (5 pixels font un degré)</translation>
     </message>
     <message>
         <source>Click with the left, middle or right button</source>
-        <translation type="unfinished"></translation>
+        <translation>Clic avec le bouton gauche, du milieu ou droit</translation>
     </message>
     <message>
         <source>Toggle a red, green or blue mark on a terminal or switch</source>
-        <translation type="unfinished"></translation>
+        <translation>Poser ou retirer une marque rouge, verte ou bleue sur un terminal ou un commutateur</translation>
     </message>
     <message>
         <source>Click on empty space, or Escape</source>
-        <translation type="unfinished"></translation>
+        <translation>Clic dans le vide, ou Escape</translation>
     </message>
     <message>
         <source>Clear every mark (Escape while stepping a route only ends the stepping)</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer toutes les marques (Escape pendant le parcours d&apos;un chemin ne fait que terminer le parcours)</translation>
     </message>
     <message>
         <source>Period, Comma, P</source>
-        <translation type="unfinished"></translation>
+        <translation>Period, Comma, P</translation>
     </message>
     <message>
         <source>Step the chosen route one leg further or back, play or pause it</source>
-        <translation type="unfinished"></translation>
+        <translation>Avancer ou reculer d&apos;un tronçon sur le chemin choisi, le lire ou le mettre en pause</translation>
     </message>
     <message>
         <source>Shift+drag with any button</source>
-        <translation type="unfinished"></translation>
+        <translation>Shift+glisser avec n&apos;importe quel bouton</translation>
     </message>
     <message>
         <source>Move the picture in the view&apos;s plane</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplacer l&apos;image dans le plan de la vue</translation>
     </message>
     <message>
         <source>Mouse wheel</source>
-        <translation type="unfinished"></translation>
+        <translation>Molette de la souris</translation>
     </message>
     <message>
         <source>Zoom in and out about the point under the pointer</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoomer et dézoomer autour du point sous le pointeur</translation>
     </message>
     <message>
         <source>+ and -</source>
-        <translation type="unfinished"></translation>
+        <translation>+ et -</translation>
     </message>
     <message>
         <source>Zoom in and out about the view&apos;s centre</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoomer et dézoomer autour du centre de la vue</translation>
     </message>
     <message>
         <source>Arrow keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Touches fléchées</translation>
     </message>
     <message>
         <source>Turn the model 5 degrees, as a drag of 25 pixels would; with Shift, 1 degree</source>
-        <translation type="unfinished"></translation>
+        <translation>Tourner le modèle de 5 degrés, comme le ferait un glissement de 25 pixels ; avec Shift, de 1 degré</translation>
     </message>
     <message>
         <source>Ctrl+arrow keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+touches fléchées</translation>
     </message>
     <message>
         <source>Move the picture by a twentieth of the view</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplacer l&apos;image d&apos;un vingtième de la vue</translation>
     </message>
     <message>
         <source>Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Home</translation>
     </message>
     <message>
         <source>Back to the start view: angles 0, 0, no zoom and no move</source>
-        <translation type="unfinished"></translation>
+        <translation>Retour à la vue de départ : angles 0, 0, sans zoom ni déplacement</translation>
     </message>
     <message>
         <source>Ctrl+Z, Ctrl+Shift+Z or Ctrl+Y</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Z, Ctrl+Shift+Z ou Ctrl+Y</translation>
     </message>
     <message>
         <source>Undo and redo changes of the marks, the size and the offsets</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler et rétablir les modifications des marques, de la taille et des décalages</translation>
     </message>
     <message>
         <source>Ctrl+N, Ctrl+O, Ctrl+S, Ctrl+Shift+S</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+N, Ctrl+O, Ctrl+S, Ctrl+Shift+S</translation>
     </message>
     <message>
         <source>New lesson, open a lesson, save it, save it as</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle leçon, ouvrir une leçon, l&apos;enregistrer, l&apos;enregistrer sous</translation>
     </message>
     <message>
         <source>Ctrl+E, Ctrl+C</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+E, Ctrl+C</translation>
     </message>
     <message>
         <source>Export a figure (PNG, SVG or PDF), copy the picture to the clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter une figure (PNG, SVG ou PDF), copier l&apos;image dans le presse-papiers</translation>
     </message>
     <message>
         <source>F11</source>
-        <translation type="unfinished"></translation>
+        <translation>F11</translation>
     </message>
     <message>
         <source>Full screen, for a projector</source>
-        <translation type="unfinished"></translation>
+        <translation>Plein écran, pour un vidéoprojecteur</translation>
     </message>
     <message>
         <source>F5</source>
-        <translation type="unfinished"></translation>
+        <translation>F5</translation>
     </message>
     <message>
         <source>Present the lesson&apos;s scenes one after another, full screen; F5 or Escape leaves</source>
-        <translation type="unfinished"></translation>
+        <translation>Présenter les scènes de la leçon l&apos;une après l&apos;autre, en plein écran ; F5 ou Escape pour quitter</translation>
     </message>
     <message>
         <source>PageDown, Space, Right or a click on empty space</source>
-        <translation type="unfinished"></translation>
+        <translation>PageDown, Space, Right ou un clic dans le vide</translation>
     </message>
     <message>
         <source>While presenting: the next scene (PageUp, Left, Backspace: the one before; Home, End: the first, the last)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pendant la présentation : la scène suivante (PageUp, Left, Backspace : la précédente ; Home, End : la première, la dernière)</translation>
     </message>
     <message>
         <source>Ctrl+Q</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Q</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <source>&lt;p&gt;The keys work while the view has the keyboard focus (click it or Tab to it).&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;Les touches agissent quand la vue a le focus clavier (cliquez dessus ou atteignez-la avec Tab).&lt;/p&gt;</translation>
     </message>
     <message>
         <source>About...</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos...</translation>
     </message>
     <message>
         <source>Illustrates Tervain&apos;s Transpose Switch&lt;br&gt;Intended to illustrate the structure&lt;br&gt;and behavior of the switch network.&lt;br&gt;&lt;br&gt;Written By Orvel Stane&lt;br&gt;ostane@transpose-switch.invalid&lt;br&gt;&lt;br&gt;First draft: 12 hours&lt;br&gt;Added Features: 8 hours&lt;br&gt;Minor Adjustments: 0.5 hours&lt;br&gt;Total: 20.5 Hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Illustre le Transpose Switch de Tervain&lt;br&gt;Destiné à illustrer la structure&lt;br&gt;et le comportement du réseau de commutateurs.&lt;br&gt;&lt;br&gt;Écrit par Orvel Stane&lt;br&gt;ostane@transpose-switch.invalid&lt;br&gt;&lt;br&gt;Première version : 12 heures&lt;br&gt;Fonctionnalités ajoutées : 8 heures&lt;br&gt;Petits ajustements : 0,5 heure&lt;br&gt;Total : 20,5 heures</translation>
     </message>
 </context>
 <context>
     <name>LessonFiles</name>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouveau</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir...</translation>
     </message>
     <message>
         <source>Open &amp;Recent</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir une leçon &amp;récente</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer &amp;sous...</translation>
     </message>
     <message>
         <source>Open Lesson</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir une leçon</translation>
     </message>
     <message>
         <source>&amp;Example Lessons</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Leçons d&apos;exemple</translation>
     </message>
     <message>
         <source>Lessons (*.%1);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Leçons (*.%1);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>The lesson could not be opened.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La leçon n&apos;a pas pu être ouverte.
+%1</translation>
     </message>
     <message>
         <source>lesson</source>
-        <translation type="unfinished"></translation>
+        <translation>leçon</translation>
     </message>
     <message>
         <source>Save Lesson</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer la leçon</translation>
     </message>
     <message>
         <source>The lesson could not be saved.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La leçon n&apos;a pas pu être enregistrée.
+%1</translation>
     </message>
     <message>
         <source>Unsaved Changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifications non enregistrées</translation>
     </message>
     <message>
         <source>The lesson &quot;%1&quot; has changes that are not saved.
 Save them first?</source>
-        <translation type="unfinished"></translation>
+        <translation>La leçon « %1 » contient des modifications non enregistrées.
+Voulez-vous d&apos;abord les enregistrer ?</translation>
     </message>
     <message>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>Sans titre</translation>
     </message>
     <message>
         <source>&amp;%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;%1 %2</translation>
     </message>
 </context>
 <context>
     <name>NetworkDocument</name>
     <message>
         <source>Edit Lesson Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>la modification des notes de la leçon</translation>
     </message>
     <message>
         <source>Change Practice Set</source>
-        <translation type="unfinished"></translation>
+        <translation>la modification de l&apos;exercice de la leçon</translation>
     </message>
     <message>
         <source>Add Scene</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;ajout d&apos;une scène</translation>
     </message>
     <message>
         <source>Duplicate Scene</source>
-        <translation type="unfinished"></translation>
+        <translation>la duplication de la scène</translation>
     </message>
     <message>
         <source>Delete Scene</source>
-        <translation type="unfinished"></translation>
+        <translation>la suppression de la scène</translation>
     </message>
     <message>
         <source>Move Scene</source>
-        <translation type="unfinished"></translation>
+        <translation>le déplacement de la scène</translation>
     </message>
     <message>
         <source>Rename Scene</source>
-        <translation type="unfinished"></translation>
+        <translation>le renommage de la scène</translation>
     </message>
     <message>
         <source>Change Size</source>
-        <translation type="unfinished"></translation>
+        <translation>la modification de la taille</translation>
     </message>
     <message>
         <source>Change %1</source>
-        <translation type="unfinished"></translation>
+        <translation>la modification de %1</translation>
     </message>
     <message>
         <source>Mark Terminal</source>
-        <translation type="unfinished"></translation>
+        <translation>le marquage d&apos;un terminal</translation>
     </message>
     <message>
         <source>Mark Switch</source>
-        <translation type="unfinished"></translation>
+        <translation>le marquage d&apos;un commutateur</translation>
     </message>
     <message>
         <source>Clear Marks</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;effacement des marques</translation>
     </message>
 </context>
 <context>
     <name>PracticePanel</name>
     <message>
         <source>The seed: the same seed and level give the same questions</source>
-        <translation type="unfinished"></translation>
+        <translation>La graine : la même graine et le même niveau donnent les mêmes questions</translation>
     </message>
     <message>
         <source>small</source>
-        <translation type="unfinished"></translation>
+        <translation>petit</translation>
     </message>
     <message>
         <source>medium</source>
-        <translation type="unfinished"></translation>
+        <translation>moyen</translation>
     </message>
     <message>
         <source>large</source>
-        <translation type="unfinished"></translation>
+        <translation>grand</translation>
     </message>
     <message>
         <source>small: N = 3 to 5, at most one offset; medium: N = 4 to 8; large: N = 8 to 15</source>
-        <translation type="unfinished"></translation>
+        <translation>petit : N = 3 à 5, au plus un décalage ; moyen : N = 4 à 8 ; grand : N = 8 à 15</translation>
     </message>
     <message>
         <source>&amp;Seed:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Graine :</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Commencer</translation>
     </message>
     <message>
         <source>Column i of your answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne i de votre réponse</translation>
     </message>
     <message>
         <source>Row j of your answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne j de votre réponse</translation>
     </message>
     <message>
         <source>Level k of your answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau k de votre réponse</translation>
     </message>
     <message>
         <source>Check</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifier</translation>
     </message>
     <message>
         <source>It dies</source>
-        <translation type="unfinished"></translation>
+        <translation>Il s&apos;arrête</translation>
     </message>
     <message>
         <source>none: it arrives</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune : il arrive</translation>
     </message>
     <message>
         <source>Next question</source>
-        <translation type="unfinished"></translation>
+        <translation>Question suivante</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter</translation>
     </message>
     <message>
         <source>Your name, for the summary you hand in</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre nom, pour le bilan que vous rendez</translation>
     </message>
     <message>
         <source>Student&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom de l&apos;étudiant</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nom :</translation>
     </message>
     <message>
         <source>Summary of the round</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilan de la série</translation>
     </message>
     <message>
         <source>Copy Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier le bilan</translation>
     </message>
     <message>
         <source>Save Summary...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le bilan...</translation>
     </message>
     <message>
         <source>This lesson&apos;s practice set: 1 question, seed %1, %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Exercice de cette leçon : 1 question, graine %1, %2.</translation>
     </message>
     <message>
         <source>This lesson&apos;s practice set: %1 questions, seed %2, %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Exercice de cette leçon : %1 questions, graine %2, %3.</translation>
     </message>
     <message>
         <source>Every student who starts it gets the same questions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque étudiant qui le commence reçoit les mêmes questions.</translation>
     </message>
     <message>
         <source>Practice question</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;affichage de la question d&apos;exercice</translation>
     </message>
     <message>
         <source>None arrives</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun n&apos;arrive</translation>
     </message>
     <message>
         <source>Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilan</translation>
     </message>
     <message>
         <source>%1 of %2 right</source>
-        <translation type="unfinished"></translation>
+        <translation>Score : %1 sur %2</translation>
     </message>
     <message>
         <source>Press Start for the lesson&apos;s questions about the network.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez sur Commencer pour les questions de la leçon sur le réseau.</translation>
     </message>
     <message>
         <source>Choose a seed and a level and press Start: ten questions about the network.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez une graine et un niveau, puis cliquez sur Commencer : dix questions sur le réseau.</translation>
     </message>
     <message>
         <source>Question %1 of %2 (%3): </source>
-        <translation type="unfinished"></translation>
+        <translation>Question %1 sur %2 (%3) : </translation>
     </message>
     <message>
         <source> Use the offset boxes on the left, then Check.</source>
-        <translation type="unfinished"></translation>
+        <translation> Réglez les décalages dans les champs de gauche, puis cliquez sur Vérifier.</translation>
     </message>
     <message>
         <source>Right. </source>
-        <translation type="unfinished"></translation>
+        <translation>Bonne réponse. </translation>
     </message>
     <message>
         <source>Right, on the second try: counted as missed. </source>
-        <translation type="unfinished"></translation>
+        <translation>Bonne réponse, au second essai : comptée comme manquée. </translation>
     </message>
     <message>
         <source>Not quite: try once more. </source>
-        <translation type="unfinished"></translation>
+        <translation>Pas tout à fait : essayez encore une fois. </translation>
     </message>
     <message>
         <source>Not quite: </source>
-        <translation type="unfinished"></translation>
+        <translation>Pas tout à fait : </translation>
     </message>
     <message>
         <source>Practice answer</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;affichage de la réponse de l&apos;exercice</translation>
     </message>
     <message>
         <source>Seed %1, %2: %3 of %4 right</source>
-        <translation type="unfinished"></translation>
+        <translation>Graine %1, %2 : score %3 sur %4</translation>
     </message>
     <message>
         <source>%1: %2 right, %3 wrong</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2 juste(s), %3 fausse(s)</translation>
     </message>
     <message>
         <source>Missed %1: %2 (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Question %1 manquée : %2 (%3)</translation>
     </message>
     <message>
         <source>Press Enter or double-click to see its route again</source>
-        <translation type="unfinished"></translation>
+        <translation>Appuyez sur Enter ou double-cliquez pour revoir son chemin</translation>
     </message>
     <message>
         <source>The round is over: %1 of %2 right.</source>
-        <translation type="unfinished"></translation>
+        <translation>La série est terminée : score %1 sur %2.</translation>
     </message>
     <message>
         <source>Student: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Étudiant : %1</translation>
     </message>
     <message>
         <source>Lesson: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Leçon : %1</translation>
     </message>
     <message>
         <source>practice</source>
-        <translation type="unfinished"></translation>
+        <translation>exercice</translation>
     </message>
     <message>
         <source>practice %1</source>
-        <translation type="unfinished"></translation>
+        <translation>exercice %1</translation>
     </message>
     <message>
         <source>Save Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le bilan</translation>
     </message>
     <message>
         <source>Text files (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers texte (*.txt)</translation>
     </message>
     <message>
         <source>The summary could not be saved to %1:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le bilan n&apos;a pas pu être enregistré dans %1 :
+%2</translation>
     </message>
 </context>
 <context>
     <name>Presenter</name>
     <message>
         <source>&amp;Present</source>
-        <translation type="unfinished"></translation>
+        <translation>Pré&amp;senter</translation>
     </message>
     <message>
         <source>Smooth &amp;Transitions</source>
-        <translation type="unfinished"></translation>
+        <translation>Transitions &amp;fluides</translation>
     </message>
     <message>
         <source>Show the scenes one after another, full screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Montrer les scènes l&apos;une après l&apos;autre, en plein écran</translation>
     </message>
     <message>
         <source>Presenter</source>
-        <translation type="unfinished"></translation>
+        <translation>Présentateur</translation>
     </message>
     <message>
         <source>%1 / %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 / %2</translation>
     </message>
     <message>
         <source>%1 / %2  %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 / %2  %3</translation>
     </message>
     <message>
         <source>Scene %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Scène %1</translation>
     </message>
     <message>
         <source>&lt;p&gt;&lt;b&gt;Next:&lt;/b&gt; %1&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;&lt;b&gt;Ensuite :&lt;/b&gt; %1&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;p&gt;&lt;b&gt;Next:&lt;/b&gt; the end&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;&lt;b&gt;Ensuite :&lt;/b&gt; la fin&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
     <name>QDialog</name>
     <message>
         <source>Lesson Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notes de la leçon</translation>
     </message>
     <message>
         <source>&amp;Title:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Titre :</translation>
     </message>
     <message>
         <source>&amp;Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Notes :</translation>
     </message>
     <message>
         <source>Scene %1 t&amp;itle:</source>
-        <translation type="unfinished"></translation>
+        <translation>T&amp;itre de la scène %1 :</translation>
     </message>
     <message>
         <source>Scene %1 n&amp;otes:</source>
-        <translation type="unfinished"></translation>
+        <translation>N&amp;otes de la scène %1 :</translation>
     </message>
     <message>
         <source>&amp;Practice set: the same questions for every student</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exercice de la leçon : les mêmes questions pour chaque étudiant</translation>
     </message>
     <message>
         <source>small</source>
-        <translation type="unfinished"></translation>
+        <translation>petit</translation>
     </message>
     <message>
         <source>medium</source>
-        <translation type="unfinished"></translation>
+        <translation>moyen</translation>
     </message>
     <message>
         <source>large</source>
-        <translation type="unfinished"></translation>
+        <translation>grand</translation>
     </message>
     <message>
         <source>S&amp;eed:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Graine :</translation>
     </message>
     <message>
         <source>&amp;Level:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ni&amp;veau :</translation>
     </message>
     <message>
         <source>&amp;Questions:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Questions :</translation>
     </message>
     <message>
         <source>Edit Lesson Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>la modification des notes de la leçon</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>cannot be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ne peut pas être enregistré : %1</translation>
     </message>
     <message>
         <source>the file name is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom de fichier est vide</translation>
     </message>
     <message>
         <source>is a folder, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>est un dossier, pas un fichier</translation>
     </message>
     <message>
         <source>is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>n&apos;est pas un fichier ordinaire</translation>
     </message>
     <message>
         <source>The drawing could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dessin n&apos;a pas pu être commencé.</translation>
     </message>
     <message>
         <source>The drawing could not be finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dessin n&apos;a pas pu être terminé.</translation>
     </message>
     <message>
         <source>The document could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le document n&apos;a pas pu être commencé.</translation>
     </message>
     <message>
         <source>The document could not be finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le document n&apos;a pas pu être terminé.</translation>
     </message>
     <message>
         <source>The figure has no size.</source>
-        <translation type="unfinished"></translation>
+        <translation>La figure n&apos;a pas de taille.</translation>
     </message>
     <message>
         <source>There is not enough memory for a picture of %1 x %2 pixels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;y a pas assez de mémoire pour une image de %1 x %2 pixels.</translation>
     </message>
     <message>
         <source>A picture is not drawn as vectors.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une image matricielle ne se dessine pas sous forme vectorielle.</translation>
     </message>
     <message>
         <source>The page has no size.</source>
-        <translation type="unfinished"></translation>
+        <translation>La page n&apos;a pas de taille.</translation>
     </message>
     <message>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Page %1 sur %2</translation>
     </message>
     <message>
         <source>The lesson has no scenes.</source>
-        <translation type="unfinished"></translation>
+        <translation>La leçon n&apos;a aucune scène.</translation>
     </message>
     <message>
         <source>is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>n&apos;est pas un dossier</translation>
     </message>
     <message>
         <source>the folder cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>le dossier ne peut pas être créé</translation>
     </message>
     <message>
         <source>Pictures cannot be saved as &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les images ne peuvent pas être enregistrées au format « %1 ».</translation>
     </message>
 </context>
 <context>
     <name>RouteMapModel</name>
     <message>
         <source>i = %1</source>
-        <translation type="unfinished"></translation>
+        <translation>i = %1</translation>
     </message>
     <message>
         <source>j = %1</source>
-        <translation type="unfinished"></translation>
+        <translation>j = %1</translation>
     </message>
 </context>
 <context>
     <name>RouteMapPage</name>
     <message>
         <source>Where each terminal arrives</source>
-        <translation type="unfinished"></translation>
+        <translation>Où arrive chaque terminal</translation>
     </message>
     <message>
         <source>Columns i, rows j; a route dies at the family named: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonnes i, lignes j ; un chemin s&apos;arrête à la famille indiquée : %1</translation>
     </message>
     <message>
         <source>hidden during the question</source>
-        <translation type="unfinished"></translation>
+        <translation>masqué pendant la question</translation>
     </message>
 </context>
 <context>
     <name>RouteStepper</name>
     <message>
         <source>Choose a marked route and step through it with ▶| or play it with ▶.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez un chemin marqué et parcourez-le étape par étape avec ▶| ou lisez-le avec ▶.</translation>
     </message>
 </context>
 <context>
     <name>RoutesPanel</name>
     <message>
         <source>Lesson notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notes de la leçon</translation>
     </message>
     <message>
         <source>Marked terminals and their routes</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminaux marqués et leurs chemins</translation>
     </message>
     <message>
         <source>Focus on the marked routes</source>
-        <translation type="unfinished"></translation>
+        <translation>Faire ressortir les chemins marqués</translation>
     </message>
     <message>
         <source>Destinations and marked switches</source>
-        <translation type="unfinished"></translation>
+        <translation>Destinations et commutateurs marqués</translation>
     </message>
     <message>
         <source>Mark</source>
-        <translation type="unfinished"></translation>
+        <translation>Marquer</translation>
     </message>
     <message>
         <source>Column i of the terminal or switch to mark</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne i du terminal ou du commutateur à marquer</translation>
     </message>
     <message>
         <source>Row j of the terminal or switch to mark</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne j du terminal ou du commutateur à marquer</translation>
     </message>
     <message>
         <source>Level k of the switch to mark, or top for a terminal</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau k du commutateur à marquer, ou haut pour un terminal</translation>
     </message>
     <message>
         <source>top</source>
-        <translation type="unfinished"></translation>
+        <translation>haut</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Rouge</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Vert</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Bleu</translation>
     </message>
     <message>
         <source>Toggle a %1 mark, as a click with the %2 button would</source>
-        <translation type="unfinished"></translation>
+        <translation>Marquer en %1 ou retirer cette marque, comme le ferait un clic avec le bouton %2</translation>
     </message>
     <message>
         <source>left</source>
-        <translation type="unfinished"></translation>
+        <translation>gauche</translation>
     </message>
     <message>
         <source>middle</source>
-        <translation type="unfinished"></translation>
+        <translation>du milieu</translation>
     </message>
     <message>
         <source>right</source>
-        <translation type="unfinished"></translation>
+        <translation>droit</translation>
     </message>
     <message>
         <source>Clear all</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout effacer</translation>
     </message>
     <message>
         <source>Clear every mark, as a click on empty space would</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer toutes les marques, comme le ferait un clic dans le vide</translation>
     </message>
     <message>
         <source>Back to the start of the route</source>
-        <translation type="unfinished"></translation>
+        <translation>Retour au début du chemin</translation>
     </message>
     <message>
         <source>One leg back (Comma)</source>
-        <translation type="unfinished"></translation>
+        <translation>Un tronçon en arrière (Comma)</translation>
     </message>
     <message>
         <source>Play the route leg by leg, or pause (P)</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire le chemin tronçon par tronçon, ou mettre en pause (P)</translation>
     </message>
     <message>
         <source>One leg further (Period)</source>
-        <translation type="unfinished"></translation>
+        <translation>Un tronçon plus loin (Period)</translation>
     </message>
     <message>
         <source>Legs per second while playing, 0.5 to 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Tronçons par seconde pendant la lecture, de 0,5 à 4</translation>
     </message>
     <message>
         <source>terminal (%1, %2) is reached by %3</source>
-        <translation type="unfinished"></translation>
+        <translation>terminal (%1, %2) atteint par %3</translation>
     </message>
     <message>
         <source>No route arrives.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun chemin n&apos;arrive.</translation>
     </message>
     <message>
         <source>switch (%1, %2, %3) is marked %4</source>
-        <translation type="unfinished"></translation>
+        <translation>commutateur (%1, %2, %3) marqué %4</translation>
     </message>
     <message>
         <source>No switch is marked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun commutateur n&apos;est marqué.</translation>
     </message>
     <message>
         <source>No terminal is marked: click one, or use the form below.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun terminal n&apos;est marqué : cliquez sur l&apos;un d&apos;eux, ou utilisez le formulaire ci-dessous.</translation>
     </message>
 </context>
 <context>
     <name>SceneListModel</name>
     <message>
         <source>Scene %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Scène %1</translation>
     </message>
     <message>
         <source>%1. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2</translation>
     </message>
 </context>
 <context>
     <name>ScenesPanel</name>
     <message>
         <source>The lesson&apos;s scenes: choose one to show it</source>
-        <translation type="unfinished"></translation>
+        <translation>Les scènes de la leçon : choisissez-en une pour l&apos;afficher</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter</translation>
     </message>
     <message>
         <source>Add a scene showing what the view shows now</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter une scène montrant ce que la vue montre maintenant</translation>
     </message>
     <message>
         <source>Duplicate</source>
-        <translation type="unfinished"></translation>
+        <translation>Dupliquer</translation>
     </message>
     <message>
         <source>Copy the scene, with its title and notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier la scène, avec son titre et ses notes</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Delete the scene</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer la scène</translation>
     </message>
     <message>
         <source>Move Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Monter</translation>
     </message>
     <message>
         <source>Move the scene one place earlier</source>
-        <translation type="unfinished"></translation>
+        <translation>Avancer la scène d&apos;une place</translation>
     </message>
     <message>
         <source>Move Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Descendre</translation>
     </message>
     <message>
         <source>Move the scene one place later</source>
-        <translation type="unfinished"></translation>
+        <translation>Reculer la scène d&apos;une place</translation>
     </message>
     <message>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>Renommer</translation>
     </message>
     <message>
         <source>Give the scene a title</source>
-        <translation type="unfinished"></translation>
+        <translation>Donner un titre à la scène</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>Turn a 3D model of the Transpose Switch network and follow its routes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Faites tourner un modèle 3D du réseau Transpose Switch et suivez ses chemins.</translation>
     </message>
     <message>
         <source>Write the picture of the lesson (or of the start) to FILE and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire l&apos;image de la leçon (ou de la vue de départ) dans FILE et quitter.</translation>
     </message>
     <message>
         <source>The exported picture&apos;s size: pixels, or millimetres for PDF.</source>
-        <translation type="unfinished"></translation>
+        <translation>La taille de l&apos;image exportée : en pixels, ou en millimètres pour le PDF.</translation>
     </message>
     <message>
         <source>screen (black, the default) or print (white) for --export.</source>
-        <translation type="unfinished"></translation>
+        <translation>screen (noir, par défaut) ou print (blanc) pour --export.</translation>
     </message>
     <message>
         <source>Put N, the offsets and the lesson&apos;s title under the exported picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>Placer N, les décalages et le titre de la leçon sous l&apos;image exportée.</translation>
     </message>
     <message>
         <source>List the marked routes beside the exported picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lister les chemins marqués à côté de l&apos;image exportée.</translation>
     </message>
     <message>
         <source>Export exactly what the window shows instead of fitting the model to the picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter exactement ce que montre la fenêtre au lieu d&apos;ajuster le modèle à l&apos;image.</translation>
     </message>
     <message>
         <source>Name the axes and number the indices in the exported picture, as View → Labels does.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nommer les axes et numéroter les indices dans l&apos;image exportée, comme le fait Affichage → Étiquettes.</translation>
     </message>
     <message>
         <source>Draw the boxes no marked route touches as faint frames in the exported picture, as View → Focus on Marked Routes does.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dessiner en cadres pâles, dans l&apos;image exportée, les boîtes qu&apos;aucun chemin marqué ne touche, comme le fait Affichage → Faire ressortir les chemins marqués.</translation>
     </message>
     <message>
         <source>Export every scene of the lesson: a PDF of a page each (the figure, the scene&apos;s title and notes), or with --format svg or png a folder of numbered files. For print unless --background says otherwise.</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter chaque scène de la leçon : un PDF d&apos;une page par scène (la figure, le titre et les notes de la scène), ou, avec --format svg ou png, un dossier de fichiers numérotés. Pour l&apos;impression, sauf si --background en décide autrement.</translation>
     </message>
     <message>
         <source>pdf, svg or png: what --handout writes (by default PDF, for a FILE ending in .pdf).</source>
-        <translation type="unfinished"></translation>
+        <translation>pdf, svg ou png : ce qu&apos;écrit --handout (PDF par défaut, pour un FILE se terminant par .pdf).</translation>
     </message>
     <message>
         <source>Start in practice with this seed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrer en exercice avec cette graine.</translation>
     </message>
     <message>
         <source>The practice level: small, medium or large.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le niveau de l&apos;exercice : small, medium ou large.</translation>
     </message>
     <message>
         <source>A lesson file (.tslesson) to open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un fichier de leçon (.tslesson) à ouvrir.</translation>
     </message>
     <message>
         <source>one lesson at a time, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>une seule leçon à la fois, pas %1</translation>
     </message>
     <message>
         <source>--%1 goes with --export</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 s&apos;utilise avec --export</translation>
     </message>
     <message>
         <source>--format goes with --handout</source>
-        <translation type="unfinished"></translation>
+        <translation>--format s&apos;utilise avec --handout</translation>
     </message>
     <message>
         <source>--level goes with --practice</source>
-        <translation type="unfinished"></translation>
+        <translation>--level s&apos;utilise avec --practice</translation>
     </message>
     <message>
         <source>--practice takes a whole number, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--practice attend un nombre entier, pas « %1 »</translation>
     </message>
     <message>
         <source>--level must be small, medium or large, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--level doit valoir small, medium ou large, pas « %1 »</translation>
     </message>
     <message>
         <source>--export needs a file name, and the one given is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>--export attend un nom de fichier, et celui qui est donné est vide</translation>
     </message>
     <message>
         <source>--background must be print or screen, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--background doit valoir print ou screen, pas « %1 »</translation>
     </message>
     <message>
         <source>--format must be pdf, svg or png, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--format doit valoir pdf, svg ou png, pas « %1 »</translation>
     </message>
     <message>
         <source>--handout writes a .pdf file, or a folder with --format svg or png</source>
-        <translation type="unfinished"></translation>
+        <translation>--handout écrit un fichier .pdf, ou un dossier avec --format svg ou png</translation>
     </message>
     <message>
         <source>--image-size must be WIDTHxHEIGHT, each 1 to %1, not &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--image-size doit être de la forme LARGEURxHAUTEUR, chacune de 1 à %1, pas « %2 »</translation>
     </message>
 </context>
 </TS>
