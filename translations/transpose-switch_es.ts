@@ -5,213 +5,215 @@
     <name>ControlColumn</name>
     <message>
         <source>Network size N: N by N terminals on the top face, N by N by N switches</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño de la red N: N por N terminales en la cara superior, N por N por N conmutadores</translation>
     </message>
     <message>
         <source>N:</source>
-        <translation type="unfinished"></translation>
+        <translation>N:</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>The family of switches with %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La familia de conmutadores con %1</translation>
     </message>
     <message>
         <source>Highlight the switches with %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Resaltar los conmutadores con %1</translation>
     </message>
     <message>
         <source>Draw the plane %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dibujar el plano %1</translation>
     </message>
     <message>
         <source>Draw the plane %1 solid instead of dotted</source>
-        <translation type="unfinished"></translation>
+        <translation>Dibujar el plano %1 opaco en lugar de punteado</translation>
     </message>
     <message>
         <source>The offset %1 of the planes %2</source>
-        <translation type="unfinished"></translation>
+        <translation>El desplazamiento %1 de los planos %2</translation>
     </message>
 </context>
 <context>
     <name>Export</name>
     <message>
         <source>OpenGL here draws pictures of at most %1 × %1 pixels; a larger one can be exported for print or as SVG or PDF.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aquí OpenGL dibuja imágenes de %1 × %1 píxeles como máximo; una imagen mayor puede exportarse para imprimir o como SVG o PDF.</translation>
     </message>
     <message>
         <source>The picture could not be drawn off screen.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo dibujar la imagen fuera de la pantalla.</translation>
     </message>
 </context>
 <context>
     <name>ExportDialog</name>
     <message>
         <source>&amp;Fit the model to the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajustar el modelo a la imagen</translation>
     </message>
     <message>
         <source>&amp;Caption: N, the offsets and the lesson&apos;s title</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pie de figura: N, los desplazamientos y el título de la lección</translation>
     </message>
     <message>
         <source>&amp;Legend: the marked routes, where each starts and ends</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Leyenda: las rutas marcadas, dónde empieza y dónde termina cada una</translation>
     </message>
     <message>
         <source>Export Handout</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar material impreso</translation>
     </message>
     <message>
         <source>Export Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar imagen</translation>
     </message>
     <message>
         <source>PNG pictures in a folder, one per scene</source>
-        <translation type="unfinished"></translation>
+        <translation>Imágenes PNG en una carpeta, una por escena</translation>
     </message>
     <message>
         <source>SVG drawings in a folder, one per scene</source>
-        <translation type="unfinished"></translation>
+        <translation>Dibujos SVG en una carpeta, uno por escena</translation>
     </message>
     <message>
         <source>PDF handout, a page per scene with its title and notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Material impreso en PDF, una página por escena con su título y sus notas</translation>
     </message>
     <message>
         <source>PNG picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen PNG</translation>
     </message>
     <message>
         <source>SVG drawing</source>
-        <translation type="unfinished"></translation>
+        <translation>Dibujo SVG</translation>
     </message>
     <message>
         <source>PDF document</source>
-        <translation type="unfinished"></translation>
+        <translation>Documento PDF</translation>
     </message>
     <message>
         <source>As on screen (black)</source>
-        <translation type="unfinished"></translation>
+        <translation>Como en pantalla (negro)</translation>
     </message>
     <message>
         <source>For print (white)</source>
-        <translation type="unfinished"></translation>
+        <translation>Para imprimir (blanco)</translation>
     </message>
     <message>
         <source>Off: exactly what the window shows</source>
-        <translation type="unfinished"></translation>
+        <translation>Desactivado: exactamente lo que muestra la ventana</translation>
     </message>
     <message>
         <source>&amp;Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Pre&amp;determinado</translation>
     </message>
     <message>
         <source>&amp;Export...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exportar...</translation>
     </message>
     <message>
         <source>F&amp;ormat:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Formato:</translation>
     </message>
     <message>
         <source>&amp;Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tamaño:</translation>
     </message>
     <message>
         <source>&amp;Background:</source>
-        <translation type="unfinished"></translation>
+        <translation>F&amp;ondo:</translation>
     </message>
     <message>
         <source> mm</source>
-        <translation type="unfinished"></translation>
+        <translation> mm</translation>
     </message>
     <message>
         <source> px</source>
-        <translation type="unfinished"></translation>
+        <translation> px</translation>
     </message>
     <message>
         <source>The page; default: A4 portrait</source>
-        <translation type="unfinished"></translation>
+        <translation>La página; predeterminado: A4 vertical</translation>
     </message>
     <message>
         <source>Default: A5 landscape</source>
-        <translation type="unfinished"></translation>
+        <translation>Predeterminado: A5 horizontal</translation>
     </message>
     <message>
         <source>Default: the view, %1 × %2 pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>Predeterminado: la vista, %1 × %2 píxeles</translation>
     </message>
 </context>
 <context>
     <name>FigureExport</name>
     <message>
         <source>&amp;Export Image...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exportar imagen...</translation>
     </message>
     <message>
         <source>Export &amp;Handout...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar &amp;material impreso...</translation>
     </message>
     <message>
         <source>Every scene of the lesson: a PDF of a page each, or a folder of pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas las escenas de la lección: un PDF con una página por escena, o una carpeta de imágenes</translation>
     </message>
     <message>
         <source>&amp;Copy Image</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copiar imagen</translation>
     </message>
     <message>
         <source>PNG pictures (*.png);;Other pictures (*.jpg *.bmp *.ppm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Imágenes PNG (*.png);;Otras imágenes (*.jpg *.bmp *.ppm)</translation>
     </message>
     <message>
         <source>SVG drawings (*.svg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dibujos SVG (*.svg)</translation>
     </message>
     <message>
         <source>PDF documents (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Documentos PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Export Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar imagen</translation>
     </message>
     <message>
         <source>;;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>;;Todos los archivos (*)</translation>
     </message>
     <message>
         <source>Export Handout</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar material impreso</translation>
     </message>
     <message>
         <source> handout</source>
-        <translation type="unfinished"></translation>
+        <translation> material impreso</translation>
     </message>
     <message>
         <source>Export Handout: the folder for its files</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar material impreso: la carpeta para sus archivos</translation>
     </message>
     <message>
         <source>The handout could not be exported to %1:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo exportar el material impreso a %1:
+%2</translation>
     </message>
     <message>
         <source>The picture could not be exported to %1:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo exportar la imagen a %1:
+%2</translation>
     </message>
 </context>
 <context>
     <name>GLBox</name>
     <message>
         <source>3D view of the network</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista 3D de la red</translation>
     </message>
 </context>
 <context>
@@ -219,1030 +221,1035 @@
     <message>
         <source>The lesson could not be opened.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo abrir la lección.
+%1</translation>
     </message>
     <message>
         <source>Transpose Switch</source>
-        <translation type="unfinished"></translation>
+        <translation>Transpose Switch</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editar</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deshacer</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rehacer</translation>
     </message>
     <message>
         <source>Lesson &amp;Notes...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Notas de la lección...</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ver</translation>
     </message>
     <message>
         <source>&amp;Focus on Marked Routes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enfocar las rutas marcadas</translation>
     </message>
     <message>
         <source>Draw the boxes that no marked route touches as faint frames</source>
-        <translation type="unfinished"></translation>
+        <translation>Dibujar como contornos tenues las cajas que no toca ninguna ruta marcada</translation>
     </message>
     <message>
         <source>&amp;Labels</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;tiquetas</translation>
     </message>
     <message>
         <source>Routes</source>
-        <translation type="unfinished"></translation>
+        <translation>Rutas</translation>
     </message>
     <message>
         <source>Map</source>
-        <translation type="unfinished"></translation>
+        <translation>Mapa</translation>
     </message>
     <message>
         <source>Scenes</source>
-        <translation type="unfinished"></translation>
+        <translation>Escenas</translation>
     </message>
     <message>
         <source>&amp;Full Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pantalla completa</translation>
     </message>
     <message>
         <source>Practice</source>
-        <translation type="unfinished"></translation>
+        <translation>Práctica</translation>
     </message>
     <message>
         <source>&amp;Practice</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Práctica</translation>
     </message>
     <message>
         <source>&amp;Start Practice...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Iniciar práctica...</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ayuda</translation>
     </message>
     <message>
         <source>Keys and Mouse</source>
-        <translation type="unfinished"></translation>
+        <translation>Teclas y ratón</translation>
     </message>
     <message>
         <source>Drag with any button</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrastrar con cualquier botón</translation>
     </message>
     <message>
         <source>Turn the model (5 pixels make a degree)</source>
-        <translation type="unfinished"></translation>
+        <translation>Girar el modelo (5 píxeles equivalen a un grado)</translation>
     </message>
     <message>
         <source>Click with the left, middle or right button</source>
-        <translation type="unfinished"></translation>
+        <translation>Clic con el botón izquierdo, central o derecho</translation>
     </message>
     <message>
         <source>Toggle a red, green or blue mark on a terminal or switch</source>
-        <translation type="unfinished"></translation>
+        <translation>Poner o quitar una marca roja, verde o azul en un terminal o conmutador</translation>
     </message>
     <message>
         <source>Click on empty space, or Escape</source>
-        <translation type="unfinished"></translation>
+        <translation>Clic en un espacio vacío, o Escape</translation>
     </message>
     <message>
         <source>Clear every mark (Escape while stepping a route only ends the stepping)</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar todas las marcas (mientras se recorre una ruta paso a paso, Escape solo termina el recorrido)</translation>
     </message>
     <message>
         <source>Period, Comma, P</source>
-        <translation type="unfinished"></translation>
+        <translation>Period, Comma, P</translation>
     </message>
     <message>
         <source>Step the chosen route one leg further or back, play or pause it</source>
-        <translation type="unfinished"></translation>
+        <translation>Avanzar o retroceder un tramo en la ruta elegida, reproducirla o pausarla</translation>
     </message>
     <message>
         <source>Shift+drag with any button</source>
-        <translation type="unfinished"></translation>
+        <translation>Shift+arrastrar con cualquier botón</translation>
     </message>
     <message>
         <source>Move the picture in the view&apos;s plane</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover la imagen en el plano de la vista</translation>
     </message>
     <message>
         <source>Mouse wheel</source>
-        <translation type="unfinished"></translation>
+        <translation>Rueda del ratón</translation>
     </message>
     <message>
         <source>Zoom in and out about the point under the pointer</source>
-        <translation type="unfinished"></translation>
+        <translation>Acercar y alejar en torno al punto bajo el puntero</translation>
     </message>
     <message>
         <source>+ and -</source>
-        <translation type="unfinished"></translation>
+        <translation>+ y -</translation>
     </message>
     <message>
         <source>Zoom in and out about the view&apos;s centre</source>
-        <translation type="unfinished"></translation>
+        <translation>Acercar y alejar en torno al centro de la vista</translation>
     </message>
     <message>
         <source>Arrow keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Teclas de flecha</translation>
     </message>
     <message>
         <source>Turn the model 5 degrees, as a drag of 25 pixels would; with Shift, 1 degree</source>
-        <translation type="unfinished"></translation>
+        <translation>Girar el modelo 5 grados, como lo haría un arrastre de 25 píxeles; con Shift, 1 grado</translation>
     </message>
     <message>
         <source>Ctrl+arrow keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+teclas de flecha</translation>
     </message>
     <message>
         <source>Move the picture by a twentieth of the view</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover la imagen la vigésima parte de la vista</translation>
     </message>
     <message>
         <source>Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Home</translation>
     </message>
     <message>
         <source>Back to the start view: angles 0, 0, no zoom and no move</source>
-        <translation type="unfinished"></translation>
+        <translation>Volver a la vista inicial: ángulos 0, 0, sin zoom ni movimiento</translation>
     </message>
     <message>
         <source>Ctrl+Z, Ctrl+Shift+Z or Ctrl+Y</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Z, Ctrl+Shift+Z o Ctrl+Y</translation>
     </message>
     <message>
         <source>Undo and redo changes of the marks, the size and the offsets</source>
-        <translation type="unfinished"></translation>
+        <translation>Deshacer y rehacer los cambios de las marcas, del tamaño y de los desplazamientos</translation>
     </message>
     <message>
         <source>Ctrl+N, Ctrl+O, Ctrl+S, Ctrl+Shift+S</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+N, Ctrl+O, Ctrl+S, Ctrl+Shift+S</translation>
     </message>
     <message>
         <source>New lesson, open a lesson, save it, save it as</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva lección, abrir una lección, guardarla, guardarla como</translation>
     </message>
     <message>
         <source>Ctrl+E, Ctrl+C</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+E, Ctrl+C</translation>
     </message>
     <message>
         <source>Export a figure (PNG, SVG or PDF), copy the picture to the clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar una figura (PNG, SVG o PDF), copiar la imagen al portapapeles</translation>
     </message>
     <message>
         <source>F11</source>
-        <translation type="unfinished"></translation>
+        <translation>F11</translation>
     </message>
     <message>
         <source>Full screen, for a projector</source>
-        <translation type="unfinished"></translation>
+        <translation>Pantalla completa, para un proyector</translation>
     </message>
     <message>
         <source>F5</source>
-        <translation type="unfinished"></translation>
+        <translation>F5</translation>
     </message>
     <message>
         <source>Present the lesson&apos;s scenes one after another, full screen; F5 or Escape leaves</source>
-        <translation type="unfinished"></translation>
+        <translation>Presentar las escenas de la lección una tras otra, a pantalla completa; F5 o Escape para salir</translation>
     </message>
     <message>
         <source>PageDown, Space, Right or a click on empty space</source>
-        <translation type="unfinished"></translation>
+        <translation>PageDown, Space, Right o un clic en un espacio vacío</translation>
     </message>
     <message>
         <source>While presenting: the next scene (PageUp, Left, Backspace: the one before; Home, End: the first, the last)</source>
-        <translation type="unfinished"></translation>
+        <translation>Durante la presentación: la escena siguiente (PageUp, Left, Backspace: la anterior; Home, End: la primera, la última)</translation>
     </message>
     <message>
         <source>Ctrl+Q</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Q</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir</translation>
     </message>
     <message>
         <source>&lt;p&gt;The keys work while the view has the keyboard focus (click it or Tab to it).&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;Las teclas funcionan mientras la vista tiene el foco del teclado (haga clic en ella o llegue a ella con Tab).&lt;/p&gt;</translation>
     </message>
     <message>
         <source>About...</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de...</translation>
     </message>
     <message>
         <source>Illustrates Tervain&apos;s Transpose Switch&lt;br&gt;Intended to illustrate the structure&lt;br&gt;and behavior of the switch network.&lt;br&gt;&lt;br&gt;Written By Orvel Stane&lt;br&gt;ostane@transpose-switch.invalid&lt;br&gt;&lt;br&gt;First draft: 12 hours&lt;br&gt;Added Features: 8 hours&lt;br&gt;Minor Adjustments: 0.5 hours&lt;br&gt;Total: 20.5 Hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Ilustra el Transpose Switch de Tervain&lt;br&gt;Pensado para ilustrar la estructura&lt;br&gt;y el comportamiento de la red de conmutadores.&lt;br&gt;&lt;br&gt;Escrito por Orvel Stane&lt;br&gt;ostane@transpose-switch.invalid&lt;br&gt;&lt;br&gt;Primer borrador: 12 horas&lt;br&gt;Funciones añadidas: 8 horas&lt;br&gt;Ajustes menores: 0,5 horas&lt;br&gt;Total: 20,5 horas</translation>
     </message>
 </context>
 <context>
     <name>LessonFiles</name>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nuevo</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir...</translation>
     </message>
     <message>
         <source>Open &amp;Recent</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir &amp;reciente</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar &amp;como...</translation>
     </message>
     <message>
         <source>Open Lesson</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir lección</translation>
     </message>
     <message>
         <source>&amp;Example Lessons</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lecciones de ejemplo</translation>
     </message>
     <message>
         <source>Lessons (*.%1);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecciones (*.%1);;Todos los archivos (*)</translation>
     </message>
     <message>
         <source>The lesson could not be opened.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo abrir la lección.
+%1</translation>
     </message>
     <message>
         <source>lesson</source>
-        <translation type="unfinished"></translation>
+        <translation>lección</translation>
     </message>
     <message>
         <source>Save Lesson</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar lección</translation>
     </message>
     <message>
         <source>The lesson could not be saved.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar la lección.
+%1</translation>
     </message>
     <message>
         <source>Unsaved Changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambios sin guardar</translation>
     </message>
     <message>
         <source>The lesson &quot;%1&quot; has changes that are not saved.
 Save them first?</source>
-        <translation type="unfinished"></translation>
+        <translation>La lección «%1» tiene cambios sin guardar.
+¿Desea guardarlos primero?</translation>
     </message>
     <message>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin título</translation>
     </message>
     <message>
         <source>&amp;%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;%1 %2</translation>
     </message>
 </context>
 <context>
     <name>NetworkDocument</name>
     <message>
         <source>Edit Lesson Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar notas de la lección</translation>
     </message>
     <message>
         <source>Change Practice Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar serie de práctica</translation>
     </message>
     <message>
         <source>Add Scene</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir escena</translation>
     </message>
     <message>
         <source>Duplicate Scene</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplicar escena</translation>
     </message>
     <message>
         <source>Delete Scene</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar escena</translation>
     </message>
     <message>
         <source>Move Scene</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover escena</translation>
     </message>
     <message>
         <source>Rename Scene</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar el nombre de la escena</translation>
     </message>
     <message>
         <source>Change Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar tamaño</translation>
     </message>
     <message>
         <source>Change %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar %1</translation>
     </message>
     <message>
         <source>Mark Terminal</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcar terminal</translation>
     </message>
     <message>
         <source>Mark Switch</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcar conmutador</translation>
     </message>
     <message>
         <source>Clear Marks</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar marcas</translation>
     </message>
 </context>
 <context>
     <name>PracticePanel</name>
     <message>
         <source>The seed: the same seed and level give the same questions</source>
-        <translation type="unfinished"></translation>
+        <translation>La semilla: con la misma semilla y el mismo nivel salen las mismas preguntas</translation>
     </message>
     <message>
         <source>small</source>
-        <translation type="unfinished"></translation>
+        <translation>pequeño</translation>
     </message>
     <message>
         <source>medium</source>
-        <translation type="unfinished"></translation>
+        <translation>mediano</translation>
     </message>
     <message>
         <source>large</source>
-        <translation type="unfinished"></translation>
+        <translation>grande</translation>
     </message>
     <message>
         <source>small: N = 3 to 5, at most one offset; medium: N = 4 to 8; large: N = 8 to 15</source>
-        <translation type="unfinished"></translation>
+        <translation>pequeño: N = 3 a 5, como máximo un desplazamiento; mediano: N = 4 a 8; grande: N = 8 a 15</translation>
     </message>
     <message>
         <source>&amp;Seed:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Semilla:</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar</translation>
     </message>
     <message>
         <source>Column i of your answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Columna i de su respuesta</translation>
     </message>
     <message>
         <source>Row j of your answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Fila j de su respuesta</translation>
     </message>
     <message>
         <source>Level k of your answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Nivel k de su respuesta</translation>
     </message>
     <message>
         <source>Check</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprobar</translation>
     </message>
     <message>
         <source>It dies</source>
-        <translation type="unfinished"></translation>
+        <translation>Muere</translation>
     </message>
     <message>
         <source>none: it arrives</source>
-        <translation type="unfinished"></translation>
+        <translation>ninguna: llega</translation>
     </message>
     <message>
         <source>Next question</source>
-        <translation type="unfinished"></translation>
+        <translation>Siguiente pregunta</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Detener</translation>
     </message>
     <message>
         <source>Your name, for the summary you hand in</source>
-        <translation type="unfinished"></translation>
+        <translation>Su nombre, para el resumen que entregará</translation>
     </message>
     <message>
         <source>Student&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del estudiante</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nombre:</translation>
     </message>
     <message>
         <source>Summary of the round</source>
-        <translation type="unfinished"></translation>
+        <translation>Resumen de la ronda</translation>
     </message>
     <message>
         <source>Copy Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar resumen</translation>
     </message>
     <message>
         <source>Save Summary...</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar resumen...</translation>
     </message>
     <message>
         <source>This lesson&apos;s practice set: 1 question, seed %1, %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Serie de práctica de esta lección: 1 pregunta, semilla %1, %2.</translation>
     </message>
     <message>
         <source>This lesson&apos;s practice set: %1 questions, seed %2, %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Serie de práctica de esta lección: %1 preguntas, semilla %2, %3.</translation>
     </message>
     <message>
         <source>Every student who starts it gets the same questions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los estudiantes que la inician reciben las mismas preguntas.</translation>
     </message>
     <message>
         <source>Practice question</source>
-        <translation type="unfinished"></translation>
+        <translation>Pregunta de práctica</translation>
     </message>
     <message>
         <source>None arrives</source>
-        <translation type="unfinished"></translation>
+        <translation>No llega ninguno</translation>
     </message>
     <message>
         <source>Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Resumen</translation>
     </message>
     <message>
         <source>%1 of %2 right</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2 correctas</translation>
     </message>
     <message>
         <source>Press Start for the lesson&apos;s questions about the network.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse Iniciar para recibir las preguntas de la lección sobre la red.</translation>
     </message>
     <message>
         <source>Choose a seed and a level and press Start: ten questions about the network.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija una semilla y un nivel y pulse Iniciar: diez preguntas sobre la red.</translation>
     </message>
     <message>
         <source>Question %1 of %2 (%3): </source>
-        <translation type="unfinished"></translation>
+        <translation>Pregunta %1 de %2 (%3): </translation>
     </message>
     <message>
         <source> Use the offset boxes on the left, then Check.</source>
-        <translation type="unfinished"></translation>
+        <translation> Use las casillas de desplazamiento de la izquierda y después pulse Comprobar.</translation>
     </message>
     <message>
         <source>Right. </source>
-        <translation type="unfinished"></translation>
+        <translation>Correcto. </translation>
     </message>
     <message>
         <source>Right, on the second try: counted as missed. </source>
-        <translation type="unfinished"></translation>
+        <translation>Correcto, al segundo intento: cuenta como fallada. </translation>
     </message>
     <message>
         <source>Not quite: try once more. </source>
-        <translation type="unfinished"></translation>
+        <translation>No del todo: inténtelo otra vez. </translation>
     </message>
     <message>
         <source>Not quite: </source>
-        <translation type="unfinished"></translation>
+        <translation>No del todo: </translation>
     </message>
     <message>
         <source>Practice answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Respuesta de práctica</translation>
     </message>
     <message>
         <source>Seed %1, %2: %3 of %4 right</source>
-        <translation type="unfinished"></translation>
+        <translation>Semilla %1, %2: %3 de %4 correctas</translation>
     </message>
     <message>
         <source>%1: %2 right, %3 wrong</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 correctas, %3 incorrectas</translation>
     </message>
     <message>
         <source>Missed %1: %2 (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fallada %1: %2 (%3)</translation>
     </message>
     <message>
         <source>Press Enter or double-click to see its route again</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse Enter o haga doble clic para volver a ver su ruta</translation>
     </message>
     <message>
         <source>The round is over: %1 of %2 right.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ronda ha terminado: %1 de %2 correctas.</translation>
     </message>
     <message>
         <source>Student: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Estudiante: %1</translation>
     </message>
     <message>
         <source>Lesson: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lección: %1</translation>
     </message>
     <message>
         <source>practice</source>
-        <translation type="unfinished"></translation>
+        <translation>práctica</translation>
     </message>
     <message>
         <source>practice %1</source>
-        <translation type="unfinished"></translation>
+        <translation>práctica %1</translation>
     </message>
     <message>
         <source>Save Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar resumen</translation>
     </message>
     <message>
         <source>Text files (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de texto (*.txt)</translation>
     </message>
     <message>
         <source>The summary could not be saved to %1:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar el resumen en %1:
+%2</translation>
     </message>
 </context>
 <context>
     <name>Presenter</name>
     <message>
         <source>&amp;Present</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;resentar</translation>
     </message>
     <message>
         <source>Smooth &amp;Transitions</source>
-        <translation type="unfinished"></translation>
+        <translation>Transiciones &amp;suaves</translation>
     </message>
     <message>
         <source>Show the scenes one after another, full screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar las escenas una tras otra, a pantalla completa</translation>
     </message>
     <message>
         <source>Presenter</source>
-        <translation type="unfinished"></translation>
+        <translation>Presentador</translation>
     </message>
     <message>
         <source>%1 / %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 / %2</translation>
     </message>
     <message>
         <source>%1 / %2  %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 / %2  %3</translation>
     </message>
     <message>
         <source>Scene %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Escena %1</translation>
     </message>
     <message>
         <source>&lt;p&gt;&lt;b&gt;Next:&lt;/b&gt; %1&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;&lt;b&gt;Siguiente:&lt;/b&gt; %1&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;p&gt;&lt;b&gt;Next:&lt;/b&gt; the end&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;&lt;b&gt;Siguiente:&lt;/b&gt; el final&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
     <name>QDialog</name>
     <message>
         <source>Lesson Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notas de la lección</translation>
     </message>
     <message>
         <source>&amp;Title:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Título:</translation>
     </message>
     <message>
         <source>&amp;Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Notas:</translation>
     </message>
     <message>
         <source>Scene %1 t&amp;itle:</source>
-        <translation type="unfinished"></translation>
+        <translation>Título de la &amp;escena %1:</translation>
     </message>
     <message>
         <source>Scene %1 n&amp;otes:</source>
-        <translation type="unfinished"></translation>
+        <translation>N&amp;otas de la escena %1:</translation>
     </message>
     <message>
         <source>&amp;Practice set: the same questions for every student</source>
-        <translation type="unfinished"></translation>
+        <translation>Serie de &amp;práctica: las mismas preguntas para todos los estudiantes</translation>
     </message>
     <message>
         <source>small</source>
-        <translation type="unfinished"></translation>
+        <translation>pequeño</translation>
     </message>
     <message>
         <source>medium</source>
-        <translation type="unfinished"></translation>
+        <translation>mediano</translation>
     </message>
     <message>
         <source>large</source>
-        <translation type="unfinished"></translation>
+        <translation>grande</translation>
     </message>
     <message>
         <source>S&amp;eed:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Semilla:</translation>
     </message>
     <message>
         <source>&amp;Level:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ni&amp;vel:</translation>
     </message>
     <message>
         <source>&amp;Questions:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pre&amp;guntas:</translation>
     </message>
     <message>
         <source>Edit Lesson Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar notas de la lección</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>cannot be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede guardar: %1</translation>
     </message>
     <message>
         <source>the file name is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>el nombre de archivo está vacío</translation>
     </message>
     <message>
         <source>is a folder, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>es una carpeta, no un archivo</translation>
     </message>
     <message>
         <source>is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo normal</translation>
     </message>
     <message>
         <source>The drawing could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo empezar el dibujo.</translation>
     </message>
     <message>
         <source>The drawing could not be finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo terminar el dibujo.</translation>
     </message>
     <message>
         <source>The document could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo empezar el documento.</translation>
     </message>
     <message>
         <source>The document could not be finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo terminar el documento.</translation>
     </message>
     <message>
         <source>The figure has no size.</source>
-        <translation type="unfinished"></translation>
+        <translation>La figura no tiene tamaño.</translation>
     </message>
     <message>
         <source>There is not enough memory for a picture of %1 x %2 pixels.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay memoria suficiente para una imagen de %1 x %2 píxeles.</translation>
     </message>
     <message>
         <source>A picture is not drawn as vectors.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una imagen de píxeles no se dibuja con vectores.</translation>
     </message>
     <message>
         <source>The page has no size.</source>
-        <translation type="unfinished"></translation>
+        <translation>La página no tiene tamaño.</translation>
     </message>
     <message>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Página %1 de %2</translation>
     </message>
     <message>
         <source>The lesson has no scenes.</source>
-        <translation type="unfinished"></translation>
+        <translation>La lección no tiene escenas.</translation>
     </message>
     <message>
         <source>is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>no es una carpeta</translation>
     </message>
     <message>
         <source>the folder cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede crear la carpeta</translation>
     </message>
     <message>
         <source>Pictures cannot be saved as &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pueden guardar imágenes como «%1».</translation>
     </message>
 </context>
 <context>
     <name>RouteMapModel</name>
     <message>
         <source>i = %1</source>
-        <translation type="unfinished"></translation>
+        <translation>i = %1</translation>
     </message>
     <message>
         <source>j = %1</source>
-        <translation type="unfinished"></translation>
+        <translation>j = %1</translation>
     </message>
 </context>
 <context>
     <name>RouteMapPage</name>
     <message>
         <source>Where each terminal arrives</source>
-        <translation type="unfinished"></translation>
+        <translation>Adónde llega cada terminal</translation>
     </message>
     <message>
         <source>Columns i, rows j; a route dies at the family named: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Columnas i, filas j; una ruta muere en la familia indicada: %1</translation>
     </message>
     <message>
         <source>hidden during the question</source>
-        <translation type="unfinished"></translation>
+        <translation>no se muestra durante la pregunta</translation>
     </message>
 </context>
 <context>
     <name>RouteStepper</name>
     <message>
         <source>Choose a marked route and step through it with ▶| or play it with ▶.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija una ruta marcada y recórrala paso a paso con ▶| o reprodúzcala con ▶.</translation>
     </message>
 </context>
 <context>
     <name>RoutesPanel</name>
     <message>
         <source>Lesson notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notas de la lección</translation>
     </message>
     <message>
         <source>Marked terminals and their routes</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminales marcados y sus rutas</translation>
     </message>
     <message>
         <source>Focus on the marked routes</source>
-        <translation type="unfinished"></translation>
+        <translation>Enfocar las rutas marcadas</translation>
     </message>
     <message>
         <source>Destinations and marked switches</source>
-        <translation type="unfinished"></translation>
+        <translation>Destinos y conmutadores marcados</translation>
     </message>
     <message>
         <source>Mark</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcar</translation>
     </message>
     <message>
         <source>Column i of the terminal or switch to mark</source>
-        <translation type="unfinished"></translation>
+        <translation>Columna i del terminal o conmutador que se marcará</translation>
     </message>
     <message>
         <source>Row j of the terminal or switch to mark</source>
-        <translation type="unfinished"></translation>
+        <translation>Fila j del terminal o conmutador que se marcará</translation>
     </message>
     <message>
         <source>Level k of the switch to mark, or top for a terminal</source>
-        <translation type="unfinished"></translation>
+        <translation>Nivel k del conmutador que se marcará, o «arriba» para un terminal</translation>
     </message>
     <message>
         <source>top</source>
-        <translation type="unfinished"></translation>
+        <translation>arriba</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Rojo</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Verde</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Azul</translation>
     </message>
     <message>
         <source>Toggle a %1 mark, as a click with the %2 button would</source>
-        <translation type="unfinished"></translation>
+        <translation>Poner o quitar una marca de color %1, como lo haría un clic con el botón %2</translation>
     </message>
     <message>
         <source>left</source>
-        <translation type="unfinished"></translation>
+        <translation>izquierdo</translation>
     </message>
     <message>
         <source>middle</source>
-        <translation type="unfinished"></translation>
+        <translation>central</translation>
     </message>
     <message>
         <source>right</source>
-        <translation type="unfinished"></translation>
+        <translation>derecho</translation>
     </message>
     <message>
         <source>Clear all</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar todo</translation>
     </message>
     <message>
         <source>Clear every mark, as a click on empty space would</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar todas las marcas, como lo haría un clic en un espacio vacío</translation>
     </message>
     <message>
         <source>Back to the start of the route</source>
-        <translation type="unfinished"></translation>
+        <translation>Volver al inicio de la ruta</translation>
     </message>
     <message>
         <source>One leg back (Comma)</source>
-        <translation type="unfinished"></translation>
+        <translation>Un tramo atrás (Comma)</translation>
     </message>
     <message>
         <source>Play the route leg by leg, or pause (P)</source>
-        <translation type="unfinished"></translation>
+        <translation>Reproducir la ruta tramo a tramo, o pausar (P)</translation>
     </message>
     <message>
         <source>One leg further (Period)</source>
-        <translation type="unfinished"></translation>
+        <translation>Un tramo adelante (Period)</translation>
     </message>
     <message>
         <source>Legs per second while playing, 0.5 to 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Tramos por segundo durante la reproducción, de 0,5 a 4</translation>
     </message>
     <message>
         <source>terminal (%1, %2) is reached by %3</source>
-        <translation type="unfinished"></translation>
+        <translation>terminal (%1, %2), alcanzado por %3</translation>
     </message>
     <message>
         <source>No route arrives.</source>
-        <translation type="unfinished"></translation>
+        <translation>No llega ninguna ruta.</translation>
     </message>
     <message>
         <source>switch (%1, %2, %3) is marked %4</source>
-        <translation type="unfinished"></translation>
+        <translation>conmutador (%1, %2, %3), marcado en %4</translation>
     </message>
     <message>
         <source>No switch is marked.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún conmutador marcado.</translation>
     </message>
     <message>
         <source>No terminal is marked: click one, or use the form below.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún terminal marcado: haga clic en uno o use el formulario de abajo.</translation>
     </message>
 </context>
 <context>
     <name>SceneListModel</name>
     <message>
         <source>Scene %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Escena %1</translation>
     </message>
     <message>
         <source>%1. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2</translation>
     </message>
 </context>
 <context>
     <name>ScenesPanel</name>
     <message>
         <source>The lesson&apos;s scenes: choose one to show it</source>
-        <translation type="unfinished"></translation>
+        <translation>Las escenas de la lección: elija una para mostrarla</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir</translation>
     </message>
     <message>
         <source>Add a scene showing what the view shows now</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir una escena con lo que muestra ahora la vista</translation>
     </message>
     <message>
         <source>Duplicate</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplicar</translation>
     </message>
     <message>
         <source>Copy the scene, with its title and notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar la escena, con su título y sus notas</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar</translation>
     </message>
     <message>
         <source>Delete the scene</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar la escena</translation>
     </message>
     <message>
         <source>Move Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Subir</translation>
     </message>
     <message>
         <source>Move the scene one place earlier</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover la escena un puesto hacia delante</translation>
     </message>
     <message>
         <source>Move Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Bajar</translation>
     </message>
     <message>
         <source>Move the scene one place later</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover la escena un puesto hacia atrás</translation>
     </message>
     <message>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar nombre</translation>
     </message>
     <message>
         <source>Give the scene a title</source>
-        <translation type="unfinished"></translation>
+        <translation>Poner un título a la escena</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>Turn a 3D model of the Transpose Switch network and follow its routes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gire un modelo 3D de la red Transpose Switch y siga sus rutas.</translation>
     </message>
     <message>
         <source>Write the picture of the lesson (or of the start) to FILE and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribir en FILE la imagen de la lección (o la de la vista inicial) y salir.</translation>
     </message>
     <message>
         <source>The exported picture&apos;s size: pixels, or millimetres for PDF.</source>
-        <translation type="unfinished"></translation>
+        <translation>El tamaño de la imagen exportada: en píxeles, o en milímetros para PDF.</translation>
     </message>
     <message>
         <source>screen (black, the default) or print (white) for --export.</source>
-        <translation type="unfinished"></translation>
+        <translation>screen (negro, el predeterminado) o print (blanco) para --export.</translation>
     </message>
     <message>
         <source>Put N, the offsets and the lesson&apos;s title under the exported picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>Poner N, los desplazamientos y el título de la lección debajo de la imagen exportada.</translation>
     </message>
     <message>
         <source>List the marked routes beside the exported picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enumerar las rutas marcadas junto a la imagen exportada.</translation>
     </message>
     <message>
         <source>Export exactly what the window shows instead of fitting the model to the picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar exactamente lo que muestra la ventana en lugar de ajustar el modelo a la imagen.</translation>
     </message>
     <message>
         <source>Name the axes and number the indices in the exported picture, as View → Labels does.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombrar los ejes y numerar los índices en la imagen exportada, como hace Ver → Etiquetas.</translation>
     </message>
     <message>
         <source>Draw the boxes no marked route touches as faint frames in the exported picture, as View → Focus on Marked Routes does.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dibujar como contornos tenues, en la imagen exportada, las cajas que no toca ninguna ruta marcada, como hace Ver → Enfocar las rutas marcadas.</translation>
     </message>
     <message>
         <source>Export every scene of the lesson: a PDF of a page each (the figure, the scene&apos;s title and notes), or with --format svg or png a folder of numbered files. For print unless --background says otherwise.</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar todas las escenas de la lección: un PDF con una página por escena (la figura, el título y las notas de la escena) o, con --format svg o png, una carpeta de archivos numerados. Para imprimir, salvo que --background indique otra cosa.</translation>
     </message>
     <message>
         <source>pdf, svg or png: what --handout writes (by default PDF, for a FILE ending in .pdf).</source>
-        <translation type="unfinished"></translation>
+        <translation>pdf, svg o png: lo que escribe --handout (por defecto PDF, para un FILE que termina en .pdf).</translation>
     </message>
     <message>
         <source>Start in practice with this seed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Empezar en modo práctica con esta semilla.</translation>
     </message>
     <message>
         <source>The practice level: small, medium or large.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nivel de la práctica: small, medium o large.</translation>
     </message>
     <message>
         <source>A lesson file (.tslesson) to open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un archivo de lección (.tslesson) que se abrirá.</translation>
     </message>
     <message>
         <source>one lesson at a time, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>una lección cada vez, no %1</translation>
     </message>
     <message>
         <source>--%1 goes with --export</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 se usa con --export</translation>
     </message>
     <message>
         <source>--format goes with --handout</source>
-        <translation type="unfinished"></translation>
+        <translation>--format se usa con --handout</translation>
     </message>
     <message>
         <source>--level goes with --practice</source>
-        <translation type="unfinished"></translation>
+        <translation>--level se usa con --practice</translation>
     </message>
     <message>
         <source>--practice takes a whole number, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--practice requiere un número entero, no «%1»</translation>
     </message>
     <message>
         <source>--level must be small, medium or large, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--level debe ser small, medium o large, no «%1»</translation>
     </message>
     <message>
         <source>--export needs a file name, and the one given is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>--export necesita un nombre de archivo, y el indicado está vacío</translation>
     </message>
     <message>
         <source>--background must be print or screen, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--background debe ser print o screen, no «%1»</translation>
     </message>
     <message>
         <source>--format must be pdf, svg or png, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--format debe ser pdf, svg o png, no «%1»</translation>
     </message>
     <message>
         <source>--handout writes a .pdf file, or a folder with --format svg or png</source>
-        <translation type="unfinished"></translation>
+        <translation>--handout escribe un archivo .pdf, o una carpeta con --format svg o png</translation>
     </message>
     <message>
         <source>--image-size must be WIDTHxHEIGHT, each 1 to %1, not &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--image-size debe ser ANCHOxALTO, cada uno de 1 a %1, no «%2»</translation>
     </message>
 </context>
 </TS>
