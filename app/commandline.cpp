@@ -1,5 +1,7 @@
 #include "app/commandline.h"
 
+#include "app/languages.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QRegularExpression>
@@ -55,12 +57,17 @@ CommandLine parseCommandLine(const QStringList &arguments)
     const QCommandLineOption level(QStringLiteral("level"),
                                    QCoreApplication::translate("main", "The practice level: small, medium or large."),
                                    QStringLiteral("LEVEL"));
+    const QCommandLineOption lang(QStringLiteral("lang"),
+                                  QCoreApplication::translate("main", "The language for this run: %1.")
+                                      .arg(Languages::shippedCodes().join(QStringLiteral(", "))),
+                                  QStringLiteral("CODE"));
     parser.addOption(exportTo);
     parser.addOption(imageSize);
     for (const QCommandLineOption &option : {background, caption, legend, labels, focus, noFit, handout, format})
         parser.addOption(option);
     parser.addOption(practice);
     parser.addOption(level);
+    parser.addOption(lang);
     parser.addPositionalArgument(QStringLiteral("LESSON"),
                                  QCoreApplication::translate("main", "A lesson file (.tslesson) to open."),
                                  QStringLiteral("[LESSON]"));
@@ -96,6 +103,12 @@ CommandLine parseCommandLine(const QStringList &arguments)
         return fail(QCoreApplication::translate("main", "--format goes with --handout"));
     if (parser.isSet(level) && !parser.isSet(practice))
         return fail(QCoreApplication::translate("main", "--level goes with --practice"));
+    if (parser.isSet(lang)) {
+        line.language = parser.value(lang);
+        if (!Languages::shippedCodes().contains(line.language))
+            return fail(QCoreApplication::translate("main", "--lang must be one of %1, not \"%2\"")
+                            .arg(Languages::shippedCodes().join(QStringLiteral(", ")), line.language));
+    }
     if (parser.isSet(practice)) {
         bool ok = false;
         line.practice = true;

@@ -10,7 +10,7 @@
 // What the command line asks for, once the toolkit has taken its own
 // options: transpose-switch [LESSON] [--export FILE [--image-size WxH]
 // [--background print|screen] [--caption] [--legend] [--no-fit]
-// [--handout [--format pdf|svg|png]]], --help and --version.
+// [--handout [--format pdf|svg|png]]] [--lang CODE], --help and --version.
 struct CommandLine
 {
     enum Action { Run, Export, Exit } action = Run;
@@ -28,6 +28,7 @@ struct CommandLine
     bool practice = false; // start in practice with this seed and level
     quint64 practiceSeed = 0;
     int practiceLevel = 0; // 0 small, 1 medium, 2 large
+    QString language;   // --lang: a shipped code for this run; empty: the saved choice or the system's
     int exitCode = 0;   // for Exit
     QString message;    // for Exit: to standard output when exitCode is 0, else standard error
 };

@@ -1,6 +1,7 @@
 #include "app/controlcolumn.h"
 
 #include "app/formwidgets.h"
+#include "app/livetexts.h"
 
 #include "core/networkdocument.h"
 #include "view/glbox.h"
@@ -52,8 +53,9 @@ ControlColumn::ControlColumn(QWidget *column, GLBox *view, QMainWindow *window, 
     , document(document)
     , view(view)
 {
+    texts = new LiveTexts(this, window);
     sizeBox = addTo(column, makeSpinBox(column, QStringLiteral("grid"), kMinNetworkSize, kMaxNetworkSize));
-    explain(sizeBox, tr("Network size N: N by N terminals on the top face, N by N by N switches"));
+    texts->add([this] { explain(sizeBox, tr("Network size N: N by N terminals on the top face, N by N by N switches")); });
     connect(sizeBox, &QSpinBox::valueChanged, view, &GLBox::setSize);
     // The window's own slot is private: reached by its signature.
     connect(sizeBox, SIGNAL(valueChanged(int)), window, SLOT(setSize(int)));
@@ -70,7 +72,8 @@ ControlColumn::ControlColumn(QWidget *column, GLBox *view, QMainWindow *window, 
     // "N:" beside the size box, as "c1:" stands beside its offset: made last
     // so that the column's own children keep their order, and placed by a
     // row in the column's layout, which leaves the size box the column's child.
-    sizeLabel = new QLabel(tr("N:"), column);
+    sizeLabel = new QLabel(column);
+    texts->add([this] { sizeLabel->setText(tr("N:")); });
     sizeLabel->setObjectName(QStringLiteral("size_label"));
     sizeLabel->setBuddy(sizeBox);
     auto *columnLayout = static_cast<QBoxLayout *>(column->layout());
@@ -88,26 +91,35 @@ ControlColumn::ControlColumn(QWidget *column, GLBox *view, QMainWindow *window, 
 void ControlColumn::buildModeGroups(QWidget *column, GLBox *view)
 {
     const ModeGroup modes[] = {
-        {"routing", "Route", "How a marked terminal's route is drawn: its own path or the whole wires it uses",
-         {{"routing_path", "path"}, {"routing_wire", "wire"}}, &GLBox::setRouteMode},
-        {"wires", "Wires", "Which wires are drawn dashed: none, those every terminal's route uses, or all",
-         {{"wires_off", "off"}, {"wires_used", "used"}, {"wires_all", "all"}}, &GLBox::setWiresMode},
-        {"switches", "Switches", "How switches are drawn: filled, as frames, or only where highlighted",
-         {{"switches_fill", "fill"}, {"switches_frame", "frame"}, {"switches_off", "off"}},
+        {"routing", QT_TR_NOOP("Route"),
+         QT_TR_NOOP("How a marked terminal's route is drawn: its own path or the whole wires it uses"),
+         {{"routing_path", QT_TR_NOOP("path")}, {"routing_wire", QT_TR_NOOP("wire")}}, &GLBox::setRouteMode},
+        {"wires", QT_TR_NOOP("Wires"),
+         QT_TR_NOOP("Which wires are drawn dashed: none, those every terminal's route uses, or all"),
+         {{"wires_off", QT_TR_NOOP("off")}, {"wires_used", QT_TR_NOOP("used")}, {"wires_all", QT_TR_NOOP("all")}},
+         &GLBox::setWiresMode},
+        {"switches", QT_TR_NOOP("Switches"),
+         QT_TR_NOOP("How switches are drawn: filled, as frames, or only where highlighted"),
+         {{"switches_fill", QT_TR_NOOP("fill")}, {"switches_frame", QT_TR_NOOP("frame")}, {"switches_off", QT_TR_NOOP("off")}},
          &GLBox::setSwitchesMode},
     };
     std::size_t m = 0;
     for (const ModeGroup &mode : modes) {
         QGroupBox *box = addTo(column, makeBox<QVBoxLayout, QGroupBox>(column, mode.name));
-        box->setTitle(QLatin1String(mode.title));
-        box->setToolTip(tr(mode.help));
+        texts->add([box, title = mode.title, help = mode.help] {
+            box->setTitle(tr(title));
+            box->setToolTip(tr(help));
+        });
         auto *buttons = new QButtonGroup(box);
         buttons->setExclusive(true);
         int id = 0;
         for (const auto &[buttonName, text] : mode.buttons) {
-            auto *button = addTo(box, new QRadioButton(QLatin1String(text), box));
+            auto *button = addTo(box, new QRadioButton(box));
             button->setObjectName(QLatin1String(buttonName));
-            explain(button, tr("%1: %2").arg(QLatin1String(mode.title), QLatin1String(text)));
+            texts->add([button, title = mode.title, text = text] {
+                button->setText(tr(text));
+                explain(button, tr("%1: %2").arg(tr(title), tr(text)));
+            });
             buttons->addButton(button, id++);
         }
         connect(buttons, &QButtonGroup::idClicked, view, mode.slot);
@@ -121,24 +133,31 @@ void ControlColumn::buildFamilyGroup(QWidget *column, GLBox *view, const PlaneFa
     const QString prefix = QLatin1String(family.key);
     const QString relation = QLatin1String(family.relation);
     QGroupBox *group = addTo(column, makeBox<QVBoxLayout, QGroupBox>(column, family.key));
+    // The family's title is notation, the same in every language.
     group->setTitle(QLatin1String(family.title));
-    group->setToolTip(tr("The family of switches with %1").arg(relation));
-    const char *texts[] = {"hilite", "plane", "opaque"};
-    const QString help[] = {tr("Highlight the switches with %1").arg(relation), tr("Draw the plane %1").arg(relation),
-                            tr("Draw the plane %1 solid instead of dotted").arg(relation)};
+    texts->add([group, relation] { group->setToolTip(tr("The family of switches with %1").arg(relation)); });
+    const char *names[] = {"hilite", "plane", "opaque"};
+    const char *checkTexts[] = {QT_TR_NOOP("hilite"), QT_TR_NOOP("plane"), QT_TR_NOOP("opaque")};
     for (std::size_t c = 0; c < 3; ++c) {
-        auto *check = addTo(group, new QCheckBox(QLatin1String(texts[c]), group));
-        check->setObjectName(prefix + QLatin1Char('_') + QLatin1String(texts[c]));
-        explain(check, help[c]);
+        auto *check = addTo(group, new QCheckBox(group));
+        check->setObjectName(prefix + QLatin1Char('_') + QLatin1String(names[c]));
         familyChecks[f][c] = check;
     }
+    texts->add([checks = familyChecks[f], checkTexts, relation] {
+        const QString help[] = {tr("Highlight the switches with %1").arg(relation), tr("Draw the plane %1").arg(relation),
+                                tr("Draw the plane %1 solid instead of dotted").arg(relation)};
+        for (std::size_t c = 0; c < 3; ++c) {
+            checks[c]->setText(tr(checkTexts[c]));
+            explain(checks[c], help[c]);
+        }
+    });
     auto *row = addTo(group, makeBox<QHBoxLayout>(group, (prefix + QStringLiteral("_hbox")).toLatin1()));
     const QString offsetName = QLatin1String(family.offsetName);
     auto *label = addTo(row, new QLabel(offsetName + QLatin1Char(':'), row));
     label->setObjectName(prefix + QStringLiteral("_lab"));
     QSpinBox *spin =
         addTo(row, makeSpinBox(row, prefix + QStringLiteral("_spin"), -kMaxNetworkSize, kMaxNetworkSize));
-    explain(spin, tr("The offset %1 of the planes %2").arg(offsetName, relation));
+    texts->add([spin, offsetName, relation] { explain(spin, tr("The offset %1 of the planes %2").arg(offsetName, relation)); });
     label->setBuddy(spin);
     offsetBoxes[f] = spin;
 

@@ -7,6 +7,7 @@
 #include <array>
 
 class GLBox;
+class LiveTexts;
 class NetworkDocument;
 class QButtonGroup;
 class QCheckBox;
@@ -41,6 +42,7 @@ private:
     void showOffset(ts::PlaneFamily family);
     void showDisplayOptions();
 
+    LiveTexts *texts = nullptr;
     NetworkDocument *document;
     GLBox *view;
     QSpinBox *sizeBox = nullptr;

@@ -1,5 +1,7 @@
 #include "app/figureexport.h"
 
+#include "app/livetexts.h"
+
 #include "app/exportdialog.h"
 #include "app/lessonfiles.h"
 #include "figure/figurefile.h"
@@ -67,17 +69,23 @@ FigureExport::FigureExport(GLBox *view, LessonFiles *files, QWidget *window)
     , files(files)
     , window(window)
 {
-    exportItem = new QAction(tr("&Export Image..."), this);
+    exportItem = new QAction(this);
     exportItem->setObjectName(QStringLiteral("export_image"));
     exportItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     connect(exportItem, &QAction::triggered, this, &FigureExport::exportImage);
 
-    handoutItem = new QAction(tr("Export &Handout..."), this);
+    handoutItem = new QAction(this);
     handoutItem->setObjectName(QStringLiteral("export_handout"));
-    handoutItem->setToolTip(tr("Every scene of the lesson: a PDF of a page each, or a folder of pictures"));
     connect(handoutItem, &QAction::triggered, this, &FigureExport::askForHandout);
 
-    copyItem = new QAction(tr("&Copy Image"), this);
+    copyItem = new QAction(this);
+    auto *texts = new LiveTexts(this, window);
+    texts->add([this] {
+        exportItem->setText(tr("&Export Image..."));
+        handoutItem->setText(tr("Export &Handout..."));
+        handoutItem->setToolTip(tr("Every scene of the lesson: a PDF of a page each, or a folder of pictures"));
+        copyItem->setText(tr("&Copy Image"));
+    });
     copyItem->setObjectName(QStringLiteral("copy_image"));
     copyItem->setShortcut(QKeySequence::Copy);
     // Ctrl+C copies the picture while the view has the keyboard focus, and

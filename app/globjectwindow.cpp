@@ -4,7 +4,9 @@
 #include "app/formwidgets.h"
 #include "app/figureexport.h"
 
+#include "app/languages.h"
 #include "app/lessonfiles.h"
+#include "app/livetexts.h"
 #include "app/lessonnotes.h"
 #include "app/practicepanel.h"
 #include "app/routemap.h"
@@ -16,6 +18,7 @@
 #include "view/glbox.h"
 
 #include <QAbstractSpinBox>
+#include <QActionGroup>
 #include <QCoreApplication>
 #include <QDockWidget>
 #include <QFrame>
@@ -28,6 +31,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSettings>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QStatusTipEvent>
@@ -58,13 +62,20 @@ GLObjectWindow::GLObjectWindow(QWidget *parent, const char *name)
 
     auto *hbox = makeBox<QHBoxLayout>(this, "hbox");
     setCentralWidget(hbox);
+    texts = new LiveTexts(this, this);
     doc = new NetworkDocument(this);
     files = new LessonFiles(this, doc);
 
-    auto *file = new QMenu(QStringLiteral("&File"), bar);
-    QAction *aboutItem = file->addAction(QStringLiteral("About"));
+    auto *file = new QMenu(bar);
+    QAction *aboutItem = file->addAction(QString());
     connect(aboutItem, &QAction::triggered, this, &GLObjectWindow::about);
-    QAction *exitItem = file->addAction(QStringLiteral("Exit"));
+    QAction *exitItem = file->addAction(QString());
+    texts->add([this, file, aboutItem, exitItem] {
+        file->setTitle(tr("&File"));
+        aboutItem->setText(tr("About"));
+        exitItem->setText(tr("Exit"));
+        setAccessibleName(tr("Transpose Switch"));
+    });
     exitItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     // Quits at once unless an opened lesson has unsaved changes.
     connect(exitItem, &QAction::triggered, this, [this] {
@@ -88,7 +99,6 @@ GLObjectWindow::GLObjectWindow(QWidget *parent, const char *name)
     // One consistent start: the panel shows what the view holds.
     controls->start();
     buildAdditions(bar, view, file);
-    setAccessibleName(tr("Transpose Switch"));
     fitToScreen(view);
 }
 
@@ -103,32 +113,48 @@ void GLObjectWindow::buildAdditions(QMenuBar *bar, GLBox *view, QMenu *file)
     file->insertAction(about, exporter->handoutAction());
     file->insertSeparator(about);
 
-    auto *edit = new QMenu(tr("&Edit"), bar);
-    undoAction = doc->undoStack()->createUndoAction(edit, tr("&Undo"));
+    auto *edit = new QMenu(bar);
+    QUndoStack *history = doc->undoStack();
+    undoAction = history->createUndoAction(edit, tr("&Undo"));
     undoAction->setObjectName(QStringLiteral("undo"));
     undoAction->setShortcut(QKeySequence::Undo);
-    redoAction = doc->undoStack()->createRedoAction(edit, tr("&Redo"));
+    redoAction = history->createRedoAction(edit, tr("&Redo"));
     redoAction->setObjectName(QStringLiteral("redo"));
     redoAction->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     edit->addAction(undoAction);
     edit->addAction(redoAction);
     edit->addSeparator();
-    QAction *notes = edit->addAction(tr("Lesson &Notes..."));
+    QAction *notes = edit->addAction(QString());
     notes->setObjectName(QStringLiteral("lesson_notes_edit"));
+    // The stack's actions keep the prefix they were made with: worded here
+    // again, as the stack words them, in the language in use.
+    const auto wordHistory = [this, history] {
+        const auto worded = [](const QString &prefix, const QString &command) {
+            return command.isEmpty() ? prefix : prefix + QLatin1Char(' ') + command;
+        };
+        undoAction->setText(worded(tr("&Undo"), history->undoText()));
+        redoAction->setText(worded(tr("&Redo"), history->redoText()));
+    };
+    connect(history, &QUndoStack::undoTextChanged, edit, wordHistory);
+    connect(history, &QUndoStack::redoTextChanged, edit, wordHistory);
+    texts->add([edit, notes, wordHistory] {
+        edit->setTitle(tr("&Edit"));
+        notes->setText(tr("Lesson &Notes..."));
+        wordHistory();
+    });
     connect(notes, &QAction::triggered, this, [this] { editLessonNotes(doc, this); });
     edit->addAction(exporter->copyAction());
     bar->addMenu(edit);
 
 
-    auto *viewMenu = new QMenu(tr("&View"), bar);
-    QAction *focus = new QAction(tr("&Focus on Marked Routes"), viewMenu);
+    auto *viewMenu = new QMenu(bar);
+    QAction *focus = new QAction(viewMenu);
     focus->setObjectName(QStringLiteral("focus_routes"));
     focus->setCheckable(true);
-    focus->setToolTip(tr("Draw the boxes that no marked route touches as faint frames"));
     PresentationState *presentation = doc->presentation();
     connect(focus, &QAction::toggled, presentation, &PresentationState::setFocusRoutes);
     connect(presentation, &PresentationState::focusRoutesChanged, focus, &QAction::setChecked);
-    QAction *labels = new QAction(tr("&Labels"), viewMenu);
+    QAction *labels = new QAction(viewMenu);
     labels->setObjectName(QStringLiteral("labels"));
     labels->setCheckable(true);
     connect(labels, &QAction::toggled, presentation, &PresentationState::setLabels);
@@ -136,22 +162,22 @@ void GLObjectWindow::buildAdditions(QMenuBar *bar, GLBox *view, QMenu *file)
 
     // The routes in words and the map of the network, on the right; the
     // View menu shows and hides them.
-    auto *dock = new QDockWidget(tr("Routes"), this);
+    auto *dock = new QDockWidget(this);
     dock->setObjectName(QStringLiteral("routes"));
     auto *tabs = new QTabWidget(dock);
     tabs->setObjectName(QStringLiteral("routes_tabs"));
     auto *stepper = new RouteStepper(doc, this);
     auto *panel = new RoutesPanel(doc, stepper, focus, tabs);
-    tabs->addTab(panel, tr("Routes"));
+    tabs->addTab(panel, QString());
     auto *mapPage = new RouteMapPage(doc, tabs);
-    tabs->addTab(mapPage, tr("Map"));
+    tabs->addTab(mapPage, QString());
     dock->setWidget(tabs);
     addDockWidget(Qt::RightDockWidgetArea, dock);
     view->addActions(panel->stepActions());
     viewMenu->addAction(dock->toggleViewAction());
 
     // The lesson's scenes, a tab beside the routes.
-    auto *scenesDock = new QDockWidget(tr("Scenes"), this);
+    auto *scenesDock = new QDockWidget(this);
     scenesDock->setObjectName(QStringLiteral("scenes"));
     scenesDock->setWidget(new ScenesPanel(doc, scenesDock));
     addDockWidget(Qt::RightDockWidgetArea, scenesDock);
@@ -160,7 +186,7 @@ void GLObjectWindow::buildAdditions(QMenuBar *bar, GLBox *view, QMenu *file)
     viewMenu->addAction(scenesDock->toggleViewAction());
     viewMenu->addAction(focus);
     viewMenu->addAction(labels);
-    QAction *fullScreen = viewMenu->addAction(tr("&Full Screen"));
+    QAction *fullScreen = viewMenu->addAction(QString());
     fullScreen->setObjectName(QStringLiteral("full_screen"));
     fullScreen->setShortcut(QKeySequence(Qt::Key_F11));
     fullScreen->setCheckable(true);
@@ -169,10 +195,11 @@ void GLObjectWindow::buildAdditions(QMenuBar *bar, GLBox *view, QMenu *file)
     viewMenu->addSeparator();
     viewMenu->addAction(presenter->presentAction());
     viewMenu->addAction(presenter->smoothAction());
+    buildLanguageMenu(viewMenu);
     bar->addMenu(viewMenu);
 
     // Practice, in a dock of its own that stays hidden until asked for.
-    practiceDock = new QDockWidget(tr("Practice"), this);
+    practiceDock = new QDockWidget(this);
     practiceDock->setObjectName(QStringLiteral("practice"));
     practice = new PracticePanel(doc, view, stepper, practiceDock);
     connect(practice, &PracticePanel::questionOpenChanged, mapPage, &RouteMapPage::setHiddenForQuestion);
@@ -184,8 +211,8 @@ void GLObjectWindow::buildAdditions(QMenuBar *bar, GLBox *view, QMenu *file)
     tabifyDockWidget(dock, practiceDock);
     dock->raise();
     practiceDock->hide();
-    auto *practiceMenu = new QMenu(tr("&Practice"), bar);
-    QAction *startPracticeItem = practiceMenu->addAction(tr("&Start Practice..."));
+    auto *practiceMenu = new QMenu(bar);
+    QAction *startPracticeItem = practiceMenu->addAction(QString());
     startPracticeItem->setObjectName(QStringLiteral("start_practice"));
     connect(startPracticeItem, &QAction::triggered, this, [this] {
         practiceDock->show();
@@ -197,8 +224,8 @@ void GLObjectWindow::buildAdditions(QMenuBar *bar, GLBox *view, QMenu *file)
     });
     bar->addMenu(practiceMenu);
 
-    auto *help = new QMenu(tr("&Help"), bar);
-    QAction *keys = help->addAction(tr("Keys and Mouse"));
+    auto *help = new QMenu(bar);
+    QAction *keys = help->addAction(QString());
     keys->setObjectName(QStringLiteral("keys_and_mouse"));
     connect(keys, &QAction::triggered, this, [this] {
         QMessageBox box(QMessageBox::NoIcon, tr("Keys and Mouse"), keysAndMouseText(), QMessageBox::Close, this);
@@ -208,11 +235,57 @@ void GLObjectWindow::buildAdditions(QMenuBar *bar, GLBox *view, QMenu *file)
     help->addMenu(files->examplesMenu(help));
     bar->addMenu(help);
 
+    texts->add([=] {
+        viewMenu->setTitle(tr("&View"));
+        focus->setText(tr("&Focus on Marked Routes"));
+        focus->setToolTip(tr("Draw the boxes that no marked route touches as faint frames"));
+        labels->setText(tr("&Labels"));
+        dock->setWindowTitle(tr("Routes"));
+        tabs->setTabText(0, tr("Routes"));
+        tabs->setTabText(1, tr("Map"));
+        scenesDock->setWindowTitle(tr("Scenes"));
+        fullScreen->setText(tr("&Full Screen"));
+        practiceDock->setWindowTitle(tr("Practice"));
+        practiceMenu->setTitle(tr("&Practice"));
+        startPracticeItem->setText(tr("&Start Practice..."));
+        help->setTitle(tr("&Help"));
+        keys->setText(tr("Keys and Mouse"));
+    });
+
     // Undo and redo reach the history from every spin box too.
     for (QAbstractSpinBox *box : findChildren<QAbstractSpinBox *>())
         box->installEventFilter(this);
     // How the program starts is not an edit to take back.
     doc->undoStack()->clear();
+}
+
+void GLObjectWindow::buildLanguageMenu(QMenu *viewMenu)
+{
+    viewMenu->addSeparator();
+    auto *menu = viewMenu->addMenu(QString());
+    menu->setObjectName(QStringLiteral("language_menu"));
+    texts->add([menu] { menu->setTitle(tr("Lan&guage")); });
+    auto *choices = new QActionGroup(menu);
+    choices->setExclusive(true);
+    Languages *languages = Languages::of(QCoreApplication::instance());
+    // Each language in its own words, never translated.
+    for (const Languages::Language &language : languages->languages()) {
+        QAction *item = menu->addAction(language.nativeName);
+        item->setObjectName(QStringLiteral("language_") + language.code);
+        item->setData(language.code);
+        item->setCheckable(true);
+        item->setChecked(language.code == languages->current());
+        choices->addAction(item);
+        connect(item, &QAction::triggered, languages, [languages, code = language.code] {
+            if (languages->setLanguage(code))
+                QSettings().setValue(QLatin1String(Languages::kSettingsKey), code);
+        });
+    }
+    // Another window, or --lang, may change it too.
+    connect(languages, &Languages::languageChanged, menu, [choices](const QString &code) {
+        for (QAction *item : choices->actions())
+            item->setChecked(item->data().toString() == code);
+    });
 }
 
 QString GLObjectWindow::keysAndMouseText()
@@ -306,6 +379,13 @@ bool GLObjectWindow::event(QEvent *event)
     if (event->type() == QEvent::StatusTip && static_cast<QStatusTipEvent *>(event)->tip().isEmpty())
         return true;
     return QMainWindow::event(event);
+}
+
+void GLObjectWindow::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        emit languageChanged();
 }
 
 bool GLObjectWindow::eventFilter(QObject *watched, QEvent *event)

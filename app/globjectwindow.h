@@ -7,6 +7,7 @@
 class FigureExport;
 class GLBox;
 class LessonFiles;
+class LiveTexts;
 class PracticePanel;
 class QDockWidget;
 class NetworkDocument;
@@ -35,8 +36,14 @@ public:
     FigureExport *figureExport() const { return exporter; }
     static QString keysAndMouseText();
 
+signals:
+    // After every QEvent::LanguageChange the window gets: its parts that
+    // are not widgets set their texts again.
+    void languageChanged();
+
 protected:
     bool event(QEvent *event) override;
+    void changeEvent(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private slots:
@@ -45,11 +52,13 @@ private slots:
 
 private:
     void buildAdditions(QMenuBar *bar, GLBox *view, QMenu *file);
+    void buildLanguageMenu(QMenu *viewMenu);
     void fitToScreen(GLBox *view);
 
     QSpinBox *ikSpin = nullptr;
     QSpinBox *jiSpin = nullptr;
     QSpinBox *kjSpin = nullptr;
+    LiveTexts *texts = nullptr;
     NetworkDocument *doc = nullptr;
     LessonFiles *files = nullptr;
     FigureExport *exporter = nullptr;

@@ -1,5 +1,7 @@
 #include "app/lessonfiles.h"
 
+#include "app/livetexts.h"
+
 #include "app/notesview.h"
 #include "core/networkdocument.h"
 
@@ -24,9 +26,9 @@ namespace {
 constexpr int kRecentCount = 8;
 constexpr char kRecentKey[] = "recentLessons";
 
-QAction *item(QObject *parent, const QString &text, const char *name, const QKeySequence &keys = {})
+QAction *item(QObject *parent, const char *name, const QKeySequence &keys = {})
 {
-    auto *action = new QAction(text, parent);
+    auto *action = new QAction(parent);
     action->setObjectName(QLatin1String(name));
     action->setShortcut(keys);
     return action;
@@ -37,17 +39,30 @@ LessonFiles::LessonFiles(QMainWindow *window, NetworkDocument *document)
     : QObject(window)
     , window(window)
     , document(document)
-    , newItem(item(this, tr("&New"), "new_lesson", QKeySequence::New))
-    , openItem(item(this, tr("&Open..."), "open_lesson", QKeySequence::Open))
-    , recentItem(item(this, tr("Open &Recent"), "open_recent"))
-    , saveItem(item(this, tr("&Save"), "save_lesson", QKeySequence::Save))
-    , saveAsItem(item(this, tr("Save &As..."), "save_lesson_as", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)))
+    , newItem(item(this, "new_lesson", QKeySequence::New))
+    , openItem(item(this, "open_lesson", QKeySequence::Open))
+    , recentItem(item(this, "open_recent"))
+    , saveItem(item(this, "save_lesson", QKeySequence::Save))
+    , saveAsItem(item(this, "save_lesson_as", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)))
     , recentMenu(new QMenu(window))
+    , texts(new LiveTexts(this, window))
 {
+    texts->add([this] {
+        newItem->setText(tr("&New"));
+        openItem->setText(tr("&Open..."));
+        recentItem->setText(tr("Open &Recent"));
+        saveItem->setText(tr("&Save"));
+        saveAsItem->setText(tr("Save &As..."));
+    });
     recentMenu->setObjectName(QStringLiteral("recent_lessons"));
     recentItem->setMenu(recentMenu);
     connect(recentMenu, &QMenu::aboutToShow, this, &LessonFiles::fillRecentMenu);
     fillRecentMenu();
+    // The recent files' items and the window's caption ("Untitled") too.
+    texts->add([this] {
+        fillRecentMenu();
+        showCaption();
+    });
     connect(newItem, &QAction::triggered, this, [this] {
         if (maybeSave())
             newLesson();
@@ -131,7 +146,8 @@ QStringList LessonFiles::exampleLessons()
 
 QMenu *LessonFiles::examplesMenu(QWidget *parent)
 {
-    auto *examples = new QMenu(tr("&Example Lessons"), parent);
+    auto *examples = new QMenu(parent);
+    texts->add([examples] { examples->setTitle(tr("&Example Lessons")); });
     examples->setObjectName(QStringLiteral("example_lessons"));
     for (const QString &lesson : exampleLessons()) {
         Lesson read;

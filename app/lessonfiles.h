@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QString>
 
+class LiveTexts;
 class NetworkDocument;
 class QAction;
 class QMainWindow;
@@ -62,4 +63,5 @@ private:
     bool active = false; // a lesson was opened or saved
     QAction *newItem, *openItem, *recentItem, *saveItem, *saveAsItem;
     QMenu *recentMenu;
+    LiveTexts *texts;
 };

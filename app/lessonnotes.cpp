@@ -3,6 +3,7 @@
 #include "core/networkdocument.h"
 #include "core/practiceround.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -33,7 +34,7 @@ void editLessonNotes(NetworkDocument *document, QWidget *parent)
 {
     QDialog dialog(parent);
     dialog.setObjectName(QStringLiteral("lesson_notes_dialog"));
-    dialog.setWindowTitle(QDialog::tr("Lesson Notes"));
+    dialog.setWindowTitle(QCoreApplication::translate("LessonNotes", "Lesson Notes"));
     auto *form = new QFormLayout(&dialog);
     auto *title = new QLineEdit(document->title(), &dialog);
     title->setObjectName(QStringLiteral("lesson_title_edit"));
@@ -43,8 +44,8 @@ void editLessonNotes(NetworkDocument *document, QWidget *parent)
     // first, line by line, took minutes for a word of a million characters.
     if (hasLongWord(document->notes()))
         notes->setWordWrapMode(QTextOption::WrapAnywhere);
-    form->addRow(QDialog::tr("&Title:"), title);
-    form->addRow(QDialog::tr("&Notes:"), notes);
+    form->addRow(QCoreApplication::translate("LessonNotes", "&Title:"), title);
+    form->addRow(QCoreApplication::translate("LessonNotes", "&Notes:"), notes);
     // A lesson of several scenes: the words of the scene shown, too.
     QLineEdit *sceneTitle = nullptr;
     QPlainTextEdit *sceneNotes = nullptr;
@@ -55,12 +56,12 @@ void editLessonNotes(NetworkDocument *document, QWidget *parent)
         sceneNotes->setObjectName(QStringLiteral("scene_notes_text"));
         if (hasLongWord(document->sceneNotes()))
             sceneNotes->setWordWrapMode(QTextOption::WrapAnywhere);
-        form->addRow(QDialog::tr("Scene %1 t&itle:").arg(document->currentScene() + 1), sceneTitle);
-        form->addRow(QDialog::tr("Scene %1 n&otes:").arg(document->currentScene() + 1), sceneNotes);
+        form->addRow(QCoreApplication::translate("LessonNotes", "Scene %1 t&itle:").arg(document->currentScene() + 1), sceneTitle);
+        form->addRow(QCoreApplication::translate("LessonNotes", "Scene %1 n&otes:").arg(document->currentScene() + 1), sceneNotes);
     }
     // The round every student of the lesson gets from Start Practice.
     const ts::PracticeSet set = document->practiceSet().value_or(ts::PracticeSet{});
-    auto *practice = new QGroupBox(QDialog::tr("&Practice set: the same questions for every student"), &dialog);
+    auto *practice = new QGroupBox(QCoreApplication::translate("LessonNotes", "&Practice set: the same questions for every student"), &dialog);
     practice->setObjectName(QStringLiteral("practice_set_group"));
     practice->setCheckable(true);
     practice->setChecked(document->practiceSet().has_value());
@@ -71,15 +72,15 @@ void editLessonNotes(NetworkDocument *document, QWidget *parent)
     seed->setValue(int(set.seed.value_or(0)));
     auto *level = new QComboBox(practice);
     level->setObjectName(QStringLiteral("practice_set_level"));
-    level->addItems({QDialog::tr("small"), QDialog::tr("medium"), QDialog::tr("large")});
+    level->addItems({QCoreApplication::translate("LessonNotes", "small"), QCoreApplication::translate("LessonNotes", "medium"), QCoreApplication::translate("LessonNotes", "large")});
     level->setCurrentIndex(static_cast<int>(set.level.value_or(ts::PracticeLevel::Small)));
     auto *questions = new QSpinBox(practice);
     questions->setObjectName(QStringLiteral("practice_set_questions"));
     questions->setRange(1, ts::kMaxPracticeQuestions);
     questions->setValue(set.questions.value_or(ts::kQuestionsPerRound));
-    practiceForm->addRow(QDialog::tr("S&eed:"), seed);
-    practiceForm->addRow(QDialog::tr("&Level:"), level);
-    practiceForm->addRow(QDialog::tr("&Questions:"), questions);
+    practiceForm->addRow(QCoreApplication::translate("LessonNotes", "S&eed:"), seed);
+    practiceForm->addRow(QCoreApplication::translate("LessonNotes", "&Level:"), level);
+    practiceForm->addRow(QCoreApplication::translate("LessonNotes", "&Questions:"), questions);
     form->addRow(practice);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
@@ -90,7 +91,7 @@ void editLessonNotes(NetworkDocument *document, QWidget *parent)
         return;
     // One undo step for all the dialog changed.
     QUndoStack *history = document->undoStack();
-    history->beginMacro(QDialog::tr("Edit Lesson Notes"));
+    history->beginMacro(QCoreApplication::translate("LessonNotes", "Edit Lesson Notes"));
     if (sceneTitle)
         document->setLessonText(title->text(), notes->toPlainText(), sceneTitle->text(), sceneNotes->toPlainText());
     else

@@ -1,13 +1,16 @@
 #include "app/commandline.h"
 #include "app/figureexport.h"
 #include "app/globjectwindow.h"
+#include "app/languages.h"
 #include "figure/figurefile.h"
 #include "figure/handout.h"
 #include "app/lessonfiles.h"
 #include "app/startup.h"
 #include "view/glbox.h"
 
+#include <QLocale>
 #include <QMessageBox>
+#include <QSettings>
 #include <QTimer>
 
 #include <cstdio>
@@ -145,6 +148,9 @@ int main(int argc, char **argv)
     const CommandLine line = parseCommandLine(QCoreApplication::arguments());
     if (line.action == CommandLine::Exit)
         return printAndExit(line);
+    Languages::of(QCoreApplication::instance())
+        ->setLanguage(chooseLanguage(line.language, QSettings().value(QLatin1String(Languages::kSettingsKey)).toString(),
+                                     QLocale::system().uiLanguages(), Languages::shippedCodes()));
 
     // Only a picture as on screen is drawn by GL; without GL it is drawn
     // from the vectors too.
@@ -174,7 +180,7 @@ int main(int argc, char **argv)
     if (!line.lesson.isEmpty() && !window.lessonFiles()->open(line.lesson, &error)) {
         printLine(stderr, QStringLiteral("transpose-switch: %1").arg(error));
         QTimer::singleShot(0, &window, [&window, error] {
-            QMessageBox::warning(&window, QStringLiteral("Open Lesson"),
+            QMessageBox::warning(&window, GLObjectWindow::tr("Open Lesson"),
                                  GLObjectWindow::tr("The lesson could not be opened.\n%1").arg(error));
         });
     }

@@ -1,6 +1,7 @@
 #include "app/practicepanel.h"
 
 #include "app/formwidgets.h"
+#include "app/livetexts.h"
 #include "app/routestepper.h"
 #include "core/routetext.h"
 #include "core/networkdocument.h"
@@ -44,20 +45,29 @@ PracticePanel::PracticePanel(NetworkDocument *document, GLBox *view, RouteSteppe
     , stepper(stepper)
 {
     auto *layout = new QVBoxLayout(this);
+    auto *texts = new LiveTexts(this, this);
     auto *setup = new QHBoxLayout;
-    seed = indexBox(this, "practice_seed", tr("The seed: the same seed and level give the same questions"));
+    seed = indexBox(this, "practice_seed", QString());
     seed->setRange(0, int(kMaxPracticeSeed));
     level = new QComboBox(this);
     level->setObjectName(QStringLiteral("practice_level"));
-    level->addItems({tr("small"), tr("medium"), tr("large")});
-    level->setToolTip(tr("small: N = 3 to 5, at most one offset; medium: N = 4 to 8; large: N = 8 to 15"));
-    level->setAccessibleName(level->toolTip());
-    auto *seedLabel = new QLabel(tr("&Seed:"), this);
+    level->addItems({QString(), QString(), QString()});
+    auto *seedLabel = new QLabel(this);
     seedLabel->setBuddy(seed);
     setup->addWidget(seedLabel);
     setup->addWidget(seed);
     setup->addWidget(level);
-    QPushButton *restart = button("practice_start", tr("Start"), this);
+    QPushButton *restart = button("practice_start", QString(), this);
+    texts->add([this, seedLabel, restart] {
+        explain(seed, tr("The seed: the same seed and level give the same questions"));
+        level->setItemText(0, tr("small"));
+        level->setItemText(1, tr("medium"));
+        level->setItemText(2, tr("large"));
+        level->setToolTip(tr("small: N = 3 to 5, at most one offset; medium: N = 4 to 8; large: N = 8 to 15"));
+        level->setAccessibleName(level->toolTip());
+        seedLabel->setText(tr("&Seed:"));
+        restart->setText(tr("Start"));
+    });
     setup->addWidget(restart);
     layout->addLayout(setup);
     connect(restart, &QPushButton::clicked, this,
@@ -76,20 +86,20 @@ PracticePanel::PracticePanel(NetworkDocument *document, GLBox *view, RouteSteppe
     askingLayout->addWidget(questionLabel);
 
     auto *form = new QGridLayout;
-    answerI = indexBox(asking, "answer_i", tr("Column i of your answer"));
-    answerJ = indexBox(asking, "answer_j", tr("Row j of your answer"));
-    answerK = indexBox(asking, "answer_k", tr("Level k of your answer"));
+    answerI = indexBox(asking, "answer_i", QString());
+    answerJ = indexBox(asking, "answer_j", QString());
+    answerK = indexBox(asking, "answer_k", QString());
     answerLabels = addIndexRow(form, asking, boxes());
     for (QSpinBox *box : boxes())
         box->installEventFilter(this); // Enter checks, as the Check button
-    check = button("answer_check", tr("Check"), asking);
-    dies = button("answer_dies", tr("It dies"), asking);
+    check = button("answer_check", QString(), asking);
+    dies = button("answer_dies", QString(), asking);
     form->addWidget(check, 1, 0, 1, 3);
     form->addWidget(dies, 1, 3, 1, 3);
     const char *familyNames[] = {"answer_ik", "answer_ji", "answer_kj", "answer_none"};
-    // The families as the control panel titles them.
+    // The families as the control panel titles them: notation, in every language.
     const QString familyTexts[] = {QLatin1String(kPlaneFamilies[0].title), QLatin1String(kPlaneFamilies[1].title),
-                                   QLatin1String(kPlaneFamilies[2].title), tr("none: it arrives")};
+                                   QLatin1String(kPlaneFamilies[2].title), QString()};
     for (int f = 0; f < 4; ++f) {
         familyButtons[f] = button(familyNames[f], familyTexts[f], asking);
         form->addWidget(familyButtons[f], 2 + f / 2, 3 * (f % 2), 1, 3);
@@ -123,9 +133,9 @@ PracticePanel::PracticePanel(NetworkDocument *document, GLBox *view, RouteSteppe
     score = new QLabel(asking);
     score->setObjectName(QStringLiteral("score"));
     row->addWidget(score, 1);
-    next = button("practice_next", tr("Next question"), asking);
+    next = button("practice_next", QString(), asking);
     row->addWidget(next);
-    stop = button("practice_stop", tr("Stop"), asking);
+    stop = button("practice_stop", QString(), asking);
     row->addWidget(stop);
     askingLayout->addLayout(row);
     askingLayout->addStretch(1);
@@ -145,16 +155,13 @@ PracticePanel::PracticePanel(NetworkDocument *document, GLBox *view, RouteSteppe
     auto *nameRow = new QHBoxLayout;
     student = new QLineEdit(summing);
     student->setObjectName(QStringLiteral("student_name"));
-    student->setPlaceholderText(tr("Your name, for the summary you hand in"));
-    student->setAccessibleName(tr("Student's name"));
-    auto *nameLabel = new QLabel(tr("&Name:"), summing);
+    auto *nameLabel = new QLabel(summing);
     nameLabel->setBuddy(student);
     nameRow->addWidget(nameLabel);
     nameRow->addWidget(student, 1);
     summingLayout->addLayout(nameRow);
     summary = new QListWidget(summing);
     summary->setObjectName(QStringLiteral("practice_summary"));
-    summary->setAccessibleName(tr("Summary of the round"));
     summary->setWordWrap(true);
     summingLayout->addWidget(summary, 1);
     connect(summary, &QListWidget::itemActivated, this, [this](QListWidgetItem *item) {
@@ -164,8 +171,8 @@ PracticePanel::PracticePanel(NetworkDocument *document, GLBox *view, RouteSteppe
             showRoute(asked[static_cast<std::size_t>(at)].question, true);
     });
     auto *handIn = new QHBoxLayout;
-    QPushButton *copy = button("copy_summary", tr("Copy Summary"), summing);
-    QPushButton *save = button("save_summary", tr("Save Summary..."), summing);
+    QPushButton *copy = button("copy_summary", QString(), summing);
+    QPushButton *save = button("save_summary", QString(), summing);
     handIn->addWidget(copy);
     handIn->addWidget(save);
     handIn->addStretch(1);
@@ -173,7 +180,26 @@ PracticePanel::PracticePanel(NetworkDocument *document, GLBox *view, RouteSteppe
     layout->addWidget(summing, 1);
     connect(copy, &QPushButton::clicked, this, [this] { QGuiApplication::clipboard()->setText(summaryText()); });
     connect(save, &QPushButton::clicked, this, &PracticePanel::saveSummary);
-    followPracticeSet();
+    texts->add([this, nameLabel, copy, save] {
+        explain(answerI, tr("Column i of your answer"));
+        explain(answerJ, tr("Row j of your answer"));
+        explain(answerK, tr("Level k of your answer"));
+        check->setText(tr("Check"));
+        stop->setText(tr("Stop"));
+        familyButtons[3]->setText(tr("none: it arrives"));
+        student->setPlaceholderText(tr("Your name, for the summary you hand in"));
+        student->setAccessibleName(tr("Student's name"));
+        nameLabel->setText(tr("&Name:"));
+        summary->setAccessibleName(tr("Summary of the round"));
+        copy->setText(tr("Copy Summary"));
+        save->setText(tr("Save Summary..."));
+        // The words that follow the round: the set, the question and its
+        // buttons, the feedback and the summary.
+        followPracticeSet();
+        showFeedback();
+        if (round.isOver())
+            fillSummary();
+    });
 }
 
 void PracticePanel::followPracticeSet()
@@ -258,8 +284,8 @@ void PracticePanel::ask()
         box->setRange(0, q.size - 1);
         box->setValue(0);
     }
-    say(feedback, QString());
-    next->setAccessibleDescription(QString());
+    feedbackOutcome = PracticeRound::Outcome::Ignored;
+    showFeedback();
     showState();
 }
 
@@ -332,33 +358,40 @@ void PracticePanel::answer(const Answer &given)
     const PracticeRound::Outcome outcome = round.answer(given);
     if (outcome == PracticeRound::Outcome::Ignored)
         return;
-    const Question &q = question();
-    const QString words = QString::fromStdString(explanation(q));
-    QString sentence = words;
-    sentence[0] = sentence[0].toUpper();
-    switch (outcome) {
-    case PracticeRound::Outcome::Right:
-        say(feedback, tr("Right. ") + sentence);
-        break;
-    case PracticeRound::Outcome::RightOnSecondTry:
-        say(feedback, tr("Right, on the second try: counted as missed. ") + sentence);
-        break;
-    case PracticeRound::Outcome::Hint:
-        say(feedback, tr("Not quite: try once more. ") + QString::fromStdString(hint(q, given)));
-        break;
-    case PracticeRound::Outcome::Shown:
-        say(feedback, tr("Not quite: ") + words);
-        showRoute(q, false);
-        break;
-    case PracticeRound::Outcome::Ignored: break;
-    }
+    feedbackOutcome = outcome;
+    feedbackAnswer = given;
+    showFeedback();
+    if (outcome == PracticeRound::Outcome::Shown)
+        showRoute(question(), false);
     showState();
-    if (!round.isOpen()) {
-        // On to the next question from here; a screen reader reads the
-        // feedback with the button.
-        next->setAccessibleDescription(feedback->text());
+    if (!round.isOpen())
         next->setFocus(Qt::OtherFocusReason);
+}
+
+void PracticePanel::showFeedback()
+{
+    QString text;
+    if (feedbackOutcome != PracticeRound::Outcome::Ignored && round.started() && !round.isOver()) {
+        const Question &q = question();
+        const QString words = QString::fromStdString(explanation(q));
+        QString sentence = words;
+        sentence[0] = sentence[0].toUpper();
+        switch (feedbackOutcome) {
+        case PracticeRound::Outcome::Right: text = tr("Right. ") + sentence; break;
+        case PracticeRound::Outcome::RightOnSecondTry:
+            text = tr("Right, on the second try: counted as missed. ") + sentence;
+            break;
+        case PracticeRound::Outcome::Hint:
+            text = tr("Not quite: try once more. ") + QString::fromStdString(hint(q, feedbackAnswer));
+            break;
+        case PracticeRound::Outcome::Shown: text = tr("Not quite: ") + words; break;
+        case PracticeRound::Outcome::Ignored: break;
+        }
     }
+    say(feedback, text);
+    // On to the next question from the button; a screen reader reads the
+    // feedback with it.
+    next->setAccessibleDescription(round.isOpen() ? QString() : text);
 }
 
 void PracticePanel::showRoute(const Question &q, bool again)
@@ -381,6 +414,12 @@ void PracticePanel::showRoute(const Question &q, bool again)
 void PracticePanel::showSummary()
 {
     round.stop();
+    fillSummary();
+    summary->setFocus(Qt::OtherFocusReason);
+}
+
+void PracticePanel::fillSummary()
+{
     summary->clear();
     const auto &asked = round.questions();
     const auto byKind = round.byKind();
@@ -410,7 +449,6 @@ void PracticePanel::showSummary()
     }
     showState();
     say(roundOver, tr("The round is over: %1 of %2 right.").arg(round.right()).arg(asked.size()));
-    summary->setFocus(Qt::OtherFocusReason);
 }
 
 QString PracticePanel::summaryText() const

@@ -56,6 +56,9 @@ private:
     void showRoute(const ts::Question &q, bool ask);
     void say(QLabel *label, const QString &text);
     void showSummary();
+    void fillSummary();
+    // The feedback on the last answer, worded in the language in use.
+    void showFeedback();
     void saveSummary();
     QPushButton *button(const char *name, const QString &text, QWidget *parent);
 
@@ -64,6 +67,8 @@ private:
     RouteStepper *stepper;
     ts::PracticeRound round;
     bool wasOpen = false;
+    ts::PracticeRound::Outcome feedbackOutcome = ts::PracticeRound::Outcome::Ignored; // Ignored: no feedback
+    ts::Answer feedbackAnswer;
 
     QSpinBox *seed;
     QComboBox *level;

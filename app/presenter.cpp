@@ -1,5 +1,7 @@
 #include "app/presenter.h"
 
+#include "app/livetexts.h"
+
 #include "app/scenespanel.h"
 #include "core/lesson.h"
 #include "core/networkdocument.h"
@@ -39,8 +41,8 @@ Presenter::Presenter(QMainWindow *window, GLBox *view, NetworkDocument *document
     , window(window)
     , view(view)
     , document(document)
-    , present(new QAction(tr("&Present"), this))
-    , smooth(new QAction(tr("Smooth &Transitions"), this))
+    , present(new QAction(this))
+    , smooth(new QAction(this))
     , counter(new QLabel(view))
     , transition(new QVariantAnimation(this))
 {
@@ -48,7 +50,6 @@ Presenter::Presenter(QMainWindow *window, GLBox *view, NetworkDocument *document
     present->setShortcut(QKeySequence(Qt::Key_F5));
     present->setShortcutContext(Qt::ApplicationShortcut);
     present->setCheckable(true);
-    present->setToolTip(tr("Show the scenes one after another, full screen"));
     connect(present, &QAction::toggled, this, [this](bool on) { on ? start() : stop(); });
     window->addAction(present); // F5 works while the menu bar is hidden
     smooth->setObjectName(QStringLiteral("smooth_transitions"));
@@ -70,6 +71,16 @@ Presenter::Presenter(QMainWindow *window, GLBox *view, NetworkDocument *document
     connect(document, &NetworkDocument::currentSceneChanged, this, &Presenter::showCounter);
     connect(document, &NetworkDocument::scenesChanged, this, &Presenter::showCounter);
     connect(document, &NetworkDocument::lessonTextChanged, this, &Presenter::showCounter);
+
+    auto *texts = new LiveTexts(this, window);
+    texts->add([this] {
+        present->setText(tr("&Present"));
+        present->setToolTip(tr("Show the scenes one after another, full screen"));
+        smooth->setText(tr("Smooth &Transitions"));
+        if (notesScreen)
+            notesScreen->setWindowTitle(tr("Presenter"));
+        showCounter();
+    });
 
     transition->setDuration(kTransitionMs);
     transition->setStartValue(0.0);

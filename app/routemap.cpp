@@ -1,4 +1,6 @@
 #include "app/routemap.h"
+
+#include "app/livetexts.h"
 #include "scene/palette.h"
 
 #include "core/networkdocument.h"
@@ -129,6 +131,14 @@ void RouteMapModel::follow()
     emit dataChanged(index(0, 0), index(n - 1, n - 1));
 }
 
+void RouteMapModel::reword()
+{
+    const int n = document->network().size();
+    emit dataChanged(index(0, 0), index(n - 1, n - 1));
+    emit headerDataChanged(Qt::Horizontal, 0, n - 1);
+    emit headerDataChanged(Qt::Vertical, 0, n - 1);
+}
+
 RouteMapPage::RouteMapPage(NetworkDocument *document, QWidget *parent)
     : QWidget(parent)
     , document(document)
@@ -140,8 +150,8 @@ RouteMapPage::RouteMapPage(NetworkDocument *document, QWidget *parent)
     rule->setWordWrap(true);
     layout->addWidget(rule);
     table->setObjectName(QStringLiteral("map"));
-    table->setAccessibleName(tr("Where each terminal arrives"));
-    table->setModel(new RouteMapModel(document, table));
+    model = new RouteMapModel(document, table);
+    table->setModel(model);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionMode(QAbstractItemView::SingleSelection);
     // The cells share the width, so the whole map fits its dock at N = 15.
@@ -158,12 +168,18 @@ RouteMapPage::RouteMapPage(NetworkDocument *document, QWidget *parent)
     QStringList names;
     for (const PlaneFamilyInfo &family : kPlaneFamilies)
         names << QStringLiteral("%1: %2").arg(QLatin1String(family.shortName), QLatin1String(family.title));
-    auto *key = new QLabel(tr("Columns i, rows j; a route dies at the family named: %1").arg(names.join(QStringLiteral(" \u00b7 "))), this);
+    auto *key = new QLabel(this);
     key->setObjectName(QStringLiteral("map_key"));
     key->setWordWrap(true);
     layout->addWidget(key);
     connect(document, &NetworkDocument::networkChanged, this, &RouteMapPage::showRule);
-    showRule();
+    auto *texts = new LiveTexts(this, this);
+    texts->add([this, key, names] {
+        table->setAccessibleName(tr("Where each terminal arrives"));
+        key->setText(tr("Columns i, rows j; a route dies at the family named: %1").arg(names.join(QStringLiteral(" \u00b7 "))));
+        model->reword();
+        showRule();
+    });
 }
 
 void RouteMapPage::showRule()

@@ -22,6 +22,8 @@ public:
     int columnCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    // Every cell and header worded again in the language in use.
+    void reword();
 
 private:
     void follow();
@@ -50,6 +52,8 @@ protected:
 private:
     void mark(const QModelIndex &cell);
     void showRule();
+
+    RouteMapModel *model = nullptr;
 
     NetworkDocument *document;
     bool hiddenForQuestion = false;

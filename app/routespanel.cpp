@@ -2,6 +2,7 @@
 
 #include "app/marklistmodel.h"
 #include "app/formwidgets.h"
+#include "app/livetexts.h"
 #include "app/notesview.h"
 #include "app/routestepper.h"
 #include "core/networkdocument.h"
@@ -30,11 +31,10 @@ constexpr int kTop = -1; // the level box's value for "top": a terminal
 constexpr int kPlaceholderKey = -1;
 
 
-QListView *listView(QWidget *parent, const char *name, const QString &help, MarkListModel *model)
+QListView *listView(QWidget *parent, const char *name, MarkListModel *model)
 {
     auto *view = new QListView(parent);
     view->setObjectName(QLatin1String(name));
-    view->setAccessibleName(help);
     view->setWordWrap(true);
     view->setUniformItemSizes(false);
     view->setIconSize(QSize(2 * MarkListModel::kSwatchSide, MarkListModel::kSwatchSide));
@@ -88,63 +88,83 @@ RoutesPanel::RoutesPanel(NetworkDocument *document, RouteStepper *stepper, QActi
     , stepper(stepper)
 {
     auto *layout = new QVBoxLayout(this);
+    texts = new LiveTexts(this, this);
 
     // The lesson's title and notes, the lecturer's script beside the model.
     lessonTitle = headingLabel(this, "lesson_title");
     layout->addWidget(lessonTitle);
     lessonNotes = new NotesView(this);
     lessonNotes->setObjectName(QStringLiteral("lesson_notes"));
-    lessonNotes->setAccessibleName(tr("Lesson notes"));
+    texts->add([this] { lessonNotes->setAccessibleName(tr("Lesson notes")); });
     layout->addWidget(lessonNotes);
     connect(document, &NetworkDocument::lessonTextChanged, this, &RoutesPanel::showLessonText);
     showLessonText();
 
-    routeList = listView(this, "route_list", tr("Marked terminals and their routes"), routes);
+    routeList = listView(this, "route_list", routes);
     routeList->setMinimumWidth(320);
     layout->addWidget(routeList, 3);
     layout->addWidget(buildStepControls());
-    auto *focusBox = new QCheckBox(tr("Focus on the marked routes"), this);
+    auto *focusBox = new QCheckBox(this);
     focusBox->setObjectName(QStringLiteral("focus"));
-    focusBox->setToolTip(focus->toolTip());
+    // The menu's tooltip, in whatever language it is worded last.
+    connect(focus, &QAction::changed, focusBox, [focusBox, focus] { focusBox->setToolTip(focus->toolTip()); });
     PresentationState *presentation = document->presentation();
     focusBox->setChecked(presentation->focusRoutes());
     connect(focusBox, &QCheckBox::toggled, presentation, &PresentationState::setFocusRoutes);
     connect(presentation, &PresentationState::focusRoutesChanged, focusBox, &QCheckBox::setChecked);
     layout->addWidget(focusBox);
-    layout->addWidget(listView(this, "route_summary", tr("Destinations and marked switches"), summary), 1);
+    QListView *summaryList = listView(this, "route_summary", summary);
+    layout->addWidget(summaryList, 1);
 
-    auto *form = new QGroupBox(tr("Mark"), this);
+    auto *form = new QGroupBox(this);
     form->setObjectName(QStringLiteral("mark"));
     auto *grid = new QGridLayout(form);
-    markI = indexBox(form, "mark_i", tr("Column i of the terminal or switch to mark"));
-    markJ = indexBox(form, "mark_j", tr("Row j of the terminal or switch to mark"));
-    markK = indexBox(form, "mark_k", tr("Level k of the switch to mark, or top for a terminal"));
-    markK->setSpecialValueText(tr("top"));
+    markI = indexBox(form, "mark_i", QString());
+    markJ = indexBox(form, "mark_j", QString());
+    markK = indexBox(form, "mark_k", QString());
     addIndexRow(grid, form, {markI, markJ, markK});
+    texts->add([this, focusBox, focus, summaryList, form] {
+        routeList->setAccessibleName(tr("Marked terminals and their routes"));
+        focusBox->setText(tr("Focus on the marked routes"));
+        focusBox->setToolTip(focus->toolTip());
+        summaryList->setAccessibleName(tr("Destinations and marked switches"));
+        form->setTitle(tr("Mark"));
+        explain(markI, tr("Column i of the terminal or switch to mark"));
+        explain(markJ, tr("Row j of the terminal or switch to mark"));
+        explain(markK, tr("Level k of the switch to mark, or top for a terminal"));
+        markK->setSpecialValueText(tr("top"));
+    });
     struct Button
     {
         const char *name;
-        QString text;
+        const char *text;
         int bit;
     };
-    const Button buttons[] = {{"mark_red", tr("Red"), RedBit},
-                              {"mark_green", tr("Green"), GreenBit},
-                              {"mark_blue", tr("Blue"), BlueBit}};
+    const Button buttons[] = {{"mark_red", QT_TR_NOOP("Red"), RedBit},
+                              {"mark_green", QT_TR_NOOP("Green"), GreenBit},
+                              {"mark_blue", QT_TR_NOOP("Blue"), BlueBit}};
     int column = 0;
     for (const Button &b : buttons) {
-        auto *button = new QPushButton(b.text, form);
+        auto *button = new QPushButton(form);
         button->setObjectName(QLatin1String(b.name));
-        button->setToolTip(tr("Toggle a %1 mark, as a click with the %2 button would")
-                               .arg(b.text.toLower(), b.bit == RedBit     ? tr("left")
-                                                      : b.bit == GreenBit ? tr("middle")
-                                                                          : tr("right")));
+        texts->add([button, b] {
+            const QString text = tr(b.text);
+            button->setText(text);
+            button->setToolTip(tr("Toggle a %1 mark, as a click with the %2 button would")
+                                   .arg(text.toLower(), b.bit == RedBit     ? tr("left")
+                                                        : b.bit == GreenBit ? tr("middle")
+                                                                            : tr("right")));
+        });
         connect(button, &QPushButton::clicked, this, [this, bit = b.bit] { toggleChosen(bit); });
         grid->addWidget(button, 1, column, 1, 2);
         column += 2;
     }
-    auto *clear = new QPushButton(tr("Clear all"), form);
+    auto *clear = new QPushButton(form);
     clear->setObjectName(QStringLiteral("clear_marks"));
-    clear->setToolTip(tr("Clear every mark, as a click on empty space would"));
+    texts->add([clear] {
+        clear->setText(tr("Clear all"));
+        clear->setToolTip(tr("Clear every mark, as a click on empty space would"));
+    });
     connect(clear, &QPushButton::clicked, document, &NetworkDocument::clearMarks);
     grid->addWidget(clear, 2, 0, 1, 6);
     layout->addWidget(form);
@@ -152,6 +172,14 @@ RoutesPanel::RoutesPanel(NetworkDocument *document, RouteStepper *stepper, QActi
     connect(document, &NetworkDocument::networkChanged, this, &RoutesPanel::follow);
     follow();
     markK->setValue(kTop);
+    // Every line worded again in the new language, none taken as shown.
+    texts->add([this] {
+        describedSize = 0;
+        rewordSummary = true;
+        follow();
+        rewordSummary = false;
+        showStepping();
+    });
 }
 
 QWidget *RoutesPanel::buildStepControls()
@@ -163,23 +191,26 @@ QWidget *RoutesPanel::buildStepControls()
     struct Step
     {
         const char *name;
-        QString glyph, help;
+        QString glyph;
+        const char *help;
         QKeySequence key;
         Action action;
     };
     const Step steps[] = {
-        {"step_first", QStringLiteral("|◀"), tr("Back to the start of the route"), {}, First},
-        {"step_back", QStringLiteral("◀"), tr("One leg back (Comma)"), QKeySequence(Qt::Key_Comma), Back},
-        {"step_play", QStringLiteral("▶"), tr("Play the route leg by leg, or pause (P)"), QKeySequence(Qt::Key_P), Play},
-        {"step_next", QStringLiteral("▶|"), tr("One leg further (Period)"), QKeySequence(Qt::Key_Period), Next},
+        {"step_first", QStringLiteral("|◀"), QT_TR_NOOP("Back to the start of the route"), {}, First},
+        {"step_back", QStringLiteral("◀"), QT_TR_NOOP("One leg back (Comma)"), QKeySequence(Qt::Key_Comma), Back},
+        {"step_play", QStringLiteral("▶"), QT_TR_NOOP("Play the route leg by leg, or pause (P)"), QKeySequence(Qt::Key_P), Play},
+        {"step_next", QStringLiteral("▶|"), QT_TR_NOOP("One leg further (Period)"), QKeySequence(Qt::Key_Period), Next},
     };
     int column = 0;
     for (const Step &step : steps) {
         auto *button = new QToolButton(box);
         button->setText(step.glyph);
         button->setObjectName(QLatin1String(step.name));
-        button->setToolTip(step.help);
-        button->setAccessibleName(step.help);
+        texts->add([button, help = step.help] {
+            button->setToolTip(tr(help));
+            button->setAccessibleName(tr(help));
+        });
         auto run = [this, action = step.action] {
             if (!chooseRoute())
                 return;
@@ -192,7 +223,8 @@ QWidget *RoutesPanel::buildStepControls()
         };
         connect(button, &QToolButton::clicked, this, run);
         if (!step.key.isEmpty()) {
-            auto *key = new QAction(step.help, this);
+            auto *key = new QAction(this);
+            texts->add([key, help = step.help] { key->setText(tr(help)); });
             key->setShortcut(step.key);
             key->setShortcutContext(Qt::WidgetShortcut);
             connect(key, &QAction::triggered, this, run);
@@ -206,8 +238,10 @@ QWidget *RoutesPanel::buildStepControls()
     speed->setObjectName(QStringLiteral("step_speed"));
     speed->setRange(1, 8); // half legs per second: 0.5 to 4
     speed->setValue(2);
-    speed->setToolTip(tr("Legs per second while playing, 0.5 to 4"));
-    speed->setAccessibleName(speed->toolTip());
+    texts->add([speed] {
+        speed->setToolTip(tr("Legs per second while playing, 0.5 to 4"));
+        speed->setAccessibleName(speed->toolTip());
+    });
     connect(speed, &QSlider::valueChanged, this, [this](int halves) { stepper->setSpeed(halves / 2.0); });
     grid->addWidget(speed, 0, column);
     stepText = new QLabel(box);
@@ -287,7 +321,7 @@ void RoutesPanel::follow()
     // only on the box and its colours.
     const bool sameWiring = describedSize == n && describedOffsets == net.allOffsets();
     RowCollector routeRows(routes->rows(), sameWiring);
-    RowCollector summaryRows(summary->rows(), true);
+    RowCollector summaryRows(summary->rows(), !rewordSummary);
     const int arrivalKeys = kMaxNetworkSize * kMaxNetworkSize;
     for (int i = 0; i < n; ++i)
         for (int j = 0; j < n; ++j)

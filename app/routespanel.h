@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+class LiveTexts;
 class MarkListModel;
 class NotesView;
 class NetworkDocument;
@@ -41,6 +42,7 @@ private:
     bool chooseRoute();
     void showStepping();
 
+    LiveTexts *texts = nullptr;
     NetworkDocument *document;
     MarkListModel *routes;
     MarkListModel *summary;
@@ -53,5 +55,6 @@ private:
     NotesView *lessonNotes;
     QSpinBox *markI, *markJ, *markK;
     int describedSize = 0; // the wiring the route lines were worded for
+    bool rewordSummary = false; // the language changed: no summary line is kept
     ts::Offsets describedOffsets{};
 };

@@ -1,6 +1,7 @@
 #include "app/scenespanel.h"
 
 #include "app/formwidgets.h"
+#include "app/livetexts.h"
 #include "core/networkdocument.h"
 #include "figure/figure.h"
 
@@ -94,6 +95,12 @@ QVariant SceneListModel::data(const QModelIndex &index, int role) const
     }
 }
 
+void SceneListModel::reword()
+{
+    if (!pictures.empty())
+        emit dataChanged(index(0), index(rowCount() - 1), {Qt::DisplayRole, Qt::AccessibleTextRole});
+}
+
 bool SceneListModel::setData(const QModelIndex &index, const QVariant &value, int role)
 {
     if (role != Qt::EditRole || !checkIndex(index, CheckIndexOption::IndexIsValid))
@@ -119,22 +126,29 @@ ScenesPanel::ScenesPanel(NetworkDocument *document, QWidget *parent)
     view->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::DoubleClicked);
     view->setSelectionMode(QAbstractItemView::SingleSelection);
     view->setUniformItemSizes(true);
-    explain(view, tr("The lesson's scenes: choose one to show it"));
+    auto *texts = new LiveTexts(this, this);
+    texts->add([this] {
+        explain(view, tr("The lesson's scenes: choose one to show it"));
+        model->reword();
+    });
 
     auto *buttons = new QGridLayout;
-    auto button = [this, buttons](const QString &text, const char *name, const QString &help, int row, int column) {
-        auto *b = new QPushButton(text, this);
+    auto button = [this, buttons, texts](const char *text, const char *name, const char *help, int row, int column) {
+        auto *b = new QPushButton(this);
         b->setObjectName(QLatin1String(name));
-        explain(b, help);
+        texts->add([b, text, help] {
+            b->setText(tr(text));
+            explain(b, tr(help));
+        });
         buttons->addWidget(b, row, column);
         return b;
     };
-    QPushButton *add = button(tr("Add"), "scene_add", tr("Add a scene showing what the view shows now"), 0, 0);
-    QPushButton *duplicate = button(tr("Duplicate"), "scene_duplicate", tr("Copy the scene, with its title and notes"), 0, 1);
-    deleteButton = button(tr("Delete"), "scene_delete", tr("Delete the scene"), 0, 2);
-    upButton = button(tr("Move Up"), "scene_up", tr("Move the scene one place earlier"), 1, 0);
-    downButton = button(tr("Move Down"), "scene_down", tr("Move the scene one place later"), 1, 1);
-    QPushButton *rename = button(tr("Rename"), "scene_rename", tr("Give the scene a title"), 1, 2);
+    QPushButton *add = button(QT_TR_NOOP("Add"), "scene_add", QT_TR_NOOP("Add a scene showing what the view shows now"), 0, 0);
+    QPushButton *duplicate = button(QT_TR_NOOP("Duplicate"), "scene_duplicate", QT_TR_NOOP("Copy the scene, with its title and notes"), 0, 1);
+    deleteButton = button(QT_TR_NOOP("Delete"), "scene_delete", QT_TR_NOOP("Delete the scene"), 0, 2);
+    upButton = button(QT_TR_NOOP("Move Up"), "scene_up", QT_TR_NOOP("Move the scene one place earlier"), 1, 0);
+    downButton = button(QT_TR_NOOP("Move Down"), "scene_down", QT_TR_NOOP("Move the scene one place later"), 1, 1);
+    QPushButton *rename = button(QT_TR_NOOP("Rename"), "scene_rename", QT_TR_NOOP("Give the scene a title"), 1, 2);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(view, 1);

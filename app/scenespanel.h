@@ -27,6 +27,8 @@ public:
     QVariant data(const QModelIndex &index, int role) const override;
     bool setData(const QModelIndex &index, const QVariant &value, int role) override;
     Qt::ItemFlags flags(const QModelIndex &index) const override;
+    // The names of untitled scenes, again in the language in use.
+    void reword();
 
     static constexpr int kPictureWidth = 96;
     static constexpr int kPictureHeight = 72;

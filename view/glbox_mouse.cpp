@@ -173,6 +173,11 @@ void GLBox::turnBy(int pixelsRight, int pixelsDown)
 
 bool GLBox::event(QEvent *event)
 {
+    if (event->type() == QEvent::LanguageChange) {
+        // Words for screen readers, in the new language.
+        setAccessibleName(tr("3D view of the network"));
+        setAccessibleDescription(QString::fromStdString(describeNetwork(network())));
+    }
     if (event->type() != QEvent::ToolTip)
         return QOpenGLWidget::event(event);
     // Names the box under the pointer with the same pick a click makes.
