@@ -35,6 +35,70 @@
         <source>The offset %1 of the planes %2</source>
         <translation>Der Versatz %1 der Ebenen %2</translation>
     </message>
+    <message>
+        <source>Route</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How a marked terminal&apos;s route is drawn: its own path or the whole wires it uses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>path</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>wire</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wires</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Which wires are drawn dashed: none, those every terminal&apos;s route uses, or all</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>used</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>all</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Switches</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How switches are drawn: filled, as frames, or only where highlighted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>fill</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>frame</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>hilite</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>plane</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>opaque</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Export</name>
@@ -444,6 +508,26 @@
         <source>Illustrates Tervain&apos;s Transpose Switch&lt;br&gt;Intended to illustrate the structure&lt;br&gt;and behavior of the switch network.&lt;br&gt;&lt;br&gt;Written By Orvel Stane&lt;br&gt;ostane@transpose-switch.invalid&lt;br&gt;&lt;br&gt;First draft: 12 hours&lt;br&gt;Added Features: 8 hours&lt;br&gt;Minor Adjustments: 0.5 hours&lt;br&gt;Total: 20.5 Hours</source>
         <translation>Veranschaulicht Tervains Transpose Switch&lt;br&gt;Gedacht zur Veranschaulichung der Struktur&lt;br&gt;und des Verhaltens des Schalternetzwerks.&lt;br&gt;&lt;br&gt;Geschrieben von Orvel Stane&lt;br&gt;ostane@transpose-switch.invalid&lt;br&gt;&lt;br&gt;Erster Entwurf: 12 Stunden&lt;br&gt;Zusätzliche Funktionen: 8 Stunden&lt;br&gt;Kleinere Anpassungen: 0,5 Stunden&lt;br&gt;Gesamt: 20,5 Stunden</translation>
     </message>
+    <message>
+        <source>Open Lesson</source>
+        <translation type="unfinished">Lektion öffnen</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lan&amp;guage</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>LessonFiles</name>
@@ -516,6 +600,61 @@ Möchten Sie sie zuerst speichern?</translation>
     <message>
         <source>&amp;%1 %2</source>
         <translation>&amp;%1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>LessonNotes</name>
+    <message>
+        <source>Lesson Notes</source>
+        <translation type="unfinished">Lektionsnotizen</translation>
+    </message>
+    <message>
+        <source>&amp;Title:</source>
+        <translation type="unfinished">&amp;Titel:</translation>
+    </message>
+    <message>
+        <source>&amp;Notes:</source>
+        <translation type="unfinished">&amp;Notizen:</translation>
+    </message>
+    <message>
+        <source>Scene %1 t&amp;itle:</source>
+        <translation type="unfinished">T&amp;itel der Szene %1:</translation>
+    </message>
+    <message>
+        <source>Scene %1 n&amp;otes:</source>
+        <translation type="unfinished">N&amp;otizen zur Szene %1:</translation>
+    </message>
+    <message>
+        <source>&amp;Practice set: the same questions for every student</source>
+        <translation type="unfinished">Ü&amp;bungssatz: dieselben Fragen für alle Studierenden</translation>
+    </message>
+    <message>
+        <source>small</source>
+        <translation type="unfinished">klein</translation>
+    </message>
+    <message>
+        <source>medium</source>
+        <translation type="unfinished">mittel</translation>
+    </message>
+    <message>
+        <source>large</source>
+        <translation type="unfinished">groß</translation>
+    </message>
+    <message>
+        <source>S&amp;eed:</source>
+        <translation type="unfinished">&amp;Startwert:</translation>
+    </message>
+    <message>
+        <source>&amp;Level:</source>
+        <translation type="unfinished">St&amp;ufe:</translation>
+    </message>
+    <message>
+        <source>&amp;Questions:</source>
+        <translation type="unfinished">&amp;Fragen:</translation>
+    </message>
+    <message>
+        <source>Edit Lesson Notes</source>
+        <translation type="unfinished">Lektionsnotizen bearbeiten</translation>
     </message>
 </context>
 <context>
@@ -807,61 +946,6 @@ Möchten Sie sie zuerst speichern?</translation>
     <message>
         <source>&lt;p&gt;&lt;b&gt;Next:&lt;/b&gt; the end&lt;/p&gt;</source>
         <translation>&lt;p&gt;&lt;b&gt;Als Nächstes:&lt;/b&gt; das Ende&lt;/p&gt;</translation>
-    </message>
-</context>
-<context>
-    <name>QDialog</name>
-    <message>
-        <source>Lesson Notes</source>
-        <translation>Lektionsnotizen</translation>
-    </message>
-    <message>
-        <source>&amp;Title:</source>
-        <translation>&amp;Titel:</translation>
-    </message>
-    <message>
-        <source>&amp;Notes:</source>
-        <translation>&amp;Notizen:</translation>
-    </message>
-    <message>
-        <source>Scene %1 t&amp;itle:</source>
-        <translation>T&amp;itel der Szene %1:</translation>
-    </message>
-    <message>
-        <source>Scene %1 n&amp;otes:</source>
-        <translation>N&amp;otizen zur Szene %1:</translation>
-    </message>
-    <message>
-        <source>&amp;Practice set: the same questions for every student</source>
-        <translation>Ü&amp;bungssatz: dieselben Fragen für alle Studierenden</translation>
-    </message>
-    <message>
-        <source>small</source>
-        <translation>klein</translation>
-    </message>
-    <message>
-        <source>medium</source>
-        <translation>mittel</translation>
-    </message>
-    <message>
-        <source>large</source>
-        <translation>groß</translation>
-    </message>
-    <message>
-        <source>S&amp;eed:</source>
-        <translation>&amp;Startwert:</translation>
-    </message>
-    <message>
-        <source>&amp;Level:</source>
-        <translation>St&amp;ufe:</translation>
-    </message>
-    <message>
-        <source>&amp;Questions:</source>
-        <translation>&amp;Fragen:</translation>
-    </message>
-    <message>
-        <source>Edit Lesson Notes</source>
-        <translation>Lektionsnotizen bearbeiten</translation>
     </message>
 </context>
 <context>
@@ -1250,6 +1334,14 @@ Möchten Sie sie zuerst speichern?</translation>
     <message>
         <source>--image-size must be WIDTHxHEIGHT, each 1 to %1, not &quot;%2&quot;</source>
         <translation>--image-size muss BREITExHÖHE sein, jeweils 1 bis %1, nicht &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>The language for this run: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--lang must be one of %1, not &quot;%2&quot;</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -35,6 +35,70 @@
         <source>The offset %1 of the planes %2</source>
         <translation>El desplazamiento %1 de los planos %2</translation>
     </message>
+    <message>
+        <source>Route</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How a marked terminal&apos;s route is drawn: its own path or the whole wires it uses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>path</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>wire</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wires</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Which wires are drawn dashed: none, those every terminal&apos;s route uses, or all</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>used</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>all</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Switches</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How switches are drawn: filled, as frames, or only where highlighted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>fill</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>frame</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>hilite</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>plane</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>opaque</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Export</name>
@@ -444,6 +508,26 @@
         <source>Illustrates Tervain&apos;s Transpose Switch&lt;br&gt;Intended to illustrate the structure&lt;br&gt;and behavior of the switch network.&lt;br&gt;&lt;br&gt;Written By Orvel Stane&lt;br&gt;ostane@transpose-switch.invalid&lt;br&gt;&lt;br&gt;First draft: 12 hours&lt;br&gt;Added Features: 8 hours&lt;br&gt;Minor Adjustments: 0.5 hours&lt;br&gt;Total: 20.5 Hours</source>
         <translation>Ilustra el Transpose Switch de Tervain&lt;br&gt;Pensado para ilustrar la estructura&lt;br&gt;y el comportamiento de la red de conmutadores.&lt;br&gt;&lt;br&gt;Escrito por Orvel Stane&lt;br&gt;ostane@transpose-switch.invalid&lt;br&gt;&lt;br&gt;Primer borrador: 12 horas&lt;br&gt;Funciones añadidas: 8 horas&lt;br&gt;Ajustes menores: 0,5 horas&lt;br&gt;Total: 20,5 horas</translation>
     </message>
+    <message>
+        <source>Open Lesson</source>
+        <translation type="unfinished">Abrir lección</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lan&amp;guage</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>LessonFiles</name>
@@ -516,6 +600,61 @@ Save them first?</source>
     <message>
         <source>&amp;%1 %2</source>
         <translation>&amp;%1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>LessonNotes</name>
+    <message>
+        <source>Lesson Notes</source>
+        <translation type="unfinished">Notas de la lección</translation>
+    </message>
+    <message>
+        <source>&amp;Title:</source>
+        <translation type="unfinished">&amp;Título:</translation>
+    </message>
+    <message>
+        <source>&amp;Notes:</source>
+        <translation type="unfinished">&amp;Notas:</translation>
+    </message>
+    <message>
+        <source>Scene %1 t&amp;itle:</source>
+        <translation type="unfinished">Título de la &amp;escena %1:</translation>
+    </message>
+    <message>
+        <source>Scene %1 n&amp;otes:</source>
+        <translation type="unfinished">N&amp;otas de la escena %1:</translation>
+    </message>
+    <message>
+        <source>&amp;Practice set: the same questions for every student</source>
+        <translation type="unfinished">Serie de &amp;práctica: las mismas preguntas para todos los estudiantes</translation>
+    </message>
+    <message>
+        <source>small</source>
+        <translation type="unfinished">pequeño</translation>
+    </message>
+    <message>
+        <source>medium</source>
+        <translation type="unfinished">mediano</translation>
+    </message>
+    <message>
+        <source>large</source>
+        <translation type="unfinished">grande</translation>
+    </message>
+    <message>
+        <source>S&amp;eed:</source>
+        <translation type="unfinished">&amp;Semilla:</translation>
+    </message>
+    <message>
+        <source>&amp;Level:</source>
+        <translation type="unfinished">Ni&amp;vel:</translation>
+    </message>
+    <message>
+        <source>&amp;Questions:</source>
+        <translation type="unfinished">Pre&amp;guntas:</translation>
+    </message>
+    <message>
+        <source>Edit Lesson Notes</source>
+        <translation type="unfinished">Editar notas de la lección</translation>
     </message>
 </context>
 <context>
@@ -807,61 +946,6 @@ Save them first?</source>
     <message>
         <source>&lt;p&gt;&lt;b&gt;Next:&lt;/b&gt; the end&lt;/p&gt;</source>
         <translation>&lt;p&gt;&lt;b&gt;Siguiente:&lt;/b&gt; el final&lt;/p&gt;</translation>
-    </message>
-</context>
-<context>
-    <name>QDialog</name>
-    <message>
-        <source>Lesson Notes</source>
-        <translation>Notas de la lección</translation>
-    </message>
-    <message>
-        <source>&amp;Title:</source>
-        <translation>&amp;Título:</translation>
-    </message>
-    <message>
-        <source>&amp;Notes:</source>
-        <translation>&amp;Notas:</translation>
-    </message>
-    <message>
-        <source>Scene %1 t&amp;itle:</source>
-        <translation>Título de la &amp;escena %1:</translation>
-    </message>
-    <message>
-        <source>Scene %1 n&amp;otes:</source>
-        <translation>N&amp;otas de la escena %1:</translation>
-    </message>
-    <message>
-        <source>&amp;Practice set: the same questions for every student</source>
-        <translation>Serie de &amp;práctica: las mismas preguntas para todos los estudiantes</translation>
-    </message>
-    <message>
-        <source>small</source>
-        <translation>pequeño</translation>
-    </message>
-    <message>
-        <source>medium</source>
-        <translation>mediano</translation>
-    </message>
-    <message>
-        <source>large</source>
-        <translation>grande</translation>
-    </message>
-    <message>
-        <source>S&amp;eed:</source>
-        <translation>&amp;Semilla:</translation>
-    </message>
-    <message>
-        <source>&amp;Level:</source>
-        <translation>Ni&amp;vel:</translation>
-    </message>
-    <message>
-        <source>&amp;Questions:</source>
-        <translation>Pre&amp;guntas:</translation>
-    </message>
-    <message>
-        <source>Edit Lesson Notes</source>
-        <translation>Editar notas de la lección</translation>
     </message>
 </context>
 <context>
@@ -1250,6 +1334,14 @@ Save them first?</source>
     <message>
         <source>--image-size must be WIDTHxHEIGHT, each 1 to %1, not &quot;%2&quot;</source>
         <translation>--image-size debe ser ANCHOxALTO, cada uno de 1 a %1, no «%2»</translation>
+    </message>
+    <message>
+        <source>The language for this run: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--lang must be one of %1, not &quot;%2&quot;</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -5,11 +5,11 @@
     <name>ControlColumn</name>
     <message>
         <source>Network size N: N by N terminals on the top face, N by N by N switches</source>
-        <translation>Taille N du réseau : N × N terminaux sur la face supérieure, N × N × N commutateurs</translation>
+        <translation>Taille N du réseau&#xa0;: N × N terminaux sur la face supérieure, N × N × N commutateurs</translation>
     </message>
     <message>
         <source>N:</source>
-        <translation>N :</translation>
+        <translation>N&#xa0;:</translation>
     </message>
     <message>
         <source>%1: %2</source>
@@ -35,12 +35,76 @@
         <source>The offset %1 of the planes %2</source>
         <translation>Le décalage %1 des plans %2</translation>
     </message>
+    <message>
+        <source>Route</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How a marked terminal&apos;s route is drawn: its own path or the whole wires it uses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>path</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>wire</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wires</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Which wires are drawn dashed: none, those every terminal&apos;s route uses, or all</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>used</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>all</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Switches</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How switches are drawn: filled, as frames, or only where highlighted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>fill</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>frame</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>hilite</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>plane</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>opaque</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Export</name>
     <message>
         <source>OpenGL here draws pictures of at most %1 × %1 pixels; a larger one can be exported for print or as SVG or PDF.</source>
-        <translation>Ici, OpenGL dessine des images d&apos;au plus %1 × %1 pixels ; une image plus grande peut être exportée pour l&apos;impression, ou en SVG ou en PDF.</translation>
+        <translation>Ici, OpenGL dessine des images d&apos;au plus %1 × %1 pixels&#xa0;; une image plus grande peut être exportée pour l&apos;impression, ou en SVG ou en PDF.</translation>
     </message>
     <message>
         <source>The picture could not be drawn off screen.</source>
@@ -55,11 +119,11 @@
     </message>
     <message>
         <source>&amp;Caption: N, the offsets and the lesson&apos;s title</source>
-        <translation>&amp;Légende : N, les décalages et le titre de la leçon</translation>
+        <translation>&amp;Légende&#xa0;: N, les décalages et le titre de la leçon</translation>
     </message>
     <message>
         <source>&amp;Legend: the marked routes, where each starts and ends</source>
-        <translation>Liste des &amp;chemins : les chemins marqués, avec le départ et l&apos;arrivée de chacun</translation>
+        <translation>Liste des &amp;chemins&#xa0;: les chemins marqués, avec le départ et l&apos;arrivée de chacun</translation>
     </message>
     <message>
         <source>Export Handout</source>
@@ -103,7 +167,7 @@
     </message>
     <message>
         <source>Off: exactly what the window shows</source>
-        <translation>Décoché : exactement ce que montre la fenêtre</translation>
+        <translation>Décoché&#xa0;: exactement ce que montre la fenêtre</translation>
     </message>
     <message>
         <source>&amp;Default</source>
@@ -115,15 +179,15 @@
     </message>
     <message>
         <source>F&amp;ormat:</source>
-        <translation>F&amp;ormat :</translation>
+        <translation>F&amp;ormat&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Size:</source>
-        <translation>&amp;Taille :</translation>
+        <translation>&amp;Taille&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Background:</source>
-        <translation>&amp;Fond :</translation>
+        <translation>&amp;Fond&#xa0;:</translation>
     </message>
     <message>
         <source> mm</source>
@@ -135,15 +199,15 @@
     </message>
     <message>
         <source>The page; default: A4 portrait</source>
-        <translation>La page ; par défaut : A4 portrait</translation>
+        <translation>La page&#xa0;; par défaut&#xa0;: A4 portrait</translation>
     </message>
     <message>
         <source>Default: A5 landscape</source>
-        <translation>Par défaut : A5 paysage</translation>
+        <translation>Par défaut&#xa0;: A5 paysage</translation>
     </message>
     <message>
         <source>Default: the view, %1 × %2 pixels</source>
-        <translation>Par défaut : la vue, %1 × %2 pixels</translation>
+        <translation>Par défaut&#xa0;: la vue, %1 × %2 pixels</translation>
     </message>
 </context>
 <context>
@@ -158,7 +222,7 @@
     </message>
     <message>
         <source>Every scene of the lesson: a PDF of a page each, or a folder of pictures</source>
-        <translation>Chaque scène de la leçon : un PDF d&apos;une page par scène, ou un dossier d&apos;images</translation>
+        <translation>Chaque scène de la leçon&#xa0;: un PDF d&apos;une page par scène, ou un dossier d&apos;images</translation>
     </message>
     <message>
         <source>&amp;Copy Image</source>
@@ -194,18 +258,18 @@
     </message>
     <message>
         <source>Export Handout: the folder for its files</source>
-        <translation>Exporter le polycopié : le dossier de ses fichiers</translation>
+        <translation>Exporter le polycopié&#xa0;: le dossier de ses fichiers</translation>
     </message>
     <message>
         <source>The handout could not be exported to %1:
 %2</source>
-        <translation>Le polycopié n&apos;a pas pu être exporté vers %1 :
+        <translation>Le polycopié n&apos;a pas pu être exporté vers %1&#xa0;:
 %2</translation>
     </message>
     <message>
         <source>The picture could not be exported to %1:
 %2</source>
-        <translation>L&apos;image n&apos;a pas pu être exportée vers %1 :
+        <translation>L&apos;image n&apos;a pas pu être exportée vers %1&#xa0;:
 %2</translation>
     </message>
 </context>
@@ -358,7 +422,7 @@
     </message>
     <message>
         <source>Turn the model 5 degrees, as a drag of 25 pixels would; with Shift, 1 degree</source>
-        <translation>Tourner le modèle de 5 degrés, comme le ferait un glissement de 25 pixels ; avec Shift, de 1 degré</translation>
+        <translation>Tourner le modèle de 5 degrés, comme le ferait un glissement de 25 pixels&#xa0;; avec Shift, de 1 degré</translation>
     </message>
     <message>
         <source>Ctrl+arrow keys</source>
@@ -374,7 +438,7 @@
     </message>
     <message>
         <source>Back to the start view: angles 0, 0, no zoom and no move</source>
-        <translation>Retour à la vue de départ : angles 0, 0, sans zoom ni déplacement</translation>
+        <translation>Retour à la vue de départ&#xa0;: angles 0, 0, sans zoom ni déplacement</translation>
     </message>
     <message>
         <source>Ctrl+Z, Ctrl+Shift+Z or Ctrl+Y</source>
@@ -414,7 +478,7 @@
     </message>
     <message>
         <source>Present the lesson&apos;s scenes one after another, full screen; F5 or Escape leaves</source>
-        <translation>Présenter les scènes de la leçon l&apos;une après l&apos;autre, en plein écran ; F5 ou Escape pour quitter</translation>
+        <translation>Présenter les scènes de la leçon l&apos;une après l&apos;autre, en plein écran&#xa0;; F5 ou Escape pour quitter</translation>
     </message>
     <message>
         <source>PageDown, Space, Right or a click on empty space</source>
@@ -422,7 +486,7 @@
     </message>
     <message>
         <source>While presenting: the next scene (PageUp, Left, Backspace: the one before; Home, End: the first, the last)</source>
-        <translation>Pendant la présentation : la scène suivante (PageUp, Left, Backspace : la précédente ; Home, End : la première, la dernière)</translation>
+        <translation>Pendant la présentation&#xa0;: la scène suivante (PageUp, Left, Backspace&#xa0;: la précédente&#xa0;; Home, End&#xa0;: la première, la dernière)</translation>
     </message>
     <message>
         <source>Ctrl+Q</source>
@@ -442,7 +506,27 @@
     </message>
     <message>
         <source>Illustrates Tervain&apos;s Transpose Switch&lt;br&gt;Intended to illustrate the structure&lt;br&gt;and behavior of the switch network.&lt;br&gt;&lt;br&gt;Written By Orvel Stane&lt;br&gt;ostane@transpose-switch.invalid&lt;br&gt;&lt;br&gt;First draft: 12 hours&lt;br&gt;Added Features: 8 hours&lt;br&gt;Minor Adjustments: 0.5 hours&lt;br&gt;Total: 20.5 Hours</source>
-        <translation>Illustre le Transpose Switch de Tervain&lt;br&gt;Destiné à illustrer la structure&lt;br&gt;et le comportement du réseau de commutateurs.&lt;br&gt;&lt;br&gt;Écrit par Orvel Stane&lt;br&gt;ostane@transpose-switch.invalid&lt;br&gt;&lt;br&gt;Première version : 12 heures&lt;br&gt;Fonctionnalités ajoutées : 8 heures&lt;br&gt;Petits ajustements : 0,5 heure&lt;br&gt;Total : 20,5 heures</translation>
+        <translation>Illustre le Transpose Switch de Tervain&lt;br&gt;Destiné à illustrer la structure&lt;br&gt;et le comportement du réseau de commutateurs.&lt;br&gt;&lt;br&gt;Écrit par Orvel Stane&lt;br&gt;ostane@transpose-switch.invalid&lt;br&gt;&lt;br&gt;Première version&#xa0;: 12 heures&lt;br&gt;Fonctionnalités ajoutées&#xa0;: 8 heures&lt;br&gt;Petits ajustements&#xa0;: 0,5 heure&lt;br&gt;Total&#xa0;: 20,5 heures</translation>
+    </message>
+    <message>
+        <source>Open Lesson</source>
+        <translation type="unfinished">Ouvrir une leçon</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lan&amp;guage</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -506,8 +590,8 @@
     <message>
         <source>The lesson &quot;%1&quot; has changes that are not saved.
 Save them first?</source>
-        <translation>La leçon « %1 » contient des modifications non enregistrées.
-Voulez-vous d&apos;abord les enregistrer ?</translation>
+        <translation>La leçon «&#xa0;%1&#xa0;» contient des modifications non enregistrées.
+Voulez-vous d&apos;abord les enregistrer&#xa0;?</translation>
     </message>
     <message>
         <source>Untitled</source>
@@ -516,6 +600,61 @@ Voulez-vous d&apos;abord les enregistrer ?</translation>
     <message>
         <source>&amp;%1 %2</source>
         <translation>&amp;%1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>LessonNotes</name>
+    <message>
+        <source>Lesson Notes</source>
+        <translation type="unfinished">Notes de la leçon</translation>
+    </message>
+    <message>
+        <source>&amp;Title:</source>
+        <translation type="unfinished">&amp;Titre&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Notes:</source>
+        <translation type="unfinished">&amp;Notes&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Scene %1 t&amp;itle:</source>
+        <translation type="unfinished">T&amp;itre de la scène %1&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Scene %1 n&amp;otes:</source>
+        <translation type="unfinished">N&amp;otes de la scène %1&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Practice set: the same questions for every student</source>
+        <translation type="unfinished">&amp;Exercice de la leçon&#xa0;: les mêmes questions pour chaque étudiant</translation>
+    </message>
+    <message>
+        <source>small</source>
+        <translation type="unfinished">petit</translation>
+    </message>
+    <message>
+        <source>medium</source>
+        <translation type="unfinished">moyen</translation>
+    </message>
+    <message>
+        <source>large</source>
+        <translation type="unfinished">grand</translation>
+    </message>
+    <message>
+        <source>S&amp;eed:</source>
+        <translation type="unfinished">&amp;Graine&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Level:</source>
+        <translation type="unfinished">Ni&amp;veau&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Questions:</source>
+        <translation type="unfinished">&amp;Questions&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Edit Lesson Notes</source>
+        <translation type="unfinished">la modification des notes de la leçon</translation>
     </message>
 </context>
 <context>
@@ -573,7 +712,7 @@ Voulez-vous d&apos;abord les enregistrer ?</translation>
     <name>PracticePanel</name>
     <message>
         <source>The seed: the same seed and level give the same questions</source>
-        <translation>La graine : la même graine et le même niveau donnent les mêmes questions</translation>
+        <translation>La graine&#xa0;: la même graine et le même niveau donnent les mêmes questions</translation>
     </message>
     <message>
         <source>small</source>
@@ -589,11 +728,11 @@ Voulez-vous d&apos;abord les enregistrer ?</translation>
     </message>
     <message>
         <source>small: N = 3 to 5, at most one offset; medium: N = 4 to 8; large: N = 8 to 15</source>
-        <translation>petit : N = 3 à 5, au plus un décalage ; moyen : N = 4 à 8 ; grand : N = 8 à 15</translation>
+        <translation>petit&#xa0;: N = 3 à 5, au plus un décalage&#xa0;; moyen&#xa0;: N = 4 à 8&#xa0;; grand&#xa0;: N = 8 à 15</translation>
     </message>
     <message>
         <source>&amp;Seed:</source>
-        <translation>&amp;Graine :</translation>
+        <translation>&amp;Graine&#xa0;:</translation>
     </message>
     <message>
         <source>Start</source>
@@ -621,7 +760,7 @@ Voulez-vous d&apos;abord les enregistrer ?</translation>
     </message>
     <message>
         <source>none: it arrives</source>
-        <translation>aucune : il arrive</translation>
+        <translation>aucune&#xa0;: il arrive</translation>
     </message>
     <message>
         <source>Next question</source>
@@ -641,7 +780,7 @@ Voulez-vous d&apos;abord les enregistrer ?</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation>&amp;Nom :</translation>
+        <translation>&amp;Nom&#xa0;:</translation>
     </message>
     <message>
         <source>Summary of the round</source>
@@ -657,11 +796,11 @@ Voulez-vous d&apos;abord les enregistrer ?</translation>
     </message>
     <message>
         <source>This lesson&apos;s practice set: 1 question, seed %1, %2.</source>
-        <translation>Exercice de cette leçon : 1 question, graine %1, %2.</translation>
+        <translation>Exercice de cette leçon&#xa0;: 1 question, graine %1, %2.</translation>
     </message>
     <message>
         <source>This lesson&apos;s practice set: %1 questions, seed %2, %3.</source>
-        <translation>Exercice de cette leçon : %1 questions, graine %2, %3.</translation>
+        <translation>Exercice de cette leçon&#xa0;: %1 questions, graine %2, %3.</translation>
     </message>
     <message>
         <source>Every student who starts it gets the same questions.</source>
@@ -681,7 +820,7 @@ Voulez-vous d&apos;abord les enregistrer ?</translation>
     </message>
     <message>
         <source>%1 of %2 right</source>
-        <translation>Score : %1 sur %2</translation>
+        <translation>Score&#xa0;: %1 sur %2</translation>
     </message>
     <message>
         <source>Press Start for the lesson&apos;s questions about the network.</source>
@@ -689,11 +828,11 @@ Voulez-vous d&apos;abord les enregistrer ?</translation>
     </message>
     <message>
         <source>Choose a seed and a level and press Start: ten questions about the network.</source>
-        <translation>Choisissez une graine et un niveau, puis cliquez sur Commencer : dix questions sur le réseau.</translation>
+        <translation>Choisissez une graine et un niveau, puis cliquez sur Commencer&#xa0;: dix questions sur le réseau.</translation>
     </message>
     <message>
         <source>Question %1 of %2 (%3): </source>
-        <translation>Question %1 sur %2 (%3) : </translation>
+        <translation>Question %1 sur %2 (%3)&#xa0;: </translation>
     </message>
     <message>
         <source> Use the offset boxes on the left, then Check.</source>
@@ -705,15 +844,15 @@ Voulez-vous d&apos;abord les enregistrer ?</translation>
     </message>
     <message>
         <source>Right, on the second try: counted as missed. </source>
-        <translation>Bonne réponse, au second essai : comptée comme manquée. </translation>
+        <translation>Bonne réponse, au second essai&#xa0;: comptée comme manquée. </translation>
     </message>
     <message>
         <source>Not quite: try once more. </source>
-        <translation>Pas tout à fait : essayez encore une fois. </translation>
+        <translation>Pas tout à fait&#xa0;: essayez encore une fois. </translation>
     </message>
     <message>
         <source>Not quite: </source>
-        <translation>Pas tout à fait : </translation>
+        <translation>Pas tout à fait&#xa0;: </translation>
     </message>
     <message>
         <source>Practice answer</source>
@@ -721,15 +860,15 @@ Voulez-vous d&apos;abord les enregistrer ?</translation>
     </message>
     <message>
         <source>Seed %1, %2: %3 of %4 right</source>
-        <translation>Graine %1, %2 : score %3 sur %4</translation>
+        <translation>Graine %1, %2&#xa0;: score %3 sur %4</translation>
     </message>
     <message>
         <source>%1: %2 right, %3 wrong</source>
-        <translation>%1 : %2 juste(s), %3 fausse(s)</translation>
+        <translation>%1&#xa0;: %2 juste(s), %3 fausse(s)</translation>
     </message>
     <message>
         <source>Missed %1: %2 (%3)</source>
-        <translation>Question %1 manquée : %2 (%3)</translation>
+        <translation>Question %1 manquée&#xa0;: %2 (%3)</translation>
     </message>
     <message>
         <source>Press Enter or double-click to see its route again</source>
@@ -737,15 +876,15 @@ Voulez-vous d&apos;abord les enregistrer ?</translation>
     </message>
     <message>
         <source>The round is over: %1 of %2 right.</source>
-        <translation>La série est terminée : score %1 sur %2.</translation>
+        <translation>La série est terminée&#xa0;: score %1 sur %2.</translation>
     </message>
     <message>
         <source>Student: %1</source>
-        <translation>Étudiant : %1</translation>
+        <translation>Étudiant&#xa0;: %1</translation>
     </message>
     <message>
         <source>Lesson: %1</source>
-        <translation>Leçon : %1</translation>
+        <translation>Leçon&#xa0;: %1</translation>
     </message>
     <message>
         <source>practice</source>
@@ -766,7 +905,7 @@ Voulez-vous d&apos;abord les enregistrer ?</translation>
     <message>
         <source>The summary could not be saved to %1:
 %2</source>
-        <translation>Le bilan n&apos;a pas pu être enregistré dans %1 :
+        <translation>Le bilan n&apos;a pas pu être enregistré dans %1&#xa0;:
 %2</translation>
     </message>
 </context>
@@ -802,73 +941,18 @@ Voulez-vous d&apos;abord les enregistrer ?</translation>
     </message>
     <message>
         <source>&lt;p&gt;&lt;b&gt;Next:&lt;/b&gt; %1&lt;/p&gt;</source>
-        <translation>&lt;p&gt;&lt;b&gt;Ensuite :&lt;/b&gt; %1&lt;/p&gt;</translation>
+        <translation>&lt;p&gt;&lt;b&gt;Ensuite&#xa0;:&lt;/b&gt; %1&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;p&gt;&lt;b&gt;Next:&lt;/b&gt; the end&lt;/p&gt;</source>
-        <translation>&lt;p&gt;&lt;b&gt;Ensuite :&lt;/b&gt; la fin&lt;/p&gt;</translation>
-    </message>
-</context>
-<context>
-    <name>QDialog</name>
-    <message>
-        <source>Lesson Notes</source>
-        <translation>Notes de la leçon</translation>
-    </message>
-    <message>
-        <source>&amp;Title:</source>
-        <translation>&amp;Titre :</translation>
-    </message>
-    <message>
-        <source>&amp;Notes:</source>
-        <translation>&amp;Notes :</translation>
-    </message>
-    <message>
-        <source>Scene %1 t&amp;itle:</source>
-        <translation>T&amp;itre de la scène %1 :</translation>
-    </message>
-    <message>
-        <source>Scene %1 n&amp;otes:</source>
-        <translation>N&amp;otes de la scène %1 :</translation>
-    </message>
-    <message>
-        <source>&amp;Practice set: the same questions for every student</source>
-        <translation>&amp;Exercice de la leçon : les mêmes questions pour chaque étudiant</translation>
-    </message>
-    <message>
-        <source>small</source>
-        <translation>petit</translation>
-    </message>
-    <message>
-        <source>medium</source>
-        <translation>moyen</translation>
-    </message>
-    <message>
-        <source>large</source>
-        <translation>grand</translation>
-    </message>
-    <message>
-        <source>S&amp;eed:</source>
-        <translation>&amp;Graine :</translation>
-    </message>
-    <message>
-        <source>&amp;Level:</source>
-        <translation>Ni&amp;veau :</translation>
-    </message>
-    <message>
-        <source>&amp;Questions:</source>
-        <translation>&amp;Questions :</translation>
-    </message>
-    <message>
-        <source>Edit Lesson Notes</source>
-        <translation>la modification des notes de la leçon</translation>
+        <translation>&lt;p&gt;&lt;b&gt;Ensuite&#xa0;:&lt;/b&gt; la fin&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>cannot be saved: %1</source>
-        <translation>ne peut pas être enregistré : %1</translation>
+        <translation>ne peut pas être enregistré&#xa0;: %1</translation>
     </message>
     <message>
         <source>the file name is empty</source>
@@ -932,7 +1016,7 @@ Voulez-vous d&apos;abord les enregistrer ?</translation>
     </message>
     <message>
         <source>Pictures cannot be saved as &quot;%1&quot;.</source>
-        <translation>Les images ne peuvent pas être enregistrées au format « %1 ».</translation>
+        <translation>Les images ne peuvent pas être enregistrées au format «&#xa0;%1&#xa0;».</translation>
     </message>
 </context>
 <context>
@@ -954,7 +1038,7 @@ Voulez-vous d&apos;abord les enregistrer ?</translation>
     </message>
     <message>
         <source>Columns i, rows j; a route dies at the family named: %1</source>
-        <translation>Colonnes i, lignes j ; un chemin s&apos;arrête à la famille indiquée : %1</translation>
+        <translation>Colonnes i, lignes j&#xa0;; un chemin s&apos;arrête à la famille indiquée&#xa0;: %1</translation>
     </message>
     <message>
         <source>hidden during the question</source>
@@ -1080,7 +1164,7 @@ Voulez-vous d&apos;abord les enregistrer ?</translation>
     </message>
     <message>
         <source>No terminal is marked: click one, or use the form below.</source>
-        <translation>Aucun terminal n&apos;est marqué : cliquez sur l&apos;un d&apos;eux, ou utilisez le formulaire ci-dessous.</translation>
+        <translation>Aucun terminal n&apos;est marqué&#xa0;: cliquez sur l&apos;un d&apos;eux, ou utilisez le formulaire ci-dessous.</translation>
     </message>
 </context>
 <context>
@@ -1098,7 +1182,7 @@ Voulez-vous d&apos;abord les enregistrer ?</translation>
     <name>ScenesPanel</name>
     <message>
         <source>The lesson&apos;s scenes: choose one to show it</source>
-        <translation>Les scènes de la leçon : choisissez-en une pour l&apos;afficher</translation>
+        <translation>Les scènes de la leçon&#xa0;: choisissez-en une pour l&apos;afficher</translation>
     </message>
     <message>
         <source>Add</source>
@@ -1161,7 +1245,7 @@ Voulez-vous d&apos;abord les enregistrer ?</translation>
     </message>
     <message>
         <source>The exported picture&apos;s size: pixels, or millimetres for PDF.</source>
-        <translation>La taille de l&apos;image exportée : en pixels, ou en millimètres pour le PDF.</translation>
+        <translation>La taille de l&apos;image exportée&#xa0;: en pixels, ou en millimètres pour le PDF.</translation>
     </message>
     <message>
         <source>screen (black, the default) or print (white) for --export.</source>
@@ -1189,11 +1273,11 @@ Voulez-vous d&apos;abord les enregistrer ?</translation>
     </message>
     <message>
         <source>Export every scene of the lesson: a PDF of a page each (the figure, the scene&apos;s title and notes), or with --format svg or png a folder of numbered files. For print unless --background says otherwise.</source>
-        <translation>Exporter chaque scène de la leçon : un PDF d&apos;une page par scène (la figure, le titre et les notes de la scène), ou, avec --format svg ou png, un dossier de fichiers numérotés. Pour l&apos;impression, sauf si --background en décide autrement.</translation>
+        <translation>Exporter chaque scène de la leçon&#xa0;: un PDF d&apos;une page par scène (la figure, le titre et les notes de la scène), ou, avec --format svg ou png, un dossier de fichiers numérotés. Pour l&apos;impression, sauf si --background en décide autrement.</translation>
     </message>
     <message>
         <source>pdf, svg or png: what --handout writes (by default PDF, for a FILE ending in .pdf).</source>
-        <translation>pdf, svg ou png : ce qu&apos;écrit --handout (PDF par défaut, pour un FILE se terminant par .pdf).</translation>
+        <translation>pdf, svg ou png&#xa0;: ce qu&apos;écrit --handout (PDF par défaut, pour un FILE se terminant par .pdf).</translation>
     </message>
     <message>
         <source>Start in practice with this seed.</source>
@@ -1201,7 +1285,7 @@ Voulez-vous d&apos;abord les enregistrer ?</translation>
     </message>
     <message>
         <source>The practice level: small, medium or large.</source>
-        <translation>Le niveau de l&apos;exercice : small, medium ou large.</translation>
+        <translation>Le niveau de l&apos;exercice&#xa0;: small, medium ou large.</translation>
     </message>
     <message>
         <source>A lesson file (.tslesson) to open.</source>
@@ -1225,11 +1309,11 @@ Voulez-vous d&apos;abord les enregistrer ?</translation>
     </message>
     <message>
         <source>--practice takes a whole number, not &quot;%1&quot;</source>
-        <translation>--practice attend un nombre entier, pas « %1 »</translation>
+        <translation>--practice attend un nombre entier, pas «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>--level must be small, medium or large, not &quot;%1&quot;</source>
-        <translation>--level doit valoir small, medium ou large, pas « %1 »</translation>
+        <translation>--level doit valoir small, medium ou large, pas «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>--export needs a file name, and the one given is empty</source>
@@ -1237,11 +1321,11 @@ Voulez-vous d&apos;abord les enregistrer ?</translation>
     </message>
     <message>
         <source>--background must be print or screen, not &quot;%1&quot;</source>
-        <translation>--background doit valoir print ou screen, pas « %1 »</translation>
+        <translation>--background doit valoir print ou screen, pas «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>--format must be pdf, svg or png, not &quot;%1&quot;</source>
-        <translation>--format doit valoir pdf, svg ou png, pas « %1 »</translation>
+        <translation>--format doit valoir pdf, svg ou png, pas «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>--handout writes a .pdf file, or a folder with --format svg or png</source>
@@ -1249,7 +1333,15 @@ Voulez-vous d&apos;abord les enregistrer ?</translation>
     </message>
     <message>
         <source>--image-size must be WIDTHxHEIGHT, each 1 to %1, not &quot;%2&quot;</source>
-        <translation>--image-size doit être de la forme LARGEURxHAUTEUR, chacune de 1 à %1, pas « %2 »</translation>
+        <translation>--image-size doit être de la forme LARGEURxHAUTEUR, chacune de 1 à %1, pas «&#xa0;%2&#xa0;»</translation>
+    </message>
+    <message>
+        <source>The language for this run: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--lang must be one of %1, not &quot;%2&quot;</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -35,6 +35,70 @@
         <source>The offset %1 of the planes %2</source>
         <translation>平面 %2 的偏移 %1</translation>
     </message>
+    <message>
+        <source>Route</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How a marked terminal&apos;s route is drawn: its own path or the whole wires it uses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>path</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>wire</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wires</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Which wires are drawn dashed: none, those every terminal&apos;s route uses, or all</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>used</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>all</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Switches</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How switches are drawn: filled, as frames, or only where highlighted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>fill</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>frame</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>hilite</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>plane</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>opaque</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Export</name>
@@ -444,6 +508,26 @@
         <source>Illustrates Tervain&apos;s Transpose Switch&lt;br&gt;Intended to illustrate the structure&lt;br&gt;and behavior of the switch network.&lt;br&gt;&lt;br&gt;Written By Orvel Stane&lt;br&gt;ostane@transpose-switch.invalid&lt;br&gt;&lt;br&gt;First draft: 12 hours&lt;br&gt;Added Features: 8 hours&lt;br&gt;Minor Adjustments: 0.5 hours&lt;br&gt;Total: 20.5 Hours</source>
         <translation>演示 Tervain 的 Transpose Switch&lt;br&gt;用于说明该交换网络的&lt;br&gt;结构与行为。&lt;br&gt;&lt;br&gt;作者：Orvel Stane&lt;br&gt;ostane@transpose-switch.invalid&lt;br&gt;&lt;br&gt;初稿：12 小时&lt;br&gt;新增功能：8 小时&lt;br&gt;细节调整：0.5 小时&lt;br&gt;合计：20.5 小时</translation>
     </message>
+    <message>
+        <source>Open Lesson</source>
+        <translation type="unfinished">打开课程</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lan&amp;guage</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>LessonFiles</name>
@@ -516,6 +600,61 @@ Save them first?</source>
     <message>
         <source>&amp;%1 %2</source>
         <translation>&amp;%1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>LessonNotes</name>
+    <message>
+        <source>Lesson Notes</source>
+        <translation type="unfinished">课程备注</translation>
+    </message>
+    <message>
+        <source>&amp;Title:</source>
+        <translation type="unfinished">标题(&amp;T)：</translation>
+    </message>
+    <message>
+        <source>&amp;Notes:</source>
+        <translation type="unfinished">备注(&amp;N)：</translation>
+    </message>
+    <message>
+        <source>Scene %1 t&amp;itle:</source>
+        <translation type="unfinished">场景 %1 标题(&amp;I)：</translation>
+    </message>
+    <message>
+        <source>Scene %1 n&amp;otes:</source>
+        <translation type="unfinished">场景 %1 备注(&amp;O)：</translation>
+    </message>
+    <message>
+        <source>&amp;Practice set: the same questions for every student</source>
+        <translation type="unfinished">练习集(&amp;P)：每位学生的题目都相同</translation>
+    </message>
+    <message>
+        <source>small</source>
+        <translation type="unfinished">小型</translation>
+    </message>
+    <message>
+        <source>medium</source>
+        <translation type="unfinished">中型</translation>
+    </message>
+    <message>
+        <source>large</source>
+        <translation type="unfinished">大型</translation>
+    </message>
+    <message>
+        <source>S&amp;eed:</source>
+        <translation type="unfinished">种子(&amp;E)：</translation>
+    </message>
+    <message>
+        <source>&amp;Level:</source>
+        <translation type="unfinished">难度(&amp;L)：</translation>
+    </message>
+    <message>
+        <source>&amp;Questions:</source>
+        <translation type="unfinished">题数(&amp;Q)：</translation>
+    </message>
+    <message>
+        <source>Edit Lesson Notes</source>
+        <translation type="unfinished">编辑课程备注</translation>
     </message>
 </context>
 <context>
@@ -807,61 +946,6 @@ Save them first?</source>
     <message>
         <source>&lt;p&gt;&lt;b&gt;Next:&lt;/b&gt; the end&lt;/p&gt;</source>
         <translation>&lt;p&gt;&lt;b&gt;下一个：&lt;/b&gt;结束&lt;/p&gt;</translation>
-    </message>
-</context>
-<context>
-    <name>QDialog</name>
-    <message>
-        <source>Lesson Notes</source>
-        <translation>课程备注</translation>
-    </message>
-    <message>
-        <source>&amp;Title:</source>
-        <translation>标题(&amp;T)：</translation>
-    </message>
-    <message>
-        <source>&amp;Notes:</source>
-        <translation>备注(&amp;N)：</translation>
-    </message>
-    <message>
-        <source>Scene %1 t&amp;itle:</source>
-        <translation>场景 %1 标题(&amp;I)：</translation>
-    </message>
-    <message>
-        <source>Scene %1 n&amp;otes:</source>
-        <translation>场景 %1 备注(&amp;O)：</translation>
-    </message>
-    <message>
-        <source>&amp;Practice set: the same questions for every student</source>
-        <translation>练习集(&amp;P)：每位学生的题目都相同</translation>
-    </message>
-    <message>
-        <source>small</source>
-        <translation>小型</translation>
-    </message>
-    <message>
-        <source>medium</source>
-        <translation>中型</translation>
-    </message>
-    <message>
-        <source>large</source>
-        <translation>大型</translation>
-    </message>
-    <message>
-        <source>S&amp;eed:</source>
-        <translation>种子(&amp;E)：</translation>
-    </message>
-    <message>
-        <source>&amp;Level:</source>
-        <translation>难度(&amp;L)：</translation>
-    </message>
-    <message>
-        <source>&amp;Questions:</source>
-        <translation>题数(&amp;Q)：</translation>
-    </message>
-    <message>
-        <source>Edit Lesson Notes</source>
-        <translation>编辑课程备注</translation>
     </message>
 </context>
 <context>
@@ -1250,6 +1334,14 @@ Save them first?</source>
     <message>
         <source>--image-size must be WIDTHxHEIGHT, each 1 to %1, not &quot;%2&quot;</source>
         <translation>--image-size 必须为 WIDTHxHEIGHT，宽和高均在 1 到 %1 之间，而不是“%2”</translation>
+    </message>
+    <message>
+        <source>The language for this run: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--lang must be one of %1, not &quot;%2&quot;</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>
