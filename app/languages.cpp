@@ -9,12 +9,17 @@
 #include <algorithm>
 
 namespace {
-// The program's own .qm files: beside the program where it was built,
-// else where it is installed.
+// The program's own .qm files: where TRANSPOSE_SWITCH_TRANSLATIONS says
+// (tests and tools built elsewhere), beside the program where it was
+// built, else where it is installed.
 QStringList programTranslationFolders()
 {
     const QString here = QCoreApplication::applicationDirPath();
-    return {here, here + QStringLiteral("/../share/transpose-switch/translations")};
+    QStringList folders{here, here + QStringLiteral("/../share/transpose-switch/translations")};
+    const QString asked = qEnvironmentVariable("TRANSPOSE_SWITCH_TRANSLATIONS");
+    if (!asked.isEmpty())
+        folders.prepend(asked);
+    return folders;
 }
 
 QList<QTranslator *> loadTranslators(const QString &code, QObject *owner)

@@ -12,9 +12,12 @@ build_packages=(cmake ninja-build g++ gzip qt6-base-dev libqt6opengl6-dev qt6-sv
                 libgl-dev libglu1-mesa-dev dpkg-dev file)
 
 # What the tests run: Mesa's software renderer under Xvfb, the checks of
-# the desktop entry, the AppStream metadata and the Debian package, and
-# poppler's tools to render exported PDF pages and read their text back.
-test_packages=(libgl1-mesa-dri xvfb xauth desktop-file-utils appstream lintian apt shared-mime-info poppler-utils)
+# the desktop entry, the AppStream metadata and the Debian package,
+# poppler's tools to render exported PDF pages and read their text back,
+# Qt's own translations (its buttons in the window's language) and a CJK
+# font to look at the window in Chinese.
+test_packages=(libgl1-mesa-dri xvfb xauth desktop-file-utils appstream lintian apt shared-mime-info poppler-utils
+               qt6-translations-l10n fonts-wqy-microhei)
 
 # The libFuzzer build, which the test command also builds.
 fuzz_packages=(clang libclang-rt-14-dev)

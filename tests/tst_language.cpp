@@ -8,6 +8,7 @@
 #include "core/networkdocument.h"
 
 #include <QAbstractButton>
+#include <QPushButton>
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QDialog>
@@ -334,6 +335,46 @@ private slots:
         QVERIFY2(changed.isEmpty(), "texts not as before, listed above");
         QCOMPARE(dialogTexts(notes), englishNotes);
         QCOMPARE(dialogTexts(exportImage), englishExport);
+    }
+
+    // The shipped languages load, the program's texts and Qt's own buttons
+    // (Debian's Qt translations) alike, and English comes back.
+    void shippedLanguagesLoad_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("view");   // the View menu's title
+        QTest::addColumn<QString>("cancel"); // Qt's Cancel button
+        QTest::newRow("German") << "de" << "&Ansicht" << "Abbrechen";
+        QTest::newRow("French") << "fr" << "&Affichage" << "Annuler";
+        QTest::newRow("Spanish") << "es" << "&Ver" << "Cancelar";
+        QTest::newRow("Chinese") << "zh_CN" << "视图(&V)" << "取消";
+    }
+
+    void shippedLanguagesLoad()
+    {
+        QFETCH(QString, code);
+        if (!window) {
+            window = std::make_unique<GLObjectWindow>();
+            window->show();
+            QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        }
+        const auto viewTitle = [this] {
+            for (QAction *a : window->menuBar()->actions())
+                if (a->menu() && a->menu()->actions().contains(window->findChild<QAction *>(QStringLiteral("present"))))
+                    return a->text();
+            return QString();
+        };
+        const auto cancelText = [] {
+            QDialogButtonBox box(QDialogButtonBox::Cancel);
+            return box.button(QDialogButtonBox::Cancel)->text();
+        };
+        const QString englishCancel = cancelText();
+        choose(code);
+        QTEST(viewTitle(), "view");
+        QTEST(cancelText(), "cancel");
+        choose(QStringLiteral("en"));
+        QCOMPARE(viewTitle(), QStringLiteral("&View"));
+        QCOMPARE(cancelText(), englishCancel);
     }
 };
 
