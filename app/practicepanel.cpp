@@ -33,7 +33,7 @@ constexpr ViewPoint kTurnedView{30.0f, 330.0f, 1.0};
 
 QString networkWords(const Question &q)
 {
-    return QString::fromStdString(parametersText(q.size, q.offsets));
+    return parametersText(q.size, q.offsets);
 }
 } // namespace
 

@@ -216,12 +216,12 @@ std::string explanation(const Question &q)
         Question solved = q;
         solved.offsets = exampleSolution(q);
         const SwitchNetwork s = solved.network();
-        return "for example " + offsetsText(solved.offsets) + ": " + describeRoute(s, q.a, q.b);
+        return "for example " + offsetsText(solved.offsets).toStdString() + ": " + describeRoute(s, q.a, q.b).toStdString();
     }
     if (!explainedTerminal(q, &i, &j))
         return "no terminal arrives at " + pair(q.c, q.d) + ": no (i, j) in the network has j - c2 = " +
                std::to_string(q.c) + " and i - c1 - c3 = " + std::to_string(q.d) + " with every turn inside it.";
-    return describeRoute(net, i, j);
+    return describeRoute(net, i, j).toStdString();
 }
 
 std::string kindName(QuestionKind kind)
