@@ -316,7 +316,7 @@ void PracticePanel::showState()
                            .arg(round.number())
                            .arg(round.questionCount())
                            .arg(networkWords(question())) +
-                       QString::fromStdString(questionText(question()));
+                       questionText(question());
         if (kind == QuestionKind::Construct)
             text += tr(" Use the offset boxes on the left, then Check.");
         say(questionLabel, text);
@@ -333,7 +333,7 @@ void PracticePanel::answer(const Answer &given)
     if (outcome == PracticeRound::Outcome::Ignored)
         return;
     const Question &q = question();
-    const QString words = QString::fromStdString(explanation(q));
+    const QString words = explanation(q);
     QString sentence = words;
     sentence[0] = sentence[0].toUpper();
     switch (outcome) {
@@ -344,7 +344,7 @@ void PracticePanel::answer(const Answer &given)
         say(feedback, tr("Right, on the second try: counted as missed. ") + sentence);
         break;
     case PracticeRound::Outcome::Hint:
-        say(feedback, tr("Not quite: try once more. ") + QString::fromStdString(hint(q, given)));
+        say(feedback, tr("Not quite: try once more. ") + hint(q, given));
         break;
     case PracticeRound::Outcome::Shown:
         say(feedback, tr("Not quite: ") + words);
@@ -393,7 +393,7 @@ void PracticePanel::showSummary()
         const auto &counts = byKind[static_cast<std::size_t>(k)];
         if (counts[0] + counts[1])
             summary->addItem(tr("%1: %2 right, %3 wrong")
-                                 .arg(QString::fromStdString(kindName(static_cast<QuestionKind>(k))))
+                                 .arg(kindName(static_cast<QuestionKind>(k)))
                                  .arg(counts[0])
                                  .arg(counts[1]));
     }
@@ -402,7 +402,7 @@ void PracticePanel::showSummary()
             continue;
         auto *item = new QListWidgetItem(tr("Missed %1: %2 (%3)")
                                              .arg(a + 1)
-                                             .arg(QString::fromStdString(questionText(asked[a].question)))
+                                             .arg(questionText(asked[a].question))
                                              .arg(networkWords(asked[a].question)),
                                          summary);
         item->setData(Qt::UserRole, int(a));
