@@ -1,6 +1,7 @@
 // The core's sentences go through the translator as whole templates: with a
 // translator that marks what it was asked, every word of a sentence is
 // inside one mark, and only notation is put into its places.
+#include "core/lesson.h"
 #include "core/practice.h"
 #include "core/routetext.h"
 #include "support/marksoracle.h"
@@ -13,17 +14,19 @@ using namespace ts;
 using oracle::networkWith;
 
 namespace {
-// «…» around the route words, ‹…› around practice, so that the context is
-// checked too; places and %n are kept for the caller to fill.
+// «…» around the route words, ‹…› around practice, ⟦…⟧ around a lesson's
+// refusals, so that the context is checked too; places and %n are kept for
+// the caller to fill.
 class MarkingTranslator : public QTranslator
 {
 public:
     bool isEmpty() const override { return false; }
     QString translate(const char *context, const char *source, const char *, int) const override
     {
-        const bool practice = qstrcmp(context, "Practice") == 0;
-        return (practice ? QStringLiteral("\u2039") : QStringLiteral("\u00ab")) + QString::fromUtf8(source) +
-               (practice ? QStringLiteral("\u203a") : QStringLiteral("\u00bb"));
+        const QString marks = qstrcmp(context, "Practice") == 0 ? QStringLiteral("\u2039\u203a")
+                              : qstrcmp(context, "Lesson") == 0 ? QStringLiteral("\u27e6\u27e7")
+                                                                : QStringLiteral("\u00ab\u00bb");
+        return marks[0] + QString::fromUtf8(source) + marks[1];
     }
 };
 
@@ -61,6 +64,13 @@ SwitchNetwork marked()
     net.toggleTerminal(1, 3, RedBit);
     net.toggleTerminal(0, 0, BlueBit);
     return net;
+}
+
+QString refusal(const char *json)
+{
+    Lesson lesson;
+    QString error;
+    return parseLesson(json, &lesson, &error) ? QStringLiteral("read") : error;
 }
 
 struct Text
@@ -122,6 +132,21 @@ private slots:
             wrong.offsets = {3, 0, 0};
             return hint(question(QuestionKind::Construct, 1, 3, 2, 0), wrong);
         }} << "‹With these offsets the route dies: the i = k1 + c1 family has no switch for it.›";
+        QTest::newRow("lesson, range")
+            << Text{[] { return refusal(R"({"format": "transpose-switch-lesson", "version": 1, "size": 16})"); }}
+            << "⟦\"size\" must be from 1 to 15, not 16⟧";
+        QTest::newRow("lesson, scene's mark")
+            << Text{[] {
+                   return refusal(R"({"format": "transpose-switch-lesson", "version": 2,
+                                      "scenes": [{"marks": [{"terminal": [0, 9], "colours": ["red"]}]}]})");
+               }}
+            << "⟦\"scenes[0].marks[0].terminal\" lies outside the network of size 4⟧";
+        QTest::newRow("lesson file") << Text{[] {
+            Lesson lesson;
+            QString error;
+            readLessonFile(QStringLiteral("/nonexistent/none.tslesson"), &lesson, &error);
+            return error;
+        }} << "⟦/nonexistent/none.tslesson: ⟦there is no such file⟧⟧";
         QTest::newRow("kind") << Text{[] { return kindName(QuestionKind::Source); }} << "‹Which terminal arrives›";
     }
 
