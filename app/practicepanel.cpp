@@ -34,7 +34,7 @@ constexpr ViewPoint kTurnedView{30.0f, 330.0f, 1.0};
 
 QString networkWords(const Question &q)
 {
-    return QString::fromStdString(parametersText(q.size, q.offsets));
+    return parametersText(q.size, q.offsets);
 }
 } // namespace
 
@@ -342,7 +342,7 @@ void PracticePanel::showState()
                            .arg(round.number())
                            .arg(round.questionCount())
                            .arg(networkWords(question())) +
-                       QString::fromStdString(questionText(question()));
+                       questionText(question());
         if (kind == QuestionKind::Construct)
             text += tr(" Use the offset boxes on the left, then Check.");
         say(questionLabel, text);
@@ -373,7 +373,7 @@ void PracticePanel::showFeedback()
     QString text;
     if (feedbackOutcome != PracticeRound::Outcome::Ignored && round.started() && !round.isOver()) {
         const Question &q = question();
-        const QString words = QString::fromStdString(explanation(q));
+        const QString words = explanation(q);
         QString sentence = words;
         sentence[0] = sentence[0].toUpper();
         switch (feedbackOutcome) {
@@ -382,7 +382,7 @@ void PracticePanel::showFeedback()
             text = tr("Right, on the second try: counted as missed. ") + sentence;
             break;
         case PracticeRound::Outcome::Hint:
-            text = tr("Not quite: try once more. ") + QString::fromStdString(hint(q, feedbackAnswer));
+            text = tr("Not quite: try once more. ") + hint(q, feedbackAnswer);
             break;
         case PracticeRound::Outcome::Shown: text = tr("Not quite: ") + words; break;
         case PracticeRound::Outcome::Ignored: break;
@@ -432,7 +432,7 @@ void PracticePanel::fillSummary()
         const auto &counts = byKind[static_cast<std::size_t>(k)];
         if (counts[0] + counts[1])
             summary->addItem(tr("%1: %2 right, %3 wrong")
-                                 .arg(QString::fromStdString(kindName(static_cast<QuestionKind>(k))))
+                                 .arg(kindName(static_cast<QuestionKind>(k)))
                                  .arg(counts[0])
                                  .arg(counts[1]));
     }
@@ -441,7 +441,7 @@ void PracticePanel::fillSummary()
             continue;
         auto *item = new QListWidgetItem(tr("Missed %1: %2 (%3)")
                                              .arg(a + 1)
-                                             .arg(QString::fromStdString(questionText(asked[a].question)))
+                                             .arg(questionText(asked[a].question))
                                              .arg(networkWords(asked[a].question)),
                                          summary);
         item->setData(Qt::UserRole, int(a));

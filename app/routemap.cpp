@@ -46,9 +46,9 @@ QVariant RouteMapModel::data(const QModelIndex &index, int role) const
     const int i = index.column(), j = index.row();
     const int bits = net.terminalMark(i, j);
     switch (role) {
-    case Qt::DisplayRole: return QString::fromStdString(mapCellText(net, i, j));
+    case Qt::DisplayRole: return mapCellText(net, i, j);
     case Qt::ToolTipRole:
-    case Qt::AccessibleTextRole: return QString::fromStdString(describeTerminal(net, i, j));
+    case Qt::AccessibleTextRole: return describeTerminal(net, i, j);
     case Qt::TextAlignmentRole: return int(Qt::AlignCenter);
     case Qt::BackgroundRole: {
         if (!bits)
@@ -184,8 +184,7 @@ RouteMapPage::RouteMapPage(NetworkDocument *document, QWidget *parent)
 
 void RouteMapPage::showRule()
 {
-    rule->setText(hiddenForQuestion ? tr("hidden during the question")
-                                    : QString::fromStdString(mapRuleText(document->network())));
+    rule->setText(hiddenForQuestion ? tr("hidden during the question") : mapRuleText(document->network()));
 }
 
 void RouteMapPage::setHiddenForQuestion(bool hidden)

@@ -328,7 +328,7 @@ void RoutesPanel::follow()
             if (const int bits = net.terminalMark(i, j))
                 routeRows.add(
                     i * kMaxNetworkSize + j, bits,
-                    [&] { return QString::fromStdString(colourWords(bits) + ": " + describeRoute(net, i, j)); },
+                    [&] { return RoutesPanel::tr("%1: %2").arg(colourWords(bits), describeRoute(net, i, j)); },
                     !net.trace(i, j).arrives());
     bool anyArrival = false;
     for (int i = 0; i < n; ++i)
@@ -339,7 +339,7 @@ void RoutesPanel::follow()
                     return tr("terminal (%1, %2) is reached by %3")
                         .arg(i)
                         .arg(j)
-                        .arg(QString::fromStdString(colourWords(bits)));
+                        .arg(colourWords(bits));
                 });
             }
     if (!anyArrival)
@@ -355,7 +355,7 @@ void RoutesPanel::follow()
                             .arg(i)
                             .arg(j)
                             .arg(k)
-                            .arg(QString::fromStdString(colourWords(bits)));
+                            .arg(colourWords(bits));
                     });
                 }
     if (!anySwitch)

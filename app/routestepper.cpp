@@ -79,7 +79,7 @@ QString RouteStepper::text() const
 {
     if (!active)
         return tr("Choose a marked route and step through it with ▶| or play it with ▶.");
-    return QString::fromStdString(stepText(document->network(), i0, j0, legs));
+    return stepText(document->network(), i0, j0, legs);
 }
 
 void RouteStepper::show(int legsShown)

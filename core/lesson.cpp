@@ -4,6 +4,7 @@
 #include "core/routelegs.h"
 #include "core/wholefile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -34,6 +35,13 @@ const char *const kOptionKeys[] = {"hilite", "plane", "opaque"};
 const char *const kLevelNames[] = {"small", "medium", "large"};
 constexpr bool PlaneOptions::*kOptionFields[] = {&PlaneOptions::hilite, &PlaneOptions::plane, &PlaneOptions::opaque};
 
+// Every message is one template for the translator, with the keys and
+// paths it names in its places as they are written in the file.
+struct LessonText
+{
+    Q_DECLARE_TR_FUNCTIONS(Lesson)
+};
+
 // The first thing wrong, with where it is ("marks[2].colours"). Thrown only
 // inside the reader below and caught by parseLesson, so that each check is
 // one line and the first failure ends the reading.
@@ -56,7 +64,7 @@ struct Reader
     {
         const double d = v.toDouble();
         if (!v.isDouble() || !std::isfinite(d) || std::floor(d) != d)
-            throw Refusal{QStringLiteral("\"%1\" must be a whole number").arg(where)};
+            throw Refusal{LessonText::tr("\"%1\" must be a whole number").arg(where)};
         return d;
     }
 
@@ -75,22 +83,22 @@ struct Reader
     static QJsonObject object(const QJsonValue &v, const QString &where)
     {
         if (!v.isObject())
-            throw Refusal{QStringLiteral("\"%1\" must be an object").arg(where)};
+            throw Refusal{LessonText::tr("\"%1\" must be an object").arg(where)};
         return v.toObject();
     }
 
     static QJsonArray array(const QJsonValue &v, const QString &where, int size = -1)
     {
         if (!v.isArray() || (size >= 0 && v.toArray().size() != size))
-            throw Refusal{size < 0 ? QStringLiteral("\"%1\" must be a list").arg(where)
-                                   : QStringLiteral("\"%1\" must be a list of %2").arg(where).arg(size)};
+            throw Refusal{size < 0 ? LessonText::tr("\"%1\" must be a list").arg(where)
+                                   : LessonText::tr("\"%1\" must be a list of %2").arg(where).arg(size)};
         return v.toArray();
     }
 
     static QString string(const QJsonValue &v, const QString &where)
     {
         if (!v.isString())
-            throw Refusal{QStringLiteral("\"%1\" must be a text").arg(where)};
+            throw Refusal{LessonText::tr("\"%1\" must be a text").arg(where)};
         return v.toString();
     }
 
@@ -104,7 +112,7 @@ struct Reader
                 return static_cast<int>(n);
             allowed << QStringLiteral("\"%1\"").arg(QLatin1String(names[n]));
         }
-        throw Refusal{QStringLiteral("\"%1\" must be one of %2, not \"%3\"").arg(where, allowed.join(QStringLiteral(", ")), s)};
+        throw Refusal{LessonText::tr("\"%1\" must be one of %2, not \"%3\"").arg(where, allowed.join(QStringLiteral(", ")), s)};
     }
 };
 
@@ -122,7 +130,7 @@ LessonScene readScene(const QJsonObject &object, const QString &at)
     SwitchNetwork &net = scene.network;
     if (has("size")) {
         const int n = R::wholeNumber(value("size"), where("size"), kMinNetworkSize, kMaxNetworkSize,
-                                     QStringLiteral("\"%1\" must be from %2 to %3, not %4")
+                                     LessonText::tr("\"%1\" must be from %2 to %3, not %4")
                                          .arg(where("size"))
                                          .arg(kMinNetworkSize)
                                          .arg(kMaxNetworkSize)
@@ -138,7 +146,7 @@ LessonScene readScene(const QJsonObject &object, const QString &at)
                 continue;
             const QString at = R::path(where("offsets"), key);
             const int c = R::wholeNumber(offsets.value(QLatin1String(key)), at, -n, n,
-                                         QStringLiteral("\"%1\" must be from %2 to %3 at size %3, not %4")
+                                         LessonText::tr("\"%1\" must be from %2 to %3 at size %3, not %4")
                                              .arg(at)
                                              .arg(-n)
                                              .arg(n)
@@ -165,7 +173,7 @@ LessonScene readScene(const QJsonObject &object, const QString &at)
                 if (v.isUndefined())
                     continue;
                 if (!v.isBool())
-                    throw Refusal{QStringLiteral("\"%1\" must be true or false").arg(R::path(at, kOptionKeys[o]))};
+                    throw Refusal{LessonText::tr("\"%1\" must be true or false").arg(R::path(at, kOptionKeys[o]))};
                 scene.options.plane(family.family).*kOptionFields[o] = v.toBool();
             }
         }
@@ -177,19 +185,19 @@ LessonScene readScene(const QJsonObject &object, const QString &at)
             const QJsonObject mark = R::object(marks[m], mat);
             const bool terminal = mark.contains(QLatin1String("terminal"));
             if (terminal == mark.contains(QLatin1String("switch")))
-                throw Refusal{QStringLiteral("\"%1\" must name one \"terminal\" or one \"switch\"").arg(mat)};
+                throw Refusal{LessonText::tr("\"%1\" must name one \"terminal\" or one \"switch\"").arg(mat)};
             const char *kind = terminal ? "terminal" : "switch";
             const QJsonArray place = R::array(mark.value(QLatin1String(kind)), R::path(mat, kind), terminal ? 2 : 3);
             int index[3] = {0, 0, 0};
             for (int a = 0; a < place.size(); ++a) {
                 index[a] = R::wholeNumber(
                     place[a], QStringLiteral("%1[%2]").arg(R::path(mat, kind)).arg(a), 0, n - 1,
-                    QStringLiteral("\"%1\" lies outside the network of size %2").arg(R::path(mat, kind)).arg(n));
+                    LessonText::tr("\"%1\" lies outside the network of size %2").arg(R::path(mat, kind)).arg(n));
             }
             const QString colourWhere = R::path(mat, "colours");
             const QJsonArray colours = R::array(mark.value(QLatin1String("colours")), colourWhere);
             if (colours.isEmpty())
-                throw Refusal{QStringLiteral("\"%1\" names no colour").arg(colourWhere)};
+                throw Refusal{LessonText::tr("\"%1\" names no colour").arg(colourWhere)};
             for (int c = 0; c < colours.size(); ++c) {
                 const int bit = 1 << R::name(colours[c], QStringLiteral("%1[%2]").arg(colourWhere).arg(c), kColourNames);
                 const int has = terminal ? net.terminalMark(index[0], index[1])
@@ -208,7 +216,7 @@ LessonScene readScene(const QJsonObject &object, const QString &at)
         if (!has(key))
             continue;
         if (!value(key).isBool())
-            throw Refusal{QStringLiteral("\"%1\" must be true or false").arg(where(key))};
+            throw Refusal{LessonText::tr("\"%1\" must be true or false").arg(where(key))};
         scene.presentation.*field = value(key).toBool();
     }
     if (has("step")) {
@@ -218,11 +226,11 @@ LessonScene readScene(const QJsonObject &object, const QString &at)
         int t[2] = {};
         for (int a = 0; a < 2; ++a)
             t[a] = R::wholeNumber(terminal[a], QStringLiteral("%1[%2]").arg(terminalAt).arg(a), 0, n - 1,
-                                  QStringLiteral("\"%1\" lies outside the network of size %2").arg(terminalAt).arg(n));
+                                  LessonText::tr("\"%1\" lies outside the network of size %2").arg(terminalAt).arg(n));
         const int legCount = static_cast<int>(routeLegs(net, t[0], t[1]).size());
         const QString legsAt = R::path(where("step"), "legs");
         const int legs = R::wholeNumber(step.value(QLatin1String("legs")), legsAt, 0, legCount,
-                                        QStringLiteral("\"%1\" must be from 0 to %2, the legs of that route, not %3")
+                                        LessonText::tr("\"%1\" must be from 0 to %2, the legs of that route, not %3")
                                             .arg(legsAt)
                                             .arg(legCount)
                                             .arg(QLatin1String("%1")));
@@ -236,7 +244,7 @@ LessonScene readScene(const QJsonObject &object, const QString &at)
             for (int i = 0; i < 2; ++i) {
                 const double degrees = angles[i].toDouble();
                 if (!angles[i].isDouble() || !std::isfinite(degrees))
-                    throw Refusal{QStringLiteral("\"%1[%2]\" must be a finite number").arg(where("view.angles")).arg(i)};
+                    throw Refusal{LessonText::tr("\"%1[%2]\" must be a finite number").arg(where("view.angles")).arg(i)};
                 // Any finite angle turns the model somewhere: fmod is exact,
                 // and keeps one far beyond float's range from becoming inf.
                 a[i] = normaliseAngle(static_cast<float>(std::fmod(degrees, 360.0)));
@@ -248,7 +256,7 @@ LessonScene readScene(const QJsonObject &object, const QString &at)
             const QJsonValue zoom = view.value(QLatin1String("zoom"));
             const double z = zoom.toDouble();
             if (!zoom.isDouble() || !(z >= kMinZoom && z <= kMaxZoom))
-                throw Refusal{QStringLiteral("\"%1\" must be a number from %2 to %3")
+                throw Refusal{LessonText::tr("\"%1\" must be a number from %2 to %3")
                                   .arg(where("view.zoom"))
                                   .arg(kMinZoom)
                                   .arg(kMaxZoom)};
@@ -260,7 +268,7 @@ LessonScene readScene(const QJsonObject &object, const QString &at)
             for (int i = 0; i < 2; ++i) {
                 p[i] = pan[i].toDouble();
                 if (!pan[i].isDouble() || !(p[i] >= -kMaxPan && p[i] <= kMaxPan))
-                    throw Refusal{QStringLiteral("\"%1[%2]\" must be a number from %3 to %4")
+                    throw Refusal{LessonText::tr("\"%1[%2]\" must be a number from %3 to %4")
                                       .arg(where("view.pan"))
                                       .arg(i)
                                       .arg(-kMaxPan)
@@ -281,14 +289,14 @@ PracticeSet readPractice(const QJsonValue &v)
     if (practice.contains(QLatin1String("seed")))
         set.seed = static_cast<std::uint64_t>(R::wholeNumber(
             practice.value(QLatin1String("seed")), QStringLiteral("practice.seed"), 0, static_cast<int>(kMaxPracticeSeed),
-            QStringLiteral("\"practice.seed\" must be from 0 to %1, not %2").arg(kMaxPracticeSeed).arg(QLatin1String("%1"))));
+            LessonText::tr("\"practice.seed\" must be from 0 to %1, not %2").arg(kMaxPracticeSeed).arg(QLatin1String("%1"))));
     if (practice.contains(QLatin1String("level")))
         set.level = static_cast<PracticeLevel>(
             R::name(practice.value(QLatin1String("level")), QStringLiteral("practice.level"), kLevelNames));
     if (practice.contains(QLatin1String("questions")))
         set.questions = R::wholeNumber(practice.value(QLatin1String("questions")), QStringLiteral("practice.questions"), 1,
                                        kMaxPracticeQuestions,
-                                       QStringLiteral("\"practice.questions\" must be from 1 to %1, not %2")
+                                       LessonText::tr("\"practice.questions\" must be from 1 to %1, not %2")
                                            .arg(kMaxPracticeQuestions)
                                            .arg(QLatin1String("%1")));
     return set;
@@ -298,15 +306,15 @@ Lesson readLesson(const QJsonObject &root)
 {
     using R = Reader;
     if (root.value(QLatin1String("format")) != QLatin1String(kFormat))
-        throw Refusal{QStringLiteral("not a lesson: \"format\" must be \"%1\"").arg(QLatin1String(kFormat))};
+        throw Refusal{LessonText::tr("not a lesson: \"format\" must be \"%1\"").arg(QLatin1String(kFormat))};
     const QJsonValue versionValue = root.value(QLatin1String("version"));
     if (versionValue.isUndefined())
-        throw Refusal{QStringLiteral("\"version\" is missing")};
+        throw Refusal{LessonText::tr("\"version\" is missing")};
     const double version = R::whole(versionValue, QStringLiteral("version"));
     if (version > kLessonVersion)
-        throw Refusal{QStringLiteral("made by a newer version of the program (lesson version %1)").arg(R::number(version))};
+        throw Refusal{LessonText::tr("made by a newer version of the program (lesson version %1)").arg(R::number(version))};
     if (version < 1)
-        throw Refusal{QStringLiteral("\"version\" must be 1 or 2")};
+        throw Refusal{LessonText::tr("\"version\" must be 1 or 2")};
 
     Lesson lesson;
     auto has = [&root](const char *key) { return root.contains(QLatin1String(key)); };
@@ -323,7 +331,7 @@ Lesson readLesson(const QJsonObject &root)
     }
     const QJsonValue scenesValue = value("scenes");
     if (!scenesValue.isArray() || scenesValue.toArray().isEmpty())
-        throw Refusal{QStringLiteral("\"scenes\" must be a list of at least one object")};
+        throw Refusal{LessonText::tr("\"scenes\" must be a list of at least one object")};
     const QJsonArray scenes = scenesValue.toArray();
     lesson.scenes.clear();
     for (int s = 0; s < scenes.size(); ++s) {
@@ -364,7 +372,7 @@ QString lineAndColumn(const QByteArray &bytes, int offset)
     const QByteArray before = bytes.left(offset);
     const int line = static_cast<int>(before.count('\n')) + 1;
     const int column = static_cast<int>(offset - (before.lastIndexOf('\n') + 1)) + 1;
-    return QStringLiteral("line %1, column %2").arg(line).arg(column);
+    return LessonText::tr("line %1, column %2").arg(line).arg(column);
 }
 } // namespace
 
@@ -377,10 +385,10 @@ bool parseLesson(const QByteArray &bytes, Lesson *lesson, QString *error)
             // Qt reports the place just past the character it stumbled on,
             // except for text after the end.
             const int at = parse.error == QJsonParseError::GarbageAtEnd ? parse.offset : std::max(0, parse.offset - 1);
-            throw Refusal{QStringLiteral("not JSON: %1 at %2").arg(parse.errorString(), lineAndColumn(bytes, at))};
+            throw Refusal{LessonText::tr("not JSON: %1 at %2").arg(parse.errorString(), lineAndColumn(bytes, at))};
         }
         if (!json.isObject())
-            throw Refusal{QStringLiteral("not a lesson: the file holds no JSON object")};
+            throw Refusal{LessonText::tr("not a lesson: the file holds no JSON object")};
         *lesson = readLesson(json.object());
         return true;
     } catch (const Refusal &refusal) {
@@ -509,38 +517,38 @@ bool readLessonFile(const QString &path, Lesson *lesson, QString *error)
     const QString name = QDir::toNativeSeparators(path);
     auto refuse = [&](const QString &why) {
         if (error)
-            *error = name.isEmpty() ? why : QStringLiteral("%1: %2").arg(name, why);
+            *error = name.isEmpty() ? why : LessonText::tr("%1: %2").arg(name, why);
         return false;
     };
     if (path.isEmpty())
-        return refuse(QStringLiteral("the file name is empty"));
+        return refuse(LessonText::tr("the file name is empty"));
 #ifdef Q_OS_UNIX
     // Asked before opening: a FIFO would block the open, and a folder on
     // the way that may not be searched is not the same as no file.
     struct stat status{};
     if (::stat(QFile::encodeName(path).constData(), &status) != 0)
         return refuse(errno == ENOENT || errno == ENOTDIR
-                          ? QStringLiteral("there is no such file")
-                          : QStringLiteral("cannot be read: %1").arg(qt_error_string(errno)));
+                          ? LessonText::tr("there is no such file")
+                          : LessonText::tr("cannot be read: %1").arg(qt_error_string(errno)));
     if (S_ISDIR(status.st_mode))
-        return refuse(QStringLiteral("is a folder, not a lesson"));
+        return refuse(LessonText::tr("is a folder, not a lesson"));
     if (!S_ISREG(status.st_mode))
-        return refuse(QStringLiteral("is not a regular file"));
+        return refuse(LessonText::tr("is not a regular file"));
 #else
     const QFileInfo info(path);
     if (!info.exists())
-        return refuse(QStringLiteral("there is no such file"));
+        return refuse(LessonText::tr("there is no such file"));
     if (info.isDir())
-        return refuse(QStringLiteral("is a folder, not a lesson"));
+        return refuse(LessonText::tr("is a folder, not a lesson"));
     if (!info.isFile())
-        return refuse(QStringLiteral("is not a regular file"));
+        return refuse(LessonText::tr("is not a regular file"));
 #endif
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return refuse(QStringLiteral("cannot be read: %1").arg(file.errorString()));
+        return refuse(LessonText::tr("cannot be read: %1").arg(file.errorString()));
     const QByteArray bytes = file.read(kMaxLessonBytes + 1);
     if (bytes.size() > kMaxLessonBytes)
-        return refuse(QStringLiteral("is larger than 1 MiB, too large for a lesson"));
+        return refuse(LessonText::tr("is larger than 1 MiB, too large for a lesson"));
     QString why;
     if (!parseLesson(bytes, lesson, &why))
         return refuse(why);
@@ -553,7 +561,7 @@ bool writeLessonFile(const QString &path, const Lesson &lesson, QString *error)
     if (writeWholeFile(path, lessonBytes(lesson), &why))
         return true;
     if (error)
-        *error = path.isEmpty() ? why : QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), why);
+        *error = path.isEmpty() ? why : LessonText::tr("%1: %2").arg(QDir::toNativeSeparators(path), why);
     return false;
 }
 

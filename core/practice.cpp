@@ -2,15 +2,17 @@
 
 #include "core/routetext.h"
 
+#include <QCoreApplication>
+
 #include <utility>
 #include <vector>
 
 namespace ts {
 
 namespace {
-std::string pair(int a, int b)
+QString pair(int a, int b)
 {
-    return "(" + std::to_string(a) + ", " + std::to_string(b) + ")";
+    return QStringLiteral("(%1, %2)").arg(QString::number(a), QString::number(b));
 }
 
 // Where a route dies: 0 IK, 1 JI, 2 KJ; -1 when it arrives.
@@ -117,16 +119,24 @@ Question PracticeGenerator::next()
     return q;
 }
 
-std::string questionText(const Question &q)
+// Whole sentences with numbered places, so that a translator can reorder
+// them; the terminals and relations are notation.
+QString questionText(const Question &q)
 {
+    const QString from = pair(q.a, q.b);
     switch (q.kind) {
-    case QuestionKind::Arrival: return "Where does terminal " + pair(q.a, q.b) + " arrive?";
-    case QuestionKind::TurnLevel: return "At which level does the route of terminal " + pair(q.a, q.b) + " turn?";
-    case QuestionKind::EndingFamily: return "Which family ends the route of terminal " + pair(q.a, q.b) + "?";
-    case QuestionKind::Source: return "Which terminal arrives at " + pair(q.c, q.d) + "?";
+    case QuestionKind::Arrival:
+        return QCoreApplication::translate("Practice", "Where does terminal %1 arrive?").arg(from);
+    case QuestionKind::TurnLevel:
+        return QCoreApplication::translate("Practice", "At which level does the route of terminal %1 turn?").arg(from);
+    case QuestionKind::EndingFamily:
+        return QCoreApplication::translate("Practice", "Which family ends the route of terminal %1?").arg(from);
+    case QuestionKind::Source:
+        return QCoreApplication::translate("Practice", "Which terminal arrives at %1?").arg(pair(q.c, q.d));
     case QuestionKind::Construct: break;
     }
-    return "Set c1, c2 and c3 so that terminal " + pair(q.a, q.b) + " arrives at " + pair(q.c, q.d) + ".";
+    return QCoreApplication::translate("Practice", "Set c1, c2 and c3 so that terminal %1 arrives at %2.")
+        .arg(from, pair(q.c, q.d));
 }
 
 bool isRight(const Question &q, const Answer &answer)
@@ -162,34 +172,44 @@ bool isRight(const Question &q, const Answer &answer)
     return arrivesAt(tried.network(), q.a, q.b, q.c, q.d);
 }
 
-std::string hint(const Question &q, const Answer &answer)
+QString hint(const Question &q, const Answer &answer)
 {
     const SwitchNetwork net = q.network();
     const RouteTrace r = net.trace(q.a, q.b);
     switch (q.kind) {
     case QuestionKind::Arrival:
         if (!r.arrives())
-            return "Check each turn in order: one of the families has no switch for this route.";
+            return QCoreApplication::translate(
+                "Practice", "Check each turn in order: one of the families has no switch for this route.");
         if (answer.kind == Answer::Dies)
-            return "It does arrive: every family has a switch for it.";
+            return QCoreApplication::translate("Practice", "It does arrive: every family has a switch for it.");
         if (answer.i != r.i1)
-            return "The column is not right: the run along x ends where j = i + c2 holds.";
-        return "The row is not right: the run along z ends where k = j + c3 holds.";
+            return QCoreApplication::translate("Practice",
+                                               "The column is not right: the run along x ends where j = i + c2 holds.");
+        return QCoreApplication::translate("Practice",
+                                           "The row is not right: the run along z ends where k = j + c3 holds.");
     case QuestionKind::TurnLevel:
-        return "The route goes down until i = k + c1 holds, if some level k in the network does that.";
+        return QCoreApplication::translate(
+            "Practice", "The route goes down until i = k + c1 holds, if some level k in the network does that.");
     case QuestionKind::EndingFamily:
-        return "Follow the turns in order: the i = k + c1 family first, then j = i + c2, then k2 = j + c3.";
+        return QCoreApplication::translate(
+            "Practice", "Follow the turns in order: the i = k + c1 family first, then j = i + c2, then k2 = j + c3.");
     case QuestionKind::Source:
-        return "Work backwards: terminal (i, j) arrives at (j - c2, i - c1 - c3) when every turn is in the network.";
+        return QCoreApplication::translate(
+            "Practice",
+            "Work backwards: terminal (i, j) arrives at (j - c2, i - c1 - c3) when every turn is in the network.");
     case QuestionKind::Construct: break;
     }
     Question tried = q;
     tried.offsets = answer.offsets;
     const RouteTrace t = tried.network().trace(q.a, q.b);
     if (!t.arrives())
-        return std::string("With these offsets the route dies: the ") + info(t.deadEnd()).title +
-               " family has no switch for it.";
-    return "With these offsets it arrives at " + pair(t.i1, t.j1) + ": the column follows from c2, the row from c1 and c3.";
+        return QCoreApplication::translate("Practice",
+                                           "With these offsets the route dies: the %1 family has no switch for it.")
+            .arg(QLatin1String(info(t.deadEnd()).title));
+    return QCoreApplication::translate(
+               "Practice", "With these offsets it arrives at %1: the column follows from c2, the row from c1 and c3.")
+        .arg(pair(t.i1, t.j1));
 }
 
 Offsets exampleSolution(const Question &q)
@@ -208,7 +228,7 @@ bool explainedTerminal(const Question &q, int *i, int *j)
     return sourceOf(q.network(), q.c, q.d, i, j);
 }
 
-std::string explanation(const Question &q)
+QString explanation(const Question &q)
 {
     const SwitchNetwork net = q.network();
     int i = 0, j = 0;
@@ -216,24 +236,27 @@ std::string explanation(const Question &q)
         Question solved = q;
         solved.offsets = exampleSolution(q);
         const SwitchNetwork s = solved.network();
-        return "for example " + offsetsText(solved.offsets) + ": " + describeRoute(s, q.a, q.b);
+        //: %1 offsets "c1 = 1, c2 = 0, c3 = 2", %2 the route's description
+        return QCoreApplication::translate("Practice", "for example %1: %2")
+            .arg(offsetsText(solved.offsets), describeRoute(s, q.a, q.b));
     }
     if (!explainedTerminal(q, &i, &j))
-        return "no terminal arrives at " + pair(q.c, q.d) + ": no (i, j) in the network has j - c2 = " +
-               std::to_string(q.c) + " and i - c1 - c3 = " + std::to_string(q.d) + " with every turn inside it.";
+        return QCoreApplication::translate("Practice", "no terminal arrives at %1: no (i, j) in the network has "
+                                                       "j - c2 = %2 and i - c1 - c3 = %3 with every turn inside it.")
+            .arg(pair(q.c, q.d), QString::number(q.c), QString::number(q.d));
     return describeRoute(net, i, j);
 }
 
-std::string kindName(QuestionKind kind)
+QString kindName(QuestionKind kind)
 {
     switch (kind) {
-    case QuestionKind::Arrival: return "Where does it arrive";
-    case QuestionKind::TurnLevel: return "Where does it turn";
-    case QuestionKind::EndingFamily: return "Which family ends it";
-    case QuestionKind::Source: return "Which terminal arrives";
+    case QuestionKind::Arrival: return QCoreApplication::translate("Practice", "Where does it arrive");
+    case QuestionKind::TurnLevel: return QCoreApplication::translate("Practice", "Where does it turn");
+    case QuestionKind::EndingFamily: return QCoreApplication::translate("Practice", "Which family ends it");
+    case QuestionKind::Source: return QCoreApplication::translate("Practice", "Which terminal arrives");
     case QuestionKind::Construct: break;
     }
-    return "Set the offsets";
+    return QCoreApplication::translate("Practice", "Set the offsets");
 }
 
 } // namespace ts

@@ -3,7 +3,7 @@
 #include "core/network.h"
 
 #include <cstdint>
-#include <string>
+#include <QString>
 
 // Practice: questions about the network, made from the rules alone, and the
 // checking of a student's answers. The same seed and level give the same
@@ -62,17 +62,17 @@ private:
     PracticeLevel level;
 };
 
-std::string questionText(const Question &q);
+QString questionText(const Question &q);
 bool isRight(const Question &q, const Answer &answer);
 // A nudge after a first wrong answer, without giving the answer away.
-std::string hint(const Question &q, const Answer &answer);
+QString hint(const Question &q, const Answer &answer);
 // The route's words that explain the answer (as the Routes panel says them).
-std::string explanation(const Question &q);
+QString explanation(const Question &q);
 // Offsets that answer a construction question (any that do are right).
 Offsets exampleSolution(const Question &q);
 // The terminal whose route explains the answer: the one asked about, or for
 // Source the one that arrives (false when none does).
 bool explainedTerminal(const Question &q, int *i, int *j);
-std::string kindName(QuestionKind kind);
+QString kindName(QuestionKind kind);
 
 } // namespace ts

@@ -3,7 +3,7 @@
 #include "core/network.h"
 #include "core/routelegs.h"
 
-#include <string>
+#include <QString>
 
 // The network in words, for the routes panel, the view's tooltips and what
 // a screen reader is told: a route's runs and turns, with the family that
@@ -12,47 +12,47 @@
 namespace ts {
 
 // "red", "green + blue", ...; "unmarked" for 0.
-std::string colourWords(int bits);
+QString colourWords(int bits);
 
 // "terminal (1, 3): down to level k = 1 at switch (1, 3, 1) [i = k + c1];
 // along x to ...; up to terminal (3, 1), where it arrives."
-std::string describeRoute(const SwitchNetwork &net, int i0, int j0);
+QString describeRoute(const SwitchNetwork &net, int i0, int j0);
 
 // The words of one leg, as describeRoute says them: "down to level k = 1 at
 // switch (1, 3, 1) [i = k + c1]", "then dies: no column i in 0..3 with ...".
-std::string legWords(const SwitchNetwork &net, int i0, int j0, const RouteLeg &leg);
+QString legWords(const SwitchNetwork &net, int i0, int j0, const RouteLeg &leg);
 
 // "step 2 of 4: along x to i1 = 3 at switch (3, 3, 1) [j = i + c2]" after
 // `legs` legs of the route of terminal (i0, j0); "step 0 of 4: at terminal
 // (1, 3)" before the first.
-std::string stepText(const SwitchNetwork &net, int i0, int j0, int legs);
+QString stepText(const SwitchNetwork &net, int i0, int j0, int legs);
 
 // One line for the tooltip over terminal (i, j): where its route arrives or
 // dies, and its marks.
-std::string describeTerminal(const SwitchNetwork &net, int i, int j);
+QString describeTerminal(const SwitchNetwork &net, int i, int j);
 // The box alone, "terminal (1, 3)" or "switch (1, 3, 0)": what a tooltip
 // may say while a practice question would be given away by more.
-std::string terminalName(int i, int j);
-std::string switchName(int i, int j, int k);
+QString terminalName(int i, int j);
+QString switchName(int i, int j, int k);
 
 // One line for the tooltip over switch (i, j, k): the families it lies on at
 // the current offsets, its marks, and the marked routes that turn in it.
-std::string describeSwitch(const SwitchNetwork &net, int i, int j, int k);
+QString describeSwitch(const SwitchNetwork &net, int i, int j, int k);
 
 // A cell of the map of the whole network: where terminal (i, j)'s route
 // arrives, "(3, 1)", or at which family it dies, "dies: IK".
-std::string mapCellText(const SwitchNetwork &net, int i, int j);
+QString mapCellText(const SwitchNetwork &net, int i, int j);
 // The line above the map: "5 of 64 terminals arrive; c1 = 1, c2 = -1, c3 = 2:
 // (i, j) → (j + 1, i - 3)".
-std::string mapRuleText(const SwitchNetwork &net);
+QString mapRuleText(const SwitchNetwork &net);
 
 // "c1 = 1, c2 = -1, c3 = 2": the offsets as the controls name them.
-std::string offsetsText(const Offsets &offsets);
+QString offsetsText(const Offsets &offsets);
 // "N = 4, c1 = 1, c2 = -1, c3 = 2": the network's parameters, wherever
 // they are written.
-std::string parametersText(int n, const Offsets &offsets);
+QString parametersText(int n, const Offsets &offsets);
 
 // "N = 4, c1 = 0, c2 = 0, c3 = 0; 2 terminals marked: 1 arrives, 1 dies."
-std::string describeNetwork(const SwitchNetwork &net);
+QString describeNetwork(const SwitchNetwork &net);
 
 } // namespace ts

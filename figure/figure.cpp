@@ -72,7 +72,7 @@ FigureContent figureContent(const Lesson &lesson, int scene)
 QString figureParameters(const SwitchNetwork &net)
 {
     // Only the offsets carry a sign: each takes a true minus.
-    return QString::fromStdString(parametersText(net.size(), net.allOffsets())).replace(QLatin1Char('-'), kMinus);
+    return parametersText(net.size(), net.allOffsets()).replace(QLatin1Char('-'), kMinus);
 }
 
 std::vector<LegendEntry> legendEntries(const SwitchNetwork &net)
@@ -96,7 +96,7 @@ std::vector<LegendEntry> legendEntries(const SwitchNetwork &net)
                                        .arg(i)
                                        .arg(j)
                                        .arg(kArrow)
-                                       .arg(QString::fromStdString(mapCellText(net, i, j)))});
+                                       .arg(mapCellText(net, i, j))});
     return entries;
 }
 

@@ -101,7 +101,7 @@ QStringList wrongClaims(const LessonScene &scene)
     const SwitchNetwork &net = scene.network;
     const int n = net.size();
     const auto num = [](const Match &m, int g) { return m.captured(g).remove(QLatin1Char(',')).toInt(); };
-    const auto words = [](const std::string &text) { return QString::fromStdString(text); };
+    const auto words = [](const QString &text) { return text; };
     const auto route = [&](const Match &m) { return net.trace(num(m, 1), num(m, 2)); };
     const auto family = [](const QString &title) {
         int f = 0;

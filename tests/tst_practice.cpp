@@ -207,7 +207,7 @@ private slots:
                 const int low = level == PracticeLevel::Small ? 3 : level == PracticeLevel::Medium ? 4 : 8;
                 QVERIFY(q.size >= low && q.size <= (level == PracticeLevel::Small ? 5 : level == PracticeLevel::Medium ? 8 : 15));
                 const Answer right = rightAnswer(q);
-                QVERIFY2(isRight(q, right), questionText(q).c_str());
+                QVERIFY2(isRight(q, right), qPrintable(questionText(q)));
                 Answer wrong = right;
                 if (right.kind == Answer::Terminal)
                     wrong.i = (right.i + 1) % q.size;
@@ -217,8 +217,8 @@ private slots:
                     wrong.offsets[1] += 1; // the run along x ends one column further
                 else
                     wrong = {Answer::Terminal, 0, 0};
-                QVERIFY2(!isRight(q, wrong), questionText(q).c_str());
-                QVERIFY(!hint(q, wrong).empty() && !explanation(q).empty());
+                QVERIFY2(!isRight(q, wrong), qPrintable(questionText(q)));
+                QVERIFY(!hint(q, wrong).isEmpty() && !explanation(q).isEmpty());
             }
         }
     }

@@ -274,7 +274,7 @@ private slots:
         }
         const QModelIndex last = map->model()->index(n - 1, n - 1);
         QCOMPARE(last.data(Qt::ToolTipRole).toString(),
-                 QString::fromStdString(describeTerminal(view->network(), n - 1, n - 1)));
+                 describeTerminal(view->network(), n - 1, n - 1));
         QVERIFY(find<QLabel>("map_key")->text().contains(QStringLiteral("IK: i = k1 + c1")));
     }
 
@@ -331,7 +331,7 @@ private slots:
                 QVERIFY(feedback->text().startsWith(QStringLiteral("Not quite: try once more. ")));
                 click("answer_check");
                 QCOMPARE(feedback->text(), QStringLiteral("Not quite: ") +
-                                               QString::fromStdString(describeRoute(q.network(), 5, 2)));
+                                               describeRoute(q.network(), 5, 2));
                 QVERIFY(view->routeStep().active && view->routeStep().i0 == 5 && view->routeStep().j0 == 2);
                 QCOMPARE(view->network().terminalMark(5, 2), int(RedBit));
                 click("practice_next");

@@ -52,15 +52,15 @@ private slots:
     void routes()
     {
         const auto [n, c1, c2, c3, i0, j0] = fetchRouteRow(true);
-        QTEST(QString::fromStdString(describeRoute(networkWith(n, c1, c2, c3), i0, j0)), "text");
+        QTEST(describeRoute(networkWith(n, c1, c2, c3), i0, j0), "text");
     }
 
     void colours()
     {
-        QCOMPARE(QString::fromStdString(colourWords(0)), QStringLiteral("unmarked"));
-        QCOMPARE(QString::fromStdString(colourWords(RedBit)), QStringLiteral("red"));
-        QCOMPARE(QString::fromStdString(colourWords(GreenBit | BlueBit)), QStringLiteral("green + blue"));
-        QCOMPARE(QString::fromStdString(colourWords(7)), QStringLiteral("red + green + blue"));
+        QCOMPARE(colourWords(0), QStringLiteral("unmarked"));
+        QCOMPARE(colourWords(RedBit), QStringLiteral("red"));
+        QCOMPARE(colourWords(GreenBit | BlueBit), QStringLiteral("green + blue"));
+        QCOMPARE(colourWords(7), QStringLiteral("red + green + blue"));
     }
 
     void boxesAndSummary()
@@ -69,23 +69,23 @@ private slots:
         net.toggleTerminal(1, 3, RedBit);
         net.toggleTerminal(0, 0, BlueBit);
         net.toggleSwitch(3, 3, 1, GreenBit);
-        QCOMPARE(QString::fromStdString(describeTerminal(net, 1, 3)),
+        QCOMPARE(describeTerminal(net, 1, 3),
                  QStringLiteral("terminal (1, 3): its route arrives at terminal (3, 1); marked red"));
-        QCOMPARE(QString::fromStdString(describeTerminal(net, 3, 1)),
+        QCOMPARE(describeTerminal(net, 3, 1),
                  QStringLiteral("terminal (3, 1): its route arrives at terminal (1, 3); reached by red"));
         // (3, 3, 1): i = 3 is not k + 0 = 1; j = 3 = i + 0; k = 1 is not j + 0 = 3.
-        QCOMPARE(QString::fromStdString(describeSwitch(net, 3, 3, 1)),
+        QCOMPARE(describeSwitch(net, 3, 3, 1),
                  QStringLiteral("switch (3, 3, 1): on j = i + c2; marked green; marked routes turn here: from (1, 3)"));
-        QCOMPARE(QString::fromStdString(describeSwitch(net, 0, 0, 0)),
+        QCOMPARE(describeSwitch(net, 0, 0, 0),
                  QStringLiteral("switch (0, 0, 0): on i = k + c1, j = i + c2, k = j + c3; marked routes turn "
                                 "here: from (0, 0)"));
-        QCOMPARE(QString::fromStdString(describeSwitch(net, 2, 1, 3)), QStringLiteral("switch (2, 1, 3): on no family"));
-        QCOMPARE(QString::fromStdString(describeNetwork(net)),
+        QCOMPARE(describeSwitch(net, 2, 1, 3), QStringLiteral("switch (2, 1, 3): on no family"));
+        QCOMPARE(describeNetwork(net),
                  QStringLiteral("N = 4, c1 = 0, c2 = 0, c3 = 0; 2 terminals marked: 2 arrive, 0 die."));
         net.setOffset(PlaneFamily::IK, 1); // (0, 0) now dies at the IK family
-        QCOMPARE(QString::fromStdString(describeTerminal(net, 0, 0)),
+        QCOMPARE(describeTerminal(net, 0, 0),
                  QStringLiteral("terminal (0, 0): its route dies at [i = k + c1]; marked blue"));
-        QCOMPARE(QString::fromStdString(describeNetwork(net)),
+        QCOMPARE(describeNetwork(net),
                  QStringLiteral("N = 4, c1 = 1, c2 = 0, c3 = 0; 2 terminals marked: 1 arrives, 1 dies."));
     }
 
@@ -128,13 +128,13 @@ private slots:
         QFETCH(QStringList, steps);
         const SwitchNetwork net = networkWith(network[0], network[1], network[2], network[3]);
         for (int s = 0; s <= steps.size(); ++s)
-            QCOMPARE(QString::fromStdString(stepText(net, network[4], network[5], s)),
+            QCOMPARE(stepText(net, network[4], network[5], s),
                      steps[std::min(s, int(steps.size()) - 1)]);
         // The route list says the same legs in one line.
         QStringList legs;
         for (int s = 1; s < steps.size(); ++s)
             legs << steps[s].section(QStringLiteral(": "), 1);
-        QCOMPARE(QString::fromStdString(describeRoute(net, network[4], network[5])),
+        QCOMPARE(describeRoute(net, network[4], network[5]),
                  QStringLiteral("terminal (%1, %2): %3.").arg(network[4]).arg(network[5]).arg(legs.join(QStringLiteral("; "))));
     }
 
@@ -158,9 +158,9 @@ private slots:
                                          : !in(j1) ? QStringLiteral("dies: KJ")
                                                    : QStringLiteral("(%1, %2)").arg(i1).arg(j1);
                     arrive += want.startsWith(QLatin1Char('(')) ? 1 : 0;
-                    QCOMPARE(QString::fromStdString(mapCellText(net, i, j)), want);
+                    QCOMPARE(mapCellText(net, i, j), want);
                 }
-            QVERIFY(QString::fromStdString(mapRuleText(net)).startsWith(QStringLiteral("%1 of %2 terminals arrive; ").arg(arrive).arg(n * n)));
+            QVERIFY(mapRuleText(net).startsWith(QStringLiteral("%1 of %2 terminals arrive; ").arg(arrive).arg(n * n)));
 
             const int i0 = rng.bounded(n), j0 = rng.bounded(n);
             net.toggleTerminal(i0, j0, RedBit);
@@ -175,7 +175,7 @@ private slots:
             if (r.k >= 0 && r.k + 1 < n) // below the turn, the source column is off the route
                 QVERIFY(!boxes.hasSwitch(i0, j0, r.k + 1));
         }
-        QCOMPARE(QString::fromStdString(mapRuleText(networkWith(8, 1, -1, 2))),
+        QCOMPARE(mapRuleText(networkWith(8, 1, -1, 2)),
                  QStringLiteral("35 of 64 terminals arrive; c1 = 1, c2 = -1, c3 = 2: (i, j) \u2192 (j + 1, i - 3)"));
     }
 };

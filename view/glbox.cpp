@@ -24,7 +24,7 @@ GLBox::GLBox(QWidget *parent, const char *name, NetworkDocument *document)
     connect(doc, &NetworkDocument::displayOptionsChanged, this, &GLBox::followDisplayOptions);
     connect(doc, &NetworkDocument::viewPointChanged, this, &GLBox::followViewPoint);
     connect(doc->presentation(), &PresentationState::changed, this, &GLBox::followDisplayOptions);
-    setAccessibleDescription(QString::fromStdString(describeNetwork(network())));
+    setAccessibleDescription(describeNetwork(network()));
     described.boxes.reserve(static_cast<size_t>(kMaxNetworkSize) * kMaxNetworkSize * (kMaxNetworkSize + 1));
 }
 
@@ -35,7 +35,7 @@ void GLBox::followNetwork()
     describedStale = true;
     update();
     // What a screen reader says about the view follows what it shows.
-    setAccessibleDescription(QString::fromStdString(describeNetwork(network())));
+    setAccessibleDescription(describeNetwork(network()));
 }
 
 // The display options or the presentation: what is drawn, not the network.

@@ -176,7 +176,7 @@ bool GLBox::event(QEvent *event)
     if (event->type() == QEvent::LanguageChange) {
         // Words for screen readers, in the new language.
         setAccessibleName(tr("3D view of the network"));
-        setAccessibleDescription(QString::fromStdString(describeNetwork(network())));
+        setAccessibleDescription(describeNetwork(network()));
     }
     if (event->type() != QEvent::ToolTip)
         return QOpenGLWidget::event(event);
@@ -186,11 +186,9 @@ bool GLBox::event(QEvent *event)
     const PickedBox box = r.kind == PickResult::Hit ? decodePickName(r.name, network().size()) : PickedBox{};
     QString text;
     if (box.kind == PickedBox::Terminal)
-        text = QString::fromStdString(answersHidden ? terminalName(box.i, box.j)
-                                                    : describeTerminal(network(), box.i, box.j));
+        text = answersHidden ? terminalName(box.i, box.j) : describeTerminal(network(), box.i, box.j);
     else if (box.kind == PickedBox::Switch)
-        text = QString::fromStdString(answersHidden ? switchName(box.i, box.j, box.k)
-                                                    : describeSwitch(network(), box.i, box.j, box.k));
+        text = answersHidden ? switchName(box.i, box.j, box.k) : describeSwitch(network(), box.i, box.j, box.k);
     if (text.isEmpty()) {
         QToolTip::hideText();
         event->ignore();
