@@ -530,6 +530,141 @@
     </message>
 </context>
 <context>
+    <name>Lesson</name>
+    <message>
+        <source>&quot;%1&quot; must be a whole number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be an object</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be a list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be a list of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be a text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be one of %2, not &quot;%3&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be from %2 to %3, not %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be from %2 to %3 at size %3, not %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be true or false</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must name one &quot;terminal&quot; or one &quot;switch&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; lies outside the network of size %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; names no colour</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be from 0 to %2, the legs of that route, not %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1[%2]&quot; must be a finite number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be a number from %2 to %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1[%2]&quot; must be a number from %3 to %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;practice.seed&quot; must be from 0 to %1, not %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;practice.questions&quot; must be from 1 to %1, not %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a lesson: &quot;format&quot; must be &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;version&quot; is missing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>made by a newer version of the program (lesson version %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;version&quot; must be 1 or 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;scenes&quot; must be a list of at least one object</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1, column %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not JSON: %1 at %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a lesson: the file holds no JSON object</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished">%1: %2</translation>
+    </message>
+    <message>
+        <source>the file name is empty</source>
+        <translation type="unfinished">le nom de fichier est vide</translation>
+    </message>
+    <message>
+        <source>there is no such file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is a folder, not a lesson</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is not a regular file</source>
+        <translation type="unfinished">n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>is larger than 1 MiB, too large for a lesson</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>LessonFiles</name>
     <message>
         <source>&amp;New</source>
@@ -706,6 +841,94 @@ Voulez-vous d&apos;abord les enregistrer&#xa0;?</translation>
     <message>
         <source>Clear Marks</source>
         <translation>l&apos;effacement des marques</translation>
+    </message>
+</context>
+<context>
+    <name>Practice</name>
+    <message>
+        <source>Where does terminal %1 arrive?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>At which level does the route of terminal %1 turn?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Which family ends the route of terminal %1?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Which terminal arrives at %1?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set c1, c2 and c3 so that terminal %1 arrives at %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check each turn in order: one of the families has no switch for this route.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It does arrive: every family has a switch for it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The column is not right: the run along x ends where j = i + c2 holds.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The row is not right: the run along z ends where k = j + c3 holds.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The route goes down until i = k + c1 holds, if some level k in the network does that.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Follow the turns in order: the i = k + c1 family first, then j = i + c2, then k2 = j + c3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Work backwards: terminal (i, j) arrives at (j - c2, i - c1 - c3) when every turn is in the network.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With these offsets the route dies: the %1 family has no switch for it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With these offsets it arrives at %1: the column follows from c2, the row from c1 and c3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>for example %1: %2</source>
+        <extracomment>%1 offsets &quot;c1 = 1, c2 = 0, c3 = 2&quot;, %2 the route&apos;s description</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no terminal arrives at %1: no (i, j) in the network has j - c2 = %2 and i - c1 - c3 = %3 with every turn inside it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Where does it arrive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Where does it turn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Which family ends it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Which terminal arrives</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set the offsets</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1053,6 +1276,202 @@ Voulez-vous d&apos;abord les enregistrer&#xa0;?</translation>
     </message>
 </context>
 <context>
+    <name>RouteText</name>
+    <message>
+        <source>unmarked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>red + green</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>red + blue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>green + blue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>red + green + blue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>terminal %1: %2.</source>
+        <extracomment>%1 the start terminal &quot;(1, 3)&quot;, then the route&apos;s legs in order</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>terminal %1: %2; %3.</source>
+        <extracomment>%1 the start terminal &quot;(1, 3)&quot;, then the route&apos;s legs in order</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>terminal %1: %2; %3; %4.</source>
+        <extracomment>%1 the start terminal &quot;(1, 3)&quot;, then the route&apos;s legs in order</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>terminal %1: %2; %3; %4; %5.</source>
+        <extracomment>%1 the start terminal &quot;(1, 3)&quot;, then the route&apos;s legs in order</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>dies at once: no level k in 0..%1 with %2 = %3 %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>then dies: no column i in 0..%1 with %2 = %3 %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>then dies: no row j in 0..%1 with %2 = %3 %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>down to level k = %1 at switch %2 %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>along x to i1 = %1 at switch %2 %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>along z to j1 = %1 at switch %2 %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>up to terminal %1, where it arrives</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>step %1 of %n: at terminal %2</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>step %1 of %n: %2</source>
+        <extracomment>%2 one leg of the route, as in &quot;down to level k = 1 at switch (1, 3, 1) [i = k + c1]&quot;</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>terminal %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>terminal %1: its route arrives at terminal %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>terminal %1: its route dies at %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1; marked %2</source>
+        <extracomment>%1 what is said of the box so far, %2 colours such as &quot;red + blue&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1; reached by %2</source>
+        <extracomment>%1 what is said of the terminal so far, %2 colours such as &quot;red + blue&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>switch %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>switch %1: on no family</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>switch %1: on %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1; marked routes turn here: from %2</source>
+        <extracomment>%1 what is said of the switch so far, %2 start terminals &quot;(1, 3), (0, 0)&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>dies: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n terminals arrive; %2: %3</source>
+        <extracomment>%1 how many arrive, %2 the offsets &quot;c1 = 1, c2 = -1, c3 = 2&quot;, %3 where (i, j) goes</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n terminal marked</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n terminals marked</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n arrives</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n arrive</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n dies</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n die</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1; %2: %3, %4.</source>
+        <extracomment>%1 &quot;N = 4, c1 = 0, ...&quot;, %2 &quot;2 terminals marked&quot;, %3 &quot;1 arrives&quot;, %4 &quot;1 dies&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>RoutesPanel</name>
     <message>
         <source>Lesson notes</source>
@@ -1165,6 +1584,10 @@ Voulez-vous d&apos;abord les enregistrer&#xa0;?</translation>
     <message>
         <source>No terminal is marked: click one, or use the form below.</source>
         <translation>Aucun terminal n&apos;est marqué&#xa0;: cliquez sur l&apos;un d&apos;eux, ou utilisez le formulaire ci-dessous.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished">%1: %2</translation>
     </message>
 </context>
 <context>
