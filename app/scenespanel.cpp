@@ -132,6 +132,8 @@ ScenesPanel::ScenesPanel(NetworkDocument *document, QWidget *parent)
         model->reword();
     });
 
+    // Two to a row: room for the longer words of other languages in a
+    // dock as narrow as a laptop's screen leaves it.
     auto *buttons = new QGridLayout;
     auto button = [this, buttons, texts](const char *text, const char *name, const char *help, int row, int column) {
         auto *b = new QPushButton(this);
@@ -145,10 +147,10 @@ ScenesPanel::ScenesPanel(NetworkDocument *document, QWidget *parent)
     };
     QPushButton *add = button(QT_TR_NOOP("Add"), "scene_add", QT_TR_NOOP("Add a scene showing what the view shows now"), 0, 0);
     QPushButton *duplicate = button(QT_TR_NOOP("Duplicate"), "scene_duplicate", QT_TR_NOOP("Copy the scene, with its title and notes"), 0, 1);
-    deleteButton = button(QT_TR_NOOP("Delete"), "scene_delete", QT_TR_NOOP("Delete the scene"), 0, 2);
-    upButton = button(QT_TR_NOOP("Move Up"), "scene_up", QT_TR_NOOP("Move the scene one place earlier"), 1, 0);
-    downButton = button(QT_TR_NOOP("Move Down"), "scene_down", QT_TR_NOOP("Move the scene one place later"), 1, 1);
-    QPushButton *rename = button(QT_TR_NOOP("Rename"), "scene_rename", QT_TR_NOOP("Give the scene a title"), 1, 2);
+    deleteButton = button(QT_TR_NOOP("Delete"), "scene_delete", QT_TR_NOOP("Delete the scene"), 1, 0);
+    upButton = button(QT_TR_NOOP("Move Up"), "scene_up", QT_TR_NOOP("Move the scene one place earlier"), 2, 0);
+    downButton = button(QT_TR_NOOP("Move Down"), "scene_down", QT_TR_NOOP("Move the scene one place later"), 2, 1);
+    QPushButton *rename = button(QT_TR_NOOP("Rename"), "scene_rename", QT_TR_NOOP("Give the scene a title"), 1, 1);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(view, 1);
