@@ -37,67 +37,67 @@
     </message>
     <message>
         <source>Route</source>
-        <translation type="unfinished"></translation>
+        <translation>Weg</translation>
     </message>
     <message>
         <source>How a marked terminal&apos;s route is drawn: its own path or the whole wires it uses</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie der Weg eines markierten Anschlusses gezeichnet wird: nur sein eigener Pfad oder die ganzen Leitungen, die er nutzt</translation>
     </message>
     <message>
         <source>path</source>
-        <translation type="unfinished"></translation>
+        <translation>Pfad</translation>
     </message>
     <message>
         <source>wire</source>
-        <translation type="unfinished"></translation>
+        <translation>Leitung</translation>
     </message>
     <message>
         <source>Wires</source>
-        <translation type="unfinished"></translation>
+        <translation>Leitungen</translation>
     </message>
     <message>
         <source>Which wires are drawn dashed: none, those every terminal&apos;s route uses, or all</source>
-        <translation type="unfinished"></translation>
+        <translation>Welche Leitungen gestrichelt gezeichnet werden: keine, die von den Wegen aller Anschlüsse genutzten oder alle</translation>
     </message>
     <message>
         <source>off</source>
-        <translation type="unfinished"></translation>
+        <translation>aus</translation>
     </message>
     <message>
         <source>used</source>
-        <translation type="unfinished"></translation>
+        <translation>genutzt</translation>
     </message>
     <message>
         <source>all</source>
-        <translation type="unfinished"></translation>
+        <translation>alle</translation>
     </message>
     <message>
         <source>Switches</source>
-        <translation type="unfinished"></translation>
+        <translation>Schalter</translation>
     </message>
     <message>
         <source>How switches are drawn: filled, as frames, or only where highlighted</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie Schalter gezeichnet werden: gefüllt, als Rahmen oder nur dort, wo sie hervorgehoben sind</translation>
     </message>
     <message>
         <source>fill</source>
-        <translation type="unfinished"></translation>
+        <translation>gefüllt</translation>
     </message>
     <message>
         <source>frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Rahmen</translation>
     </message>
     <message>
         <source>hilite</source>
-        <translation type="unfinished"></translation>
+        <translation>hervorheben</translation>
     </message>
     <message>
         <source>plane</source>
-        <translation type="unfinished"></translation>
+        <translation>Ebene</translation>
     </message>
     <message>
         <source>opaque</source>
-        <translation type="unfinished"></translation>
+        <translation>undurchsichtig</translation>
     </message>
 </context>
 <context>
@@ -510,158 +510,158 @@
     </message>
     <message>
         <source>Open Lesson</source>
-        <translation type="unfinished">Lektion öffnen</translation>
+        <translation>Lektion öffnen</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Über</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <source>Lan&amp;guage</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sprache</translation>
     </message>
 </context>
 <context>
     <name>Lesson</name>
     <message>
         <source>&quot;%1&quot; must be a whole number</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; muss eine ganze Zahl sein</translation>
     </message>
     <message>
         <source>&quot;%1&quot; must be an object</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; muss ein Objekt sein</translation>
     </message>
     <message>
         <source>&quot;%1&quot; must be a list</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; muss eine Liste sein</translation>
     </message>
     <message>
         <source>&quot;%1&quot; must be a list of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; muss eine Liste mit %2 Einträgen sein</translation>
     </message>
     <message>
         <source>&quot;%1&quot; must be a text</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; muss ein Text sein</translation>
     </message>
     <message>
         <source>&quot;%1&quot; must be one of %2, not &quot;%3&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; muss einer der Werte %2 sein, nicht &quot;%3&quot;</translation>
     </message>
     <message>
         <source>&quot;%1&quot; must be from %2 to %3, not %4</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; muss im Bereich von %2 bis %3 liegen, nicht %4</translation>
     </message>
     <message>
         <source>&quot;%1&quot; must be from %2 to %3 at size %3, not %4</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; muss bei Größe %3 im Bereich von %2 bis %3 liegen, nicht %4</translation>
     </message>
     <message>
         <source>&quot;%1&quot; must be true or false</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; muss true oder false sein</translation>
     </message>
     <message>
         <source>&quot;%1&quot; must name one &quot;terminal&quot; or one &quot;switch&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; muss genau einen der Schlüssel &quot;terminal&quot; oder &quot;switch&quot; enthalten</translation>
     </message>
     <message>
         <source>&quot;%1&quot; lies outside the network of size %2</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; liegt außerhalb des Netzwerks der Größe %2</translation>
     </message>
     <message>
         <source>&quot;%1&quot; names no colour</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; nennt keine Farbe</translation>
     </message>
     <message>
         <source>&quot;%1&quot; must be from 0 to %2, the legs of that route, not %3</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; muss im Bereich von 0 bis %2 liegen (die Abschnitte dieses Wegs), nicht %3</translation>
     </message>
     <message>
         <source>&quot;%1[%2]&quot; must be a finite number</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1[%2]&quot; muss eine endliche Zahl sein</translation>
     </message>
     <message>
         <source>&quot;%1&quot; must be a number from %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; muss eine Zahl von %2 bis %3 sein</translation>
     </message>
     <message>
         <source>&quot;%1[%2]&quot; must be a number from %3 to %4</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1[%2]&quot; muss eine Zahl von %3 bis %4 sein</translation>
     </message>
     <message>
         <source>&quot;practice.seed&quot; must be from 0 to %1, not %2</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;practice.seed&quot; muss im Bereich von 0 bis %1 liegen, nicht %2</translation>
     </message>
     <message>
         <source>&quot;practice.questions&quot; must be from 1 to %1, not %2</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;practice.questions&quot; muss im Bereich von 1 bis %1 liegen, nicht %2</translation>
     </message>
     <message>
         <source>not a lesson: &quot;format&quot; must be &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Lektion: &quot;format&quot; muss &quot;%1&quot; sein</translation>
     </message>
     <message>
         <source>&quot;version&quot; is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;version&quot; fehlt</translation>
     </message>
     <message>
         <source>made by a newer version of the program (lesson version %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>mit einer neueren Version des Programms erstellt (Lektionsversion %1)</translation>
     </message>
     <message>
         <source>&quot;version&quot; must be 1 or 2</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;version&quot; muss 1 oder 2 sein</translation>
     </message>
     <message>
         <source>&quot;scenes&quot; must be a list of at least one object</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;scenes&quot; muss eine Liste mit mindestens einem Objekt sein</translation>
     </message>
     <message>
         <source>line %1, column %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1, Spalte %2</translation>
     </message>
     <message>
         <source>not JSON: %1 at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>kein JSON: %1 in %2</translation>
     </message>
     <message>
         <source>not a lesson: the file holds no JSON object</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Lektion: Die Datei enthält kein JSON-Objekt</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished">%1: %2</translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>the file name is empty</source>
-        <translation type="unfinished">der Dateiname ist leer</translation>
+        <translation>der Dateiname ist leer</translation>
     </message>
     <message>
         <source>there is no such file</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei existiert nicht</translation>
     </message>
     <message>
         <source>cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>kann nicht gelesen werden: %1</translation>
     </message>
     <message>
         <source>is a folder, not a lesson</source>
-        <translation type="unfinished"></translation>
+        <translation>ist ein Ordner, keine Lektion</translation>
     </message>
     <message>
         <source>is not a regular file</source>
-        <translation type="unfinished">ist keine reguläre Datei</translation>
+        <translation>ist keine reguläre Datei</translation>
     </message>
     <message>
         <source>is larger than 1 MiB, too large for a lesson</source>
-        <translation type="unfinished"></translation>
+        <translation>ist größer als 1 MiB, zu groß für eine Lektion</translation>
     </message>
 </context>
 <context>
@@ -741,55 +741,55 @@ Möchten Sie sie zuerst speichern?</translation>
     <name>LessonNotes</name>
     <message>
         <source>Lesson Notes</source>
-        <translation type="unfinished">Lektionsnotizen</translation>
+        <translation>Lektionsnotizen</translation>
     </message>
     <message>
         <source>&amp;Title:</source>
-        <translation type="unfinished">&amp;Titel:</translation>
+        <translation>&amp;Titel:</translation>
     </message>
     <message>
         <source>&amp;Notes:</source>
-        <translation type="unfinished">&amp;Notizen:</translation>
+        <translation>&amp;Notizen:</translation>
     </message>
     <message>
         <source>Scene %1 t&amp;itle:</source>
-        <translation type="unfinished">T&amp;itel der Szene %1:</translation>
+        <translation>T&amp;itel der Szene %1:</translation>
     </message>
     <message>
         <source>Scene %1 n&amp;otes:</source>
-        <translation type="unfinished">N&amp;otizen zur Szene %1:</translation>
+        <translation>N&amp;otizen zur Szene %1:</translation>
     </message>
     <message>
         <source>&amp;Practice set: the same questions for every student</source>
-        <translation type="unfinished">Ü&amp;bungssatz: dieselben Fragen für alle Studierenden</translation>
+        <translation>Ü&amp;bungssatz: dieselben Fragen für alle Studierenden</translation>
     </message>
     <message>
         <source>small</source>
-        <translation type="unfinished">klein</translation>
+        <translation>klein</translation>
     </message>
     <message>
         <source>medium</source>
-        <translation type="unfinished">mittel</translation>
+        <translation>mittel</translation>
     </message>
     <message>
         <source>large</source>
-        <translation type="unfinished">groß</translation>
+        <translation>groß</translation>
     </message>
     <message>
         <source>S&amp;eed:</source>
-        <translation type="unfinished">&amp;Startwert:</translation>
+        <translation>&amp;Startwert:</translation>
     </message>
     <message>
         <source>&amp;Level:</source>
-        <translation type="unfinished">St&amp;ufe:</translation>
+        <translation>St&amp;ufe:</translation>
     </message>
     <message>
         <source>&amp;Questions:</source>
-        <translation type="unfinished">&amp;Fragen:</translation>
+        <translation>&amp;Fragen:</translation>
     </message>
     <message>
         <source>Edit Lesson Notes</source>
-        <translation type="unfinished">Lektionsnotizen bearbeiten</translation>
+        <translation>Lektionsnotizen bearbeiten</translation>
     </message>
 </context>
 <context>
@@ -847,88 +847,88 @@ Möchten Sie sie zuerst speichern?</translation>
     <name>Practice</name>
     <message>
         <source>Where does terminal %1 arrive?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wo kommt Anschluss %1 an?</translation>
     </message>
     <message>
         <source>At which level does the route of terminal %1 turn?</source>
-        <translation type="unfinished"></translation>
+        <translation>In welcher Schicht biegt der Weg von Anschluss %1 ab?</translation>
     </message>
     <message>
         <source>Which family ends the route of terminal %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>An welcher Familie endet der Weg von Anschluss %1?</translation>
     </message>
     <message>
         <source>Which terminal arrives at %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Welcher Anschluss kommt bei %1 an?</translation>
     </message>
     <message>
         <source>Set c1, c2 and c3 so that terminal %1 arrives at %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stellen Sie c1, c2 und c3 so ein, dass Anschluss %1 bei %2 ankommt.</translation>
     </message>
     <message>
         <source>Check each turn in order: one of the families has no switch for this route.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfen Sie jede Abbiegung der Reihe nach: Eine der Familien hat keinen Schalter für diesen Weg.</translation>
     </message>
     <message>
         <source>It does arrive: every family has a switch for it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er kommt doch an: Jede Familie hat einen Schalter für ihn.</translation>
     </message>
     <message>
         <source>The column is not right: the run along x ends where j = i + c2 holds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Spalte stimmt nicht: Der Abschnitt entlang x endet dort, wo j = i + c2 gilt.</translation>
     </message>
     <message>
         <source>The row is not right: the run along z ends where k = j + c3 holds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zeile stimmt nicht: Der Abschnitt entlang z endet dort, wo k = j + c3 gilt.</translation>
     </message>
     <message>
         <source>The route goes down until i = k + c1 holds, if some level k in the network does that.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Weg führt nach unten, bis i = k + c1 gilt, sofern eine Schicht k im Netzwerk das erfüllt.</translation>
     </message>
     <message>
         <source>Follow the turns in order: the i = k + c1 family first, then j = i + c2, then k2 = j + c3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Folgen Sie den Abbiegungen der Reihe nach: zuerst die Familie i = k + c1, dann j = i + c2, dann k2 = j + c3.</translation>
     </message>
     <message>
         <source>Work backwards: terminal (i, j) arrives at (j - c2, i - c1 - c3) when every turn is in the network.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechnen Sie rückwärts: Anschluss (i, j) kommt bei (j - c2, i - c1 - c3) an, wenn jede Abbiegung im Netzwerk liegt.</translation>
     </message>
     <message>
         <source>With these offsets the route dies: the %1 family has no switch for it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit diesen Versätzen endet der Weg in einer Sackgasse: Die Familie %1 hat keinen Schalter für ihn.</translation>
     </message>
     <message>
         <source>With these offsets it arrives at %1: the column follows from c2, the row from c1 and c3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit diesen Versätzen kommt er bei %1 an: Die Spalte ergibt sich aus c2, die Zeile aus c1 und c3.</translation>
     </message>
     <message>
         <source>for example %1: %2</source>
         <extracomment>%1 offsets &quot;c1 = 1, c2 = 0, c3 = 2&quot;, %2 the route&apos;s description</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>zum Beispiel %1: %2</translation>
     </message>
     <message>
         <source>no terminal arrives at %1: no (i, j) in the network has j - c2 = %2 and i - c1 - c3 = %3 with every turn inside it.</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Anschluss kommt bei %1 an: Kein (i, j) im Netzwerk hat j - c2 = %2 und i - c1 - c3 = %3, ohne dass eine Abbiegung außerhalb liegt.</translation>
     </message>
     <message>
         <source>Where does it arrive</source>
-        <translation type="unfinished"></translation>
+        <translation>Wo kommt er an</translation>
     </message>
     <message>
         <source>Where does it turn</source>
-        <translation type="unfinished"></translation>
+        <translation>Wo biegt er ab</translation>
     </message>
     <message>
         <source>Which family ends it</source>
-        <translation type="unfinished"></translation>
+        <translation>An welcher Familie endet er</translation>
     </message>
     <message>
         <source>Which terminal arrives</source>
-        <translation type="unfinished"></translation>
+        <translation>Welcher Anschluss kommt an</translation>
     </message>
     <message>
         <source>Set the offsets</source>
-        <translation type="unfinished"></translation>
+        <translation>Versätze einstellen</translation>
     </message>
 </context>
 <context>
@@ -1279,196 +1279,196 @@ Möchten Sie sie zuerst speichern?</translation>
     <name>RouteText</name>
     <message>
         <source>unmarked</source>
-        <translation type="unfinished"></translation>
+        <translation>unmarkiert</translation>
     </message>
     <message>
         <source>red</source>
-        <translation type="unfinished"></translation>
+        <translation>rot</translation>
     </message>
     <message>
         <source>green</source>
-        <translation type="unfinished"></translation>
+        <translation>grün</translation>
     </message>
     <message>
         <source>red + green</source>
-        <translation type="unfinished"></translation>
+        <translation>rot + grün</translation>
     </message>
     <message>
         <source>blue</source>
-        <translation type="unfinished"></translation>
+        <translation>blau</translation>
     </message>
     <message>
         <source>red + blue</source>
-        <translation type="unfinished"></translation>
+        <translation>rot + blau</translation>
     </message>
     <message>
         <source>green + blue</source>
-        <translation type="unfinished"></translation>
+        <translation>grün + blau</translation>
     </message>
     <message>
         <source>red + green + blue</source>
-        <translation type="unfinished"></translation>
+        <translation>rot + grün + blau</translation>
     </message>
     <message>
         <source>terminal %1: %2.</source>
         <extracomment>%1 the start terminal &quot;(1, 3)&quot;, then the route&apos;s legs in order</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Anschluss %1: %2.</translation>
     </message>
     <message>
         <source>terminal %1: %2; %3.</source>
         <extracomment>%1 the start terminal &quot;(1, 3)&quot;, then the route&apos;s legs in order</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Anschluss %1: %2; %3.</translation>
     </message>
     <message>
         <source>terminal %1: %2; %3; %4.</source>
         <extracomment>%1 the start terminal &quot;(1, 3)&quot;, then the route&apos;s legs in order</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Anschluss %1: %2; %3; %4.</translation>
     </message>
     <message>
         <source>terminal %1: %2; %3; %4; %5.</source>
         <extracomment>%1 the start terminal &quot;(1, 3)&quot;, then the route&apos;s legs in order</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Anschluss %1: %2; %3; %4; %5.</translation>
     </message>
     <message>
         <source>dies at once: no level k in 0..%1 with %2 = %3 %4</source>
-        <translation type="unfinished"></translation>
+        <translation>endet sofort in einer Sackgasse: keine Schicht k in 0..%1 mit %2 = %3 %4</translation>
     </message>
     <message>
         <source>then dies: no column i in 0..%1 with %2 = %3 %4</source>
-        <translation type="unfinished"></translation>
+        <translation>endet dann in einer Sackgasse: keine Spalte i in 0..%1 mit %2 = %3 %4</translation>
     </message>
     <message>
         <source>then dies: no row j in 0..%1 with %2 = %3 %4</source>
-        <translation type="unfinished"></translation>
+        <translation>endet dann in einer Sackgasse: keine Zeile j in 0..%1 mit %2 = %3 %4</translation>
     </message>
     <message>
         <source>down to level k = %1 at switch %2 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>nach unten bis Schicht k = %1 an Schalter %2 %3</translation>
     </message>
     <message>
         <source>along x to i1 = %1 at switch %2 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>entlang x bis i1 = %1 an Schalter %2 %3</translation>
     </message>
     <message>
         <source>along z to j1 = %1 at switch %2 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>entlang z bis j1 = %1 an Schalter %2 %3</translation>
     </message>
     <message>
         <source>up to terminal %1, where it arrives</source>
-        <translation type="unfinished"></translation>
+        <translation>nach oben zu Anschluss %1, wo er ankommt</translation>
     </message>
     <message numerus="yes">
         <source>step %1 of %n: at terminal %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Schritt %1 von %n: an Anschluss %2</numerusform>
+            <numerusform>Schritt %1 von %n: an Anschluss %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>step %1 of %n: %2</source>
         <extracomment>%2 one leg of the route, as in &quot;down to level k = 1 at switch (1, 3, 1) [i = k + c1]&quot;</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Schritt %1 von %n: %2</numerusform>
+            <numerusform>Schritt %1 von %n: %2</numerusform>
         </translation>
     </message>
     <message>
         <source>terminal %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Anschluss %1</translation>
     </message>
     <message>
         <source>terminal %1: its route arrives at terminal %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Anschluss %1: sein Weg kommt bei Anschluss %2 an</translation>
     </message>
     <message>
         <source>terminal %1: its route dies at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Anschluss %1: sein Weg endet bei %2 in einer Sackgasse</translation>
     </message>
     <message>
         <source>%1; marked %2</source>
         <extracomment>%1 what is said of the box so far, %2 colours such as &quot;red + blue&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1; markiert: %2</translation>
     </message>
     <message>
         <source>%1; reached by %2</source>
         <extracomment>%1 what is said of the terminal so far, %2 colours such as &quot;red + blue&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1; erreicht von: %2</translation>
     </message>
     <message>
         <source>switch %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Schalter %1</translation>
     </message>
     <message>
         <source>switch %1: on no family</source>
-        <translation type="unfinished"></translation>
+        <translation>Schalter %1: gehört zu keiner Familie</translation>
     </message>
     <message>
         <source>switch %1: on %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Schalter %1: gehört zu %2</translation>
     </message>
     <message>
         <source>%1; marked routes turn here: from %2</source>
         <extracomment>%1 what is said of the switch so far, %2 start terminals &quot;(1, 3), (0, 0)&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1; markierte Wege biegen hier ab: von %2</translation>
     </message>
     <message>
         <source>dies: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>endet: %1</translation>
     </message>
     <message numerus="yes">
         <source>%1 of %n terminals arrive; %2: %3</source>
         <extracomment>%1 how many arrive, %2 the offsets &quot;c1 = 1, c2 = -1, c3 = 2&quot;, %3 where (i, j) goes</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Ankommend: %1 von %n Anschluss; %2: %3</numerusform>
+            <numerusform>Ankommend: %1 von %n Anschlüssen; %2: %3</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n terminal marked</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Anschluss markiert</numerusform>
+            <numerusform>%n Anschlüsse markiert</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n terminals marked</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Anschluss markiert</numerusform>
+            <numerusform>%n Anschlüsse markiert</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n arrives</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n kommt an</numerusform>
+            <numerusform>%n kommen an</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n arrive</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n kommt an</numerusform>
+            <numerusform>%n kommen an</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n dies</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n endet in einer Sackgasse</numerusform>
+            <numerusform>%n enden in einer Sackgasse</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n die</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n endet in einer Sackgasse</numerusform>
+            <numerusform>%n enden in einer Sackgasse</numerusform>
         </translation>
     </message>
     <message>
         <source>%1; %2: %3, %4.</source>
         <extracomment>%1 &quot;N = 4, c1 = 0, ...&quot;, %2 &quot;2 terminals marked&quot;, %3 &quot;1 arrives&quot;, %4 &quot;1 dies&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1; %2: %3, %4.</translation>
     </message>
 </context>
 <context>
@@ -1587,7 +1587,7 @@ Möchten Sie sie zuerst speichern?</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished">%1: %2</translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -1760,11 +1760,11 @@ Möchten Sie sie zuerst speichern?</translation>
     </message>
     <message>
         <source>The language for this run: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sprache für diesen Programmlauf: %1.</translation>
     </message>
     <message>
         <source>--lang must be one of %1, not &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--lang muss einer der Werte %1 sein, nicht &quot;%2&quot;</translation>
     </message>
 </context>
 </TS>
