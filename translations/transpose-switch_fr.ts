@@ -37,67 +37,67 @@
     </message>
     <message>
         <source>Route</source>
-        <translation type="unfinished"></translation>
+        <translation>Chemin</translation>
     </message>
     <message>
         <source>How a marked terminal&apos;s route is drawn: its own path or the whole wires it uses</source>
-        <translation type="unfinished"></translation>
+        <translation>Comment le chemin d&apos;un terminal marqué est dessiné&#xa0;: son propre tracé ou les fils entiers qu&apos;il emprunte</translation>
     </message>
     <message>
         <source>path</source>
-        <translation type="unfinished"></translation>
+        <translation>tracé</translation>
     </message>
     <message>
         <source>wire</source>
-        <translation type="unfinished"></translation>
+        <translation>fil</translation>
     </message>
     <message>
         <source>Wires</source>
-        <translation type="unfinished"></translation>
+        <translation>Fils</translation>
     </message>
     <message>
         <source>Which wires are drawn dashed: none, those every terminal&apos;s route uses, or all</source>
-        <translation type="unfinished"></translation>
+        <translation>Quels fils sont dessinés en tirets&#xa0;: aucun, ceux qu&apos;empruntent les chemins des terminaux, ou tous</translation>
     </message>
     <message>
         <source>off</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun</translation>
     </message>
     <message>
         <source>used</source>
-        <translation type="unfinished"></translation>
+        <translation>utilisés</translation>
     </message>
     <message>
         <source>all</source>
-        <translation type="unfinished"></translation>
+        <translation>tous</translation>
     </message>
     <message>
         <source>Switches</source>
-        <translation type="unfinished"></translation>
+        <translation>Commutateurs</translation>
     </message>
     <message>
         <source>How switches are drawn: filled, as frames, or only where highlighted</source>
-        <translation type="unfinished"></translation>
+        <translation>Comment les commutateurs sont dessinés&#xa0;: pleins, en cadres, ou seulement là où ils sont surlignés</translation>
     </message>
     <message>
         <source>fill</source>
-        <translation type="unfinished"></translation>
+        <translation>pleins</translation>
     </message>
     <message>
         <source>frame</source>
-        <translation type="unfinished"></translation>
+        <translation>cadres</translation>
     </message>
     <message>
         <source>hilite</source>
-        <translation type="unfinished"></translation>
+        <translation>surligner</translation>
     </message>
     <message>
         <source>plane</source>
-        <translation type="unfinished"></translation>
+        <translation>plan</translation>
     </message>
     <message>
         <source>opaque</source>
-        <translation type="unfinished"></translation>
+        <translation>opaque</translation>
     </message>
 </context>
 <context>
@@ -510,158 +510,158 @@
     </message>
     <message>
         <source>Open Lesson</source>
-        <translation type="unfinished">Ouvrir une leçon</translation>
+        <translation>Ouvrir une leçon</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <source>Lan&amp;guage</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Langue</translation>
     </message>
 </context>
 <context>
     <name>Lesson</name>
     <message>
         <source>&quot;%1&quot; must be a whole number</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; doit être un nombre entier</translation>
     </message>
     <message>
         <source>&quot;%1&quot; must be an object</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; doit être un objet</translation>
     </message>
     <message>
         <source>&quot;%1&quot; must be a list</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; doit être une liste</translation>
     </message>
     <message>
         <source>&quot;%1&quot; must be a list of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; doit être une liste de %2 éléments</translation>
     </message>
     <message>
         <source>&quot;%1&quot; must be a text</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; doit être un texte</translation>
     </message>
     <message>
         <source>&quot;%1&quot; must be one of %2, not &quot;%3&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; doit valoir l&apos;une des valeurs %2, pas &quot;%3&quot;</translation>
     </message>
     <message>
         <source>&quot;%1&quot; must be from %2 to %3, not %4</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; doit être compris entre %2 et %3, pas %4</translation>
     </message>
     <message>
         <source>&quot;%1&quot; must be from %2 to %3 at size %3, not %4</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; doit être compris entre %2 et %3 pour la taille %3, pas %4</translation>
     </message>
     <message>
         <source>&quot;%1&quot; must be true or false</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; doit valoir true ou false</translation>
     </message>
     <message>
         <source>&quot;%1&quot; must name one &quot;terminal&quot; or one &quot;switch&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; doit nommer un seul &quot;terminal&quot; ou un seul &quot;switch&quot;</translation>
     </message>
     <message>
         <source>&quot;%1&quot; lies outside the network of size %2</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; est hors du réseau de taille %2</translation>
     </message>
     <message>
         <source>&quot;%1&quot; names no colour</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; ne nomme aucune couleur</translation>
     </message>
     <message>
         <source>&quot;%1&quot; must be from 0 to %2, the legs of that route, not %3</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; doit être compris entre 0 et %2, les tronçons de ce chemin, pas %3</translation>
     </message>
     <message>
         <source>&quot;%1[%2]&quot; must be a finite number</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1[%2]&quot; doit être un nombre fini</translation>
     </message>
     <message>
         <source>&quot;%1&quot; must be a number from %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; doit être un nombre compris entre %2 et %3</translation>
     </message>
     <message>
         <source>&quot;%1[%2]&quot; must be a number from %3 to %4</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1[%2]&quot; doit être un nombre compris entre %3 et %4</translation>
     </message>
     <message>
         <source>&quot;practice.seed&quot; must be from 0 to %1, not %2</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;practice.seed&quot; doit être compris entre 0 et %1, pas %2</translation>
     </message>
     <message>
         <source>&quot;practice.questions&quot; must be from 1 to %1, not %2</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;practice.questions&quot; doit être compris entre 1 et %1, pas %2</translation>
     </message>
     <message>
         <source>not a lesson: &quot;format&quot; must be &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>n&apos;est pas une leçon&#xa0;: &quot;format&quot; doit valoir &quot;%1&quot;</translation>
     </message>
     <message>
         <source>&quot;version&quot; is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;version&quot; est absent</translation>
     </message>
     <message>
         <source>made by a newer version of the program (lesson version %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>provient d&apos;une version plus récente du programme (version de leçon %1)</translation>
     </message>
     <message>
         <source>&quot;version&quot; must be 1 or 2</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;version&quot; doit valoir 1 ou 2</translation>
     </message>
     <message>
         <source>&quot;scenes&quot; must be a list of at least one object</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;scenes&quot; doit être une liste d&apos;au moins un objet</translation>
     </message>
     <message>
         <source>line %1, column %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1, colonne %2</translation>
     </message>
     <message>
         <source>not JSON: %1 at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>n&apos;est pas du JSON&#xa0;: %1 à la %2</translation>
     </message>
     <message>
         <source>not a lesson: the file holds no JSON object</source>
-        <translation type="unfinished"></translation>
+        <translation>n&apos;est pas une leçon&#xa0;: le fichier ne contient aucun objet JSON</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished">%1: %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>the file name is empty</source>
-        <translation type="unfinished">le nom de fichier est vide</translation>
+        <translation>le nom de fichier est vide</translation>
     </message>
     <message>
         <source>there is no such file</source>
-        <translation type="unfinished"></translation>
+        <translation>ce fichier n&apos;existe pas</translation>
     </message>
     <message>
         <source>cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ne peut pas être lu&#xa0;: %1</translation>
     </message>
     <message>
         <source>is a folder, not a lesson</source>
-        <translation type="unfinished"></translation>
+        <translation>est un dossier, pas une leçon</translation>
     </message>
     <message>
         <source>is not a regular file</source>
-        <translation type="unfinished">n&apos;est pas un fichier ordinaire</translation>
+        <translation>n&apos;est pas un fichier ordinaire</translation>
     </message>
     <message>
         <source>is larger than 1 MiB, too large for a lesson</source>
-        <translation type="unfinished"></translation>
+        <translation>dépasse 1 Mio, trop gros pour une leçon</translation>
     </message>
 </context>
 <context>
@@ -741,55 +741,55 @@ Voulez-vous d&apos;abord les enregistrer&#xa0;?</translation>
     <name>LessonNotes</name>
     <message>
         <source>Lesson Notes</source>
-        <translation type="unfinished">Notes de la leçon</translation>
+        <translation>Notes de la leçon</translation>
     </message>
     <message>
         <source>&amp;Title:</source>
-        <translation type="unfinished">&amp;Titre&#xa0;:</translation>
+        <translation>&amp;Titre&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Notes:</source>
-        <translation type="unfinished">&amp;Notes&#xa0;:</translation>
+        <translation>&amp;Notes&#xa0;:</translation>
     </message>
     <message>
         <source>Scene %1 t&amp;itle:</source>
-        <translation type="unfinished">T&amp;itre de la scène %1&#xa0;:</translation>
+        <translation>T&amp;itre de la scène %1&#xa0;:</translation>
     </message>
     <message>
         <source>Scene %1 n&amp;otes:</source>
-        <translation type="unfinished">N&amp;otes de la scène %1&#xa0;:</translation>
+        <translation>N&amp;otes de la scène %1&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Practice set: the same questions for every student</source>
-        <translation type="unfinished">&amp;Exercice de la leçon&#xa0;: les mêmes questions pour chaque étudiant</translation>
+        <translation>&amp;Exercice de la leçon&#xa0;: les mêmes questions pour chaque étudiant</translation>
     </message>
     <message>
         <source>small</source>
-        <translation type="unfinished">petit</translation>
+        <translation>petit</translation>
     </message>
     <message>
         <source>medium</source>
-        <translation type="unfinished">moyen</translation>
+        <translation>moyen</translation>
     </message>
     <message>
         <source>large</source>
-        <translation type="unfinished">grand</translation>
+        <translation>grand</translation>
     </message>
     <message>
         <source>S&amp;eed:</source>
-        <translation type="unfinished">&amp;Graine&#xa0;:</translation>
+        <translation>&amp;Graine&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Level:</source>
-        <translation type="unfinished">Ni&amp;veau&#xa0;:</translation>
+        <translation>Ni&amp;veau&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Questions:</source>
-        <translation type="unfinished">&amp;Questions&#xa0;:</translation>
+        <translation>&amp;Questions&#xa0;:</translation>
     </message>
     <message>
         <source>Edit Lesson Notes</source>
-        <translation type="unfinished">la modification des notes de la leçon</translation>
+        <translation>la modification des notes de la leçon</translation>
     </message>
 </context>
 <context>
@@ -847,88 +847,88 @@ Voulez-vous d&apos;abord les enregistrer&#xa0;?</translation>
     <name>Practice</name>
     <message>
         <source>Where does terminal %1 arrive?</source>
-        <translation type="unfinished"></translation>
+        <translation>Où arrive le terminal %1&#xa0;?</translation>
     </message>
     <message>
         <source>At which level does the route of terminal %1 turn?</source>
-        <translation type="unfinished"></translation>
+        <translation>À quel niveau le chemin du terminal %1 tourne-t-il&#xa0;?</translation>
     </message>
     <message>
         <source>Which family ends the route of terminal %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Quelle famille arrête le chemin du terminal %1&#xa0;?</translation>
     </message>
     <message>
         <source>Which terminal arrives at %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Quel terminal arrive en %1&#xa0;?</translation>
     </message>
     <message>
         <source>Set c1, c2 and c3 so that terminal %1 arrives at %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglez c1, c2 et c3 pour que le terminal %1 arrive en %2.</translation>
     </message>
     <message>
         <source>Check each turn in order: one of the families has no switch for this route.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifiez chaque virage dans l&apos;ordre&#xa0;: l&apos;une des familles n&apos;a aucun commutateur pour ce chemin.</translation>
     </message>
     <message>
         <source>It does arrive: every family has a switch for it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il arrive bien&#xa0;: chaque famille a un commutateur pour lui.</translation>
     </message>
     <message>
         <source>The column is not right: the run along x ends where j = i + c2 holds.</source>
-        <translation type="unfinished"></translation>
+        <translation>La colonne n&apos;est pas la bonne&#xa0;: le trajet suivant x se termine là où l&apos;on a j = i + c2.</translation>
     </message>
     <message>
         <source>The row is not right: the run along z ends where k = j + c3 holds.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ligne n&apos;est pas la bonne&#xa0;: le trajet suivant z se termine là où l&apos;on a k = j + c3.</translation>
     </message>
     <message>
         <source>The route goes down until i = k + c1 holds, if some level k in the network does that.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le chemin descend jusqu&apos;à ce que l&apos;on ait i = k + c1, si un niveau k du réseau le permet.</translation>
     </message>
     <message>
         <source>Follow the turns in order: the i = k + c1 family first, then j = i + c2, then k2 = j + c3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Suivez les virages dans l&apos;ordre&#xa0;: d&apos;abord la famille i = k + c1, puis j = i + c2, puis k2 = j + c3.</translation>
     </message>
     <message>
         <source>Work backwards: terminal (i, j) arrives at (j - c2, i - c1 - c3) when every turn is in the network.</source>
-        <translation type="unfinished"></translation>
+        <translation>Raisonnez à rebours&#xa0;: le terminal (i, j) arrive en (j - c2, i - c1 - c3) quand chaque virage est dans le réseau.</translation>
     </message>
     <message>
         <source>With these offsets the route dies: the %1 family has no switch for it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Avec ces décalages, le chemin s&apos;arrête&#xa0;: la famille %1 n&apos;a aucun commutateur pour lui.</translation>
     </message>
     <message>
         <source>With these offsets it arrives at %1: the column follows from c2, the row from c1 and c3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Avec ces décalages, il arrive en %1&#xa0;: la colonne découle de c2, la ligne de c1 et c3.</translation>
     </message>
     <message>
         <source>for example %1: %2</source>
         <extracomment>%1 offsets &quot;c1 = 1, c2 = 0, c3 = 2&quot;, %2 the route&apos;s description</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>par exemple %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>no terminal arrives at %1: no (i, j) in the network has j - c2 = %2 and i - c1 - c3 = %3 with every turn inside it.</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun terminal n&apos;arrive en %1&#xa0;: aucun (i, j) du réseau ne vérifie j - c2 = %2 et i - c1 - c3 = %3 avec tous ses virages à l&apos;intérieur.</translation>
     </message>
     <message>
         <source>Where does it arrive</source>
-        <translation type="unfinished"></translation>
+        <translation>Où arrive-t-il</translation>
     </message>
     <message>
         <source>Where does it turn</source>
-        <translation type="unfinished"></translation>
+        <translation>Où tourne-t-il</translation>
     </message>
     <message>
         <source>Which family ends it</source>
-        <translation type="unfinished"></translation>
+        <translation>Quelle famille l&apos;arrête</translation>
     </message>
     <message>
         <source>Which terminal arrives</source>
-        <translation type="unfinished"></translation>
+        <translation>Quel terminal arrive</translation>
     </message>
     <message>
         <source>Set the offsets</source>
-        <translation type="unfinished"></translation>
+        <translation>Régler les décalages</translation>
     </message>
 </context>
 <context>
@@ -1279,196 +1279,196 @@ Voulez-vous d&apos;abord les enregistrer&#xa0;?</translation>
     <name>RouteText</name>
     <message>
         <source>unmarked</source>
-        <translation type="unfinished"></translation>
+        <translation>non marqué</translation>
     </message>
     <message>
         <source>red</source>
-        <translation type="unfinished"></translation>
+        <translation>rouge</translation>
     </message>
     <message>
         <source>green</source>
-        <translation type="unfinished"></translation>
+        <translation>vert</translation>
     </message>
     <message>
         <source>red + green</source>
-        <translation type="unfinished"></translation>
+        <translation>rouge + vert</translation>
     </message>
     <message>
         <source>blue</source>
-        <translation type="unfinished"></translation>
+        <translation>bleu</translation>
     </message>
     <message>
         <source>red + blue</source>
-        <translation type="unfinished"></translation>
+        <translation>rouge + bleu</translation>
     </message>
     <message>
         <source>green + blue</source>
-        <translation type="unfinished"></translation>
+        <translation>vert + bleu</translation>
     </message>
     <message>
         <source>red + green + blue</source>
-        <translation type="unfinished"></translation>
+        <translation>rouge + vert + bleu</translation>
     </message>
     <message>
         <source>terminal %1: %2.</source>
         <extracomment>%1 the start terminal &quot;(1, 3)&quot;, then the route&apos;s legs in order</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>terminal %1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>terminal %1: %2; %3.</source>
         <extracomment>%1 the start terminal &quot;(1, 3)&quot;, then the route&apos;s legs in order</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>terminal %1&#xa0;: %2&#xa0;; %3.</translation>
     </message>
     <message>
         <source>terminal %1: %2; %3; %4.</source>
         <extracomment>%1 the start terminal &quot;(1, 3)&quot;, then the route&apos;s legs in order</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>terminal %1&#xa0;: %2&#xa0;; %3&#xa0;; %4.</translation>
     </message>
     <message>
         <source>terminal %1: %2; %3; %4; %5.</source>
         <extracomment>%1 the start terminal &quot;(1, 3)&quot;, then the route&apos;s legs in order</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>terminal %1&#xa0;: %2&#xa0;; %3&#xa0;; %4&#xa0;; %5.</translation>
     </message>
     <message>
         <source>dies at once: no level k in 0..%1 with %2 = %3 %4</source>
-        <translation type="unfinished"></translation>
+        <translation>s&apos;arrête aussitôt&#xa0;: aucun niveau k dans 0..%1 tel que %2 = %3 %4</translation>
     </message>
     <message>
         <source>then dies: no column i in 0..%1 with %2 = %3 %4</source>
-        <translation type="unfinished"></translation>
+        <translation>puis s&apos;arrête&#xa0;: aucune colonne i dans 0..%1 telle que %2 = %3 %4</translation>
     </message>
     <message>
         <source>then dies: no row j in 0..%1 with %2 = %3 %4</source>
-        <translation type="unfinished"></translation>
+        <translation>puis s&apos;arrête&#xa0;: aucune ligne j dans 0..%1 telle que %2 = %3 %4</translation>
     </message>
     <message>
         <source>down to level k = %1 at switch %2 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>descend au niveau k = %1 au commutateur %2 %3</translation>
     </message>
     <message>
         <source>along x to i1 = %1 at switch %2 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>suit x jusqu&apos;à i1 = %1 au commutateur %2 %3</translation>
     </message>
     <message>
         <source>along z to j1 = %1 at switch %2 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>suit z jusqu&apos;à j1 = %1 au commutateur %2 %3</translation>
     </message>
     <message>
         <source>up to terminal %1, where it arrives</source>
-        <translation type="unfinished"></translation>
+        <translation>remonte jusqu&apos;au terminal %1, où il arrive</translation>
     </message>
     <message numerus="yes">
         <source>step %1 of %n: at terminal %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>étape %1 sur %n&#xa0;: au terminal %2</numerusform>
+            <numerusform>étape %1 sur %n&#xa0;: au terminal %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>step %1 of %n: %2</source>
         <extracomment>%2 one leg of the route, as in &quot;down to level k = 1 at switch (1, 3, 1) [i = k + c1]&quot;</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>étape %1 sur %n&#xa0;: %2</numerusform>
+            <numerusform>étape %1 sur %n&#xa0;: %2</numerusform>
         </translation>
     </message>
     <message>
         <source>terminal %1</source>
-        <translation type="unfinished"></translation>
+        <translation>terminal %1</translation>
     </message>
     <message>
         <source>terminal %1: its route arrives at terminal %2</source>
-        <translation type="unfinished"></translation>
+        <translation>terminal %1&#xa0;: son chemin arrive au terminal %2</translation>
     </message>
     <message>
         <source>terminal %1: its route dies at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>terminal %1&#xa0;: son chemin s&apos;arrête à %2</translation>
     </message>
     <message>
         <source>%1; marked %2</source>
         <extracomment>%1 what is said of the box so far, %2 colours such as &quot;red + blue&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;; marqué %2</translation>
     </message>
     <message>
         <source>%1; reached by %2</source>
         <extracomment>%1 what is said of the terminal so far, %2 colours such as &quot;red + blue&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;; atteint par %2</translation>
     </message>
     <message>
         <source>switch %1</source>
-        <translation type="unfinished"></translation>
+        <translation>commutateur %1</translation>
     </message>
     <message>
         <source>switch %1: on no family</source>
-        <translation type="unfinished"></translation>
+        <translation>commutateur %1&#xa0;: sur aucune famille</translation>
     </message>
     <message>
         <source>switch %1: on %2</source>
-        <translation type="unfinished"></translation>
+        <translation>commutateur %1&#xa0;: sur %2</translation>
     </message>
     <message>
         <source>%1; marked routes turn here: from %2</source>
         <extracomment>%1 what is said of the switch so far, %2 start terminals &quot;(1, 3), (0, 0)&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;; des chemins marqués tournent ici&#xa0;: partis de %2</translation>
     </message>
     <message>
         <source>dies: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>s&apos;arrête&#xa0;: %1</translation>
     </message>
     <message numerus="yes">
         <source>%1 of %n terminals arrive; %2: %3</source>
         <extracomment>%1 how many arrive, %2 the offsets &quot;c1 = 1, c2 = -1, c3 = 2&quot;, %3 where (i, j) goes</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Terminal qui arrive&#xa0;: %1 sur %n&#xa0;; %2&#xa0;: %3</numerusform>
+            <numerusform>Terminaux qui arrivent&#xa0;: %1 sur %n&#xa0;; %2&#xa0;: %3</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n terminal marked</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n terminal marqué</numerusform>
+            <numerusform>%n terminaux marqués</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n terminals marked</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n terminal marqué</numerusform>
+            <numerusform>%n terminaux marqués</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n arrives</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n arrive</numerusform>
+            <numerusform>%n arrivent</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n arrive</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n arrive</numerusform>
+            <numerusform>%n arrivent</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n dies</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n s&apos;arrête</numerusform>
+            <numerusform>%n s&apos;arrêtent</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n die</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n s&apos;arrête</numerusform>
+            <numerusform>%n s&apos;arrêtent</numerusform>
         </translation>
     </message>
     <message>
         <source>%1; %2: %3, %4.</source>
         <extracomment>%1 &quot;N = 4, c1 = 0, ...&quot;, %2 &quot;2 terminals marked&quot;, %3 &quot;1 arrives&quot;, %4 &quot;1 dies&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;; %2&#xa0;: %3, %4.</translation>
     </message>
 </context>
 <context>
@@ -1587,7 +1587,7 @@ Voulez-vous d&apos;abord les enregistrer&#xa0;?</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished">%1: %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -1760,11 +1760,11 @@ Voulez-vous d&apos;abord les enregistrer&#xa0;?</translation>
     </message>
     <message>
         <source>The language for this run: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La langue de cette exécution&#xa0;: %1.</translation>
     </message>
     <message>
         <source>--lang must be one of %1, not &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--lang doit valoir l&apos;une des valeurs %1, pas «&#xa0;%2&#xa0;»</translation>
     </message>
 </context>
 </TS>
