@@ -37,67 +37,67 @@
     </message>
     <message>
         <source>Route</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruta</translation>
     </message>
     <message>
         <source>How a marked terminal&apos;s route is drawn: its own path or the whole wires it uses</source>
-        <translation type="unfinished"></translation>
+        <translation>Cómo se dibuja la ruta de un terminal marcado: su propio camino o los cables enteros que usa</translation>
     </message>
     <message>
         <source>path</source>
-        <translation type="unfinished"></translation>
+        <translation>camino</translation>
     </message>
     <message>
         <source>wire</source>
-        <translation type="unfinished"></translation>
+        <translation>cable</translation>
     </message>
     <message>
         <source>Wires</source>
-        <translation type="unfinished"></translation>
+        <translation>Cables</translation>
     </message>
     <message>
         <source>Which wires are drawn dashed: none, those every terminal&apos;s route uses, or all</source>
-        <translation type="unfinished"></translation>
+        <translation>Qué cables se dibujan discontinuos: ninguno, los que usan las rutas de todos los terminales, o todos</translation>
     </message>
     <message>
         <source>off</source>
-        <translation type="unfinished"></translation>
+        <translation>desactivado</translation>
     </message>
     <message>
         <source>used</source>
-        <translation type="unfinished"></translation>
+        <translation>usados</translation>
     </message>
     <message>
         <source>all</source>
-        <translation type="unfinished"></translation>
+        <translation>todos</translation>
     </message>
     <message>
         <source>Switches</source>
-        <translation type="unfinished"></translation>
+        <translation>Conmutadores</translation>
     </message>
     <message>
         <source>How switches are drawn: filled, as frames, or only where highlighted</source>
-        <translation type="unfinished"></translation>
+        <translation>Cómo se dibujan los conmutadores: rellenos, como contornos o solo donde están resaltados</translation>
     </message>
     <message>
         <source>fill</source>
-        <translation type="unfinished"></translation>
+        <translation>relleno</translation>
     </message>
     <message>
         <source>frame</source>
-        <translation type="unfinished"></translation>
+        <translation>contorno</translation>
     </message>
     <message>
         <source>hilite</source>
-        <translation type="unfinished"></translation>
+        <translation>resaltar</translation>
     </message>
     <message>
         <source>plane</source>
-        <translation type="unfinished"></translation>
+        <translation>plano</translation>
     </message>
     <message>
         <source>opaque</source>
-        <translation type="unfinished"></translation>
+        <translation>opaco</translation>
     </message>
 </context>
 <context>
@@ -510,158 +510,158 @@
     </message>
     <message>
         <source>Open Lesson</source>
-        <translation type="unfinished">Abrir lección</translation>
+        <translation>Abrir lección</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>Ar&amp;chivo</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir</translation>
     </message>
     <message>
         <source>Lan&amp;guage</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Idioma</translation>
     </message>
 </context>
 <context>
     <name>Lesson</name>
     <message>
         <source>&quot;%1&quot; must be a whole number</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» debe ser un número entero</translation>
     </message>
     <message>
         <source>&quot;%1&quot; must be an object</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» debe ser un objeto</translation>
     </message>
     <message>
         <source>&quot;%1&quot; must be a list</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» debe ser una lista</translation>
     </message>
     <message>
         <source>&quot;%1&quot; must be a list of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» debe ser una lista de %2 elementos</translation>
     </message>
     <message>
         <source>&quot;%1&quot; must be a text</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» debe ser un texto</translation>
     </message>
     <message>
         <source>&quot;%1&quot; must be one of %2, not &quot;%3&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» debe ser uno de estos valores: %2; no «%3»</translation>
     </message>
     <message>
         <source>&quot;%1&quot; must be from %2 to %3, not %4</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» debe estar entre %2 y %3, no %4</translation>
     </message>
     <message>
         <source>&quot;%1&quot; must be from %2 to %3 at size %3, not %4</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» debe estar entre %2 y %3 con el tamaño %3, no %4</translation>
     </message>
     <message>
         <source>&quot;%1&quot; must be true or false</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» debe ser true o false</translation>
     </message>
     <message>
         <source>&quot;%1&quot; must name one &quot;terminal&quot; or one &quot;switch&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» debe nombrar un solo «terminal» o un solo «switch»</translation>
     </message>
     <message>
         <source>&quot;%1&quot; lies outside the network of size %2</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» queda fuera de la red de tamaño %2</translation>
     </message>
     <message>
         <source>&quot;%1&quot; names no colour</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no nombra ningún color</translation>
     </message>
     <message>
         <source>&quot;%1&quot; must be from 0 to %2, the legs of that route, not %3</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» debe estar entre 0 y %2, los tramos de esa ruta, no %3</translation>
     </message>
     <message>
         <source>&quot;%1[%2]&quot; must be a finite number</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1[%2]» debe ser un número finito</translation>
     </message>
     <message>
         <source>&quot;%1&quot; must be a number from %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» debe ser un número entre %2 y %3</translation>
     </message>
     <message>
         <source>&quot;%1[%2]&quot; must be a number from %3 to %4</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1[%2]» debe ser un número entre %3 y %4</translation>
     </message>
     <message>
         <source>&quot;practice.seed&quot; must be from 0 to %1, not %2</source>
-        <translation type="unfinished"></translation>
+        <translation>«practice.seed» debe estar entre 0 y %1, no %2</translation>
     </message>
     <message>
         <source>&quot;practice.questions&quot; must be from 1 to %1, not %2</source>
-        <translation type="unfinished"></translation>
+        <translation>«practice.questions» debe estar entre 1 y %1, no %2</translation>
     </message>
     <message>
         <source>not a lesson: &quot;format&quot; must be &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>no es una lección: «format» debe ser «%1»</translation>
     </message>
     <message>
         <source>&quot;version&quot; is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>falta «version»</translation>
     </message>
     <message>
         <source>made by a newer version of the program (lesson version %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>procede de una versión más reciente del programa (versión de lección %1)</translation>
     </message>
     <message>
         <source>&quot;version&quot; must be 1 or 2</source>
-        <translation type="unfinished"></translation>
+        <translation>«version» debe ser 1 o 2</translation>
     </message>
     <message>
         <source>&quot;scenes&quot; must be a list of at least one object</source>
-        <translation type="unfinished"></translation>
+        <translation>«scenes» debe ser una lista de al menos un objeto</translation>
     </message>
     <message>
         <source>line %1, column %2</source>
-        <translation type="unfinished"></translation>
+        <translation>línea %1, columna %2</translation>
     </message>
     <message>
         <source>not JSON: %1 at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no es JSON: %1 en %2</translation>
     </message>
     <message>
         <source>not a lesson: the file holds no JSON object</source>
-        <translation type="unfinished"></translation>
+        <translation>no es una lección: el archivo no contiene ningún objeto JSON</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished">%1: %2</translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>the file name is empty</source>
-        <translation type="unfinished">el nombre de archivo está vacío</translation>
+        <translation>el nombre de archivo está vacío</translation>
     </message>
     <message>
         <source>there is no such file</source>
-        <translation type="unfinished"></translation>
+        <translation>no existe ese archivo</translation>
     </message>
     <message>
         <source>cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer: %1</translation>
     </message>
     <message>
         <source>is a folder, not a lesson</source>
-        <translation type="unfinished"></translation>
+        <translation>es una carpeta, no una lección</translation>
     </message>
     <message>
         <source>is not a regular file</source>
-        <translation type="unfinished">no es un archivo normal</translation>
+        <translation>no es un archivo normal</translation>
     </message>
     <message>
         <source>is larger than 1 MiB, too large for a lesson</source>
-        <translation type="unfinished"></translation>
+        <translation>ocupa más de 1 MiB, demasiado para una lección</translation>
     </message>
 </context>
 <context>
@@ -741,55 +741,55 @@ Save them first?</source>
     <name>LessonNotes</name>
     <message>
         <source>Lesson Notes</source>
-        <translation type="unfinished">Notas de la lección</translation>
+        <translation>Notas de la lección</translation>
     </message>
     <message>
         <source>&amp;Title:</source>
-        <translation type="unfinished">&amp;Título:</translation>
+        <translation>&amp;Título:</translation>
     </message>
     <message>
         <source>&amp;Notes:</source>
-        <translation type="unfinished">&amp;Notas:</translation>
+        <translation>&amp;Notas:</translation>
     </message>
     <message>
         <source>Scene %1 t&amp;itle:</source>
-        <translation type="unfinished">Título de la &amp;escena %1:</translation>
+        <translation>Título de la &amp;escena %1:</translation>
     </message>
     <message>
         <source>Scene %1 n&amp;otes:</source>
-        <translation type="unfinished">N&amp;otas de la escena %1:</translation>
+        <translation>N&amp;otas de la escena %1:</translation>
     </message>
     <message>
         <source>&amp;Practice set: the same questions for every student</source>
-        <translation type="unfinished">Serie de &amp;práctica: las mismas preguntas para todos los estudiantes</translation>
+        <translation>Serie de &amp;práctica: las mismas preguntas para todos los estudiantes</translation>
     </message>
     <message>
         <source>small</source>
-        <translation type="unfinished">pequeño</translation>
+        <translation>pequeño</translation>
     </message>
     <message>
         <source>medium</source>
-        <translation type="unfinished">mediano</translation>
+        <translation>mediano</translation>
     </message>
     <message>
         <source>large</source>
-        <translation type="unfinished">grande</translation>
+        <translation>grande</translation>
     </message>
     <message>
         <source>S&amp;eed:</source>
-        <translation type="unfinished">&amp;Semilla:</translation>
+        <translation>&amp;Semilla:</translation>
     </message>
     <message>
         <source>&amp;Level:</source>
-        <translation type="unfinished">Ni&amp;vel:</translation>
+        <translation>Ni&amp;vel:</translation>
     </message>
     <message>
         <source>&amp;Questions:</source>
-        <translation type="unfinished">Pre&amp;guntas:</translation>
+        <translation>Pre&amp;guntas:</translation>
     </message>
     <message>
         <source>Edit Lesson Notes</source>
-        <translation type="unfinished">Editar notas de la lección</translation>
+        <translation>Editar notas de la lección</translation>
     </message>
 </context>
 <context>
@@ -847,88 +847,88 @@ Save them first?</source>
     <name>Practice</name>
     <message>
         <source>Where does terminal %1 arrive?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Adónde llega el terminal %1?</translation>
     </message>
     <message>
         <source>At which level does the route of terminal %1 turn?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿En qué nivel gira la ruta del terminal %1?</translation>
     </message>
     <message>
         <source>Which family ends the route of terminal %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿En qué familia muere la ruta del terminal %1?</translation>
     </message>
     <message>
         <source>Which terminal arrives at %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Qué terminal llega a %1?</translation>
     </message>
     <message>
         <source>Set c1, c2 and c3 so that terminal %1 arrives at %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuste c1, c2 y c3 para que el terminal %1 llegue a %2.</translation>
     </message>
     <message>
         <source>Check each turn in order: one of the families has no switch for this route.</source>
-        <translation type="unfinished"></translation>
+        <translation>Compruebe cada giro por orden: una de las familias no tiene ningún conmutador para esta ruta.</translation>
     </message>
     <message>
         <source>It does arrive: every family has a switch for it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sí que llega: cada familia tiene un conmutador para ella.</translation>
     </message>
     <message>
         <source>The column is not right: the run along x ends where j = i + c2 holds.</source>
-        <translation type="unfinished"></translation>
+        <translation>La columna no es correcta: el recorrido a lo largo de x termina donde se cumple j = i + c2.</translation>
     </message>
     <message>
         <source>The row is not right: the run along z ends where k = j + c3 holds.</source>
-        <translation type="unfinished"></translation>
+        <translation>La fila no es correcta: el recorrido a lo largo de z termina donde se cumple k = j + c3.</translation>
     </message>
     <message>
         <source>The route goes down until i = k + c1 holds, if some level k in the network does that.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ruta baja hasta que se cumple i = k + c1, si algún nivel k de la red lo cumple.</translation>
     </message>
     <message>
         <source>Follow the turns in order: the i = k + c1 family first, then j = i + c2, then k2 = j + c3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Siga los giros por orden: primero la familia i = k + c1, después j = i + c2 y después k2 = j + c3.</translation>
     </message>
     <message>
         <source>Work backwards: terminal (i, j) arrives at (j - c2, i - c1 - c3) when every turn is in the network.</source>
-        <translation type="unfinished"></translation>
+        <translation>Razone hacia atrás: el terminal (i, j) llega a (j - c2, i - c1 - c3) cuando todos los giros están dentro de la red.</translation>
     </message>
     <message>
         <source>With these offsets the route dies: the %1 family has no switch for it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con estos desplazamientos la ruta muere: la familia %1 no tiene ningún conmutador para ella.</translation>
     </message>
     <message>
         <source>With these offsets it arrives at %1: the column follows from c2, the row from c1 and c3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con estos desplazamientos llega a %1: la columna se deduce de c2, y la fila, de c1 y c3.</translation>
     </message>
     <message>
         <source>for example %1: %2</source>
         <extracomment>%1 offsets &quot;c1 = 1, c2 = 0, c3 = 2&quot;, %2 the route&apos;s description</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>por ejemplo %1: %2</translation>
     </message>
     <message>
         <source>no terminal arrives at %1: no (i, j) in the network has j - c2 = %2 and i - c1 - c3 = %3 with every turn inside it.</source>
-        <translation type="unfinished"></translation>
+        <translation>ningún terminal llega a %1: ningún (i, j) de la red cumple j - c2 = %2 e i - c1 - c3 = %3 con todos los giros dentro de ella.</translation>
     </message>
     <message>
         <source>Where does it arrive</source>
-        <translation type="unfinished"></translation>
+        <translation>Adónde llega</translation>
     </message>
     <message>
         <source>Where does it turn</source>
-        <translation type="unfinished"></translation>
+        <translation>Dónde gira</translation>
     </message>
     <message>
         <source>Which family ends it</source>
-        <translation type="unfinished"></translation>
+        <translation>En qué familia muere</translation>
     </message>
     <message>
         <source>Which terminal arrives</source>
-        <translation type="unfinished"></translation>
+        <translation>Qué terminal llega</translation>
     </message>
     <message>
         <source>Set the offsets</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustar los desplazamientos</translation>
     </message>
 </context>
 <context>
@@ -1279,196 +1279,196 @@ Save them first?</source>
     <name>RouteText</name>
     <message>
         <source>unmarked</source>
-        <translation type="unfinished"></translation>
+        <translation>sin marcar</translation>
     </message>
     <message>
         <source>red</source>
-        <translation type="unfinished"></translation>
+        <translation>rojo</translation>
     </message>
     <message>
         <source>green</source>
-        <translation type="unfinished"></translation>
+        <translation>verde</translation>
     </message>
     <message>
         <source>red + green</source>
-        <translation type="unfinished"></translation>
+        <translation>rojo + verde</translation>
     </message>
     <message>
         <source>blue</source>
-        <translation type="unfinished"></translation>
+        <translation>azul</translation>
     </message>
     <message>
         <source>red + blue</source>
-        <translation type="unfinished"></translation>
+        <translation>rojo + azul</translation>
     </message>
     <message>
         <source>green + blue</source>
-        <translation type="unfinished"></translation>
+        <translation>verde + azul</translation>
     </message>
     <message>
         <source>red + green + blue</source>
-        <translation type="unfinished"></translation>
+        <translation>rojo + verde + azul</translation>
     </message>
     <message>
         <source>terminal %1: %2.</source>
         <extracomment>%1 the start terminal &quot;(1, 3)&quot;, then the route&apos;s legs in order</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>terminal %1: %2.</translation>
     </message>
     <message>
         <source>terminal %1: %2; %3.</source>
         <extracomment>%1 the start terminal &quot;(1, 3)&quot;, then the route&apos;s legs in order</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>terminal %1: %2; %3.</translation>
     </message>
     <message>
         <source>terminal %1: %2; %3; %4.</source>
         <extracomment>%1 the start terminal &quot;(1, 3)&quot;, then the route&apos;s legs in order</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>terminal %1: %2; %3; %4.</translation>
     </message>
     <message>
         <source>terminal %1: %2; %3; %4; %5.</source>
         <extracomment>%1 the start terminal &quot;(1, 3)&quot;, then the route&apos;s legs in order</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>terminal %1: %2; %3; %4; %5.</translation>
     </message>
     <message>
         <source>dies at once: no level k in 0..%1 with %2 = %3 %4</source>
-        <translation type="unfinished"></translation>
+        <translation>muere de inmediato: ningún nivel k en 0..%1 con %2 = %3 %4</translation>
     </message>
     <message>
         <source>then dies: no column i in 0..%1 with %2 = %3 %4</source>
-        <translation type="unfinished"></translation>
+        <translation>después muere: ninguna columna i en 0..%1 con %2 = %3 %4</translation>
     </message>
     <message>
         <source>then dies: no row j in 0..%1 with %2 = %3 %4</source>
-        <translation type="unfinished"></translation>
+        <translation>después muere: ninguna fila j en 0..%1 con %2 = %3 %4</translation>
     </message>
     <message>
         <source>down to level k = %1 at switch %2 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>baja al nivel k = %1 en el conmutador %2 %3</translation>
     </message>
     <message>
         <source>along x to i1 = %1 at switch %2 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>a lo largo de x hasta i1 = %1 en el conmutador %2 %3</translation>
     </message>
     <message>
         <source>along z to j1 = %1 at switch %2 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>a lo largo de z hasta j1 = %1 en el conmutador %2 %3</translation>
     </message>
     <message>
         <source>up to terminal %1, where it arrives</source>
-        <translation type="unfinished"></translation>
+        <translation>sube al terminal %1, donde llega</translation>
     </message>
     <message numerus="yes">
         <source>step %1 of %n: at terminal %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>paso %1 de %n: en el terminal %2</numerusform>
+            <numerusform>paso %1 de %n: en el terminal %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>step %1 of %n: %2</source>
         <extracomment>%2 one leg of the route, as in &quot;down to level k = 1 at switch (1, 3, 1) [i = k + c1]&quot;</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>paso %1 de %n: %2</numerusform>
+            <numerusform>paso %1 de %n: %2</numerusform>
         </translation>
     </message>
     <message>
         <source>terminal %1</source>
-        <translation type="unfinished"></translation>
+        <translation>terminal %1</translation>
     </message>
     <message>
         <source>terminal %1: its route arrives at terminal %2</source>
-        <translation type="unfinished"></translation>
+        <translation>terminal %1: su ruta llega al terminal %2</translation>
     </message>
     <message>
         <source>terminal %1: its route dies at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>terminal %1: su ruta muere en %2</translation>
     </message>
     <message>
         <source>%1; marked %2</source>
         <extracomment>%1 what is said of the box so far, %2 colours such as &quot;red + blue&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1; marcado en %2</translation>
     </message>
     <message>
         <source>%1; reached by %2</source>
         <extracomment>%1 what is said of the terminal so far, %2 colours such as &quot;red + blue&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1; alcanzado por %2</translation>
     </message>
     <message>
         <source>switch %1</source>
-        <translation type="unfinished"></translation>
+        <translation>conmutador %1</translation>
     </message>
     <message>
         <source>switch %1: on no family</source>
-        <translation type="unfinished"></translation>
+        <translation>conmutador %1: en ninguna familia</translation>
     </message>
     <message>
         <source>switch %1: on %2</source>
-        <translation type="unfinished"></translation>
+        <translation>conmutador %1: en %2</translation>
     </message>
     <message>
         <source>%1; marked routes turn here: from %2</source>
         <extracomment>%1 what is said of the switch so far, %2 start terminals &quot;(1, 3), (0, 0)&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1; aquí giran rutas marcadas: desde %2</translation>
     </message>
     <message>
         <source>dies: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>muere: %1</translation>
     </message>
     <message numerus="yes">
         <source>%1 of %n terminals arrive; %2: %3</source>
         <extracomment>%1 how many arrive, %2 the offsets &quot;c1 = 1, c2 = -1, c3 = 2&quot;, %3 where (i, j) goes</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>terminales que llegan: %1 de %n; %2: %3</numerusform>
+            <numerusform>terminales que llegan: %1 de %n; %2: %3</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n terminal marked</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n terminal marcado</numerusform>
+            <numerusform>%n terminales marcados</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n terminals marked</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n terminal marcado</numerusform>
+            <numerusform>%n terminales marcados</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n arrives</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n llega</numerusform>
+            <numerusform>%n llegan</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n arrive</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n llega</numerusform>
+            <numerusform>%n llegan</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n dies</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n muere</numerusform>
+            <numerusform>%n mueren</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n die</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n muere</numerusform>
+            <numerusform>%n mueren</numerusform>
         </translation>
     </message>
     <message>
         <source>%1; %2: %3, %4.</source>
         <extracomment>%1 &quot;N = 4, c1 = 0, ...&quot;, %2 &quot;2 terminals marked&quot;, %3 &quot;1 arrives&quot;, %4 &quot;1 dies&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1; %2: %3 y %4.</translation>
     </message>
 </context>
 <context>
@@ -1587,7 +1587,7 @@ Save them first?</source>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished">%1: %2</translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -1760,11 +1760,11 @@ Save them first?</source>
     </message>
     <message>
         <source>The language for this run: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>El idioma de esta ejecución: %1.</translation>
     </message>
     <message>
         <source>--lang must be one of %1, not &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--lang debe ser uno de %1, no «%2»</translation>
     </message>
 </context>
 </TS>
