@@ -37,67 +37,67 @@
     </message>
     <message>
         <source>Route</source>
-        <translation type="unfinished"></translation>
+        <translation>路由</translation>
     </message>
     <message>
         <source>How a marked terminal&apos;s route is drawn: its own path or the whole wires it uses</source>
-        <translation type="unfinished"></translation>
+        <translation>已标记终端的路由如何绘制：只画它自己的路径，或画出它所用的整条导线</translation>
     </message>
     <message>
         <source>path</source>
-        <translation type="unfinished"></translation>
+        <translation>路径</translation>
     </message>
     <message>
         <source>wire</source>
-        <translation type="unfinished"></translation>
+        <translation>导线</translation>
     </message>
     <message>
         <source>Wires</source>
-        <translation type="unfinished"></translation>
+        <translation>导线</translation>
     </message>
     <message>
         <source>Which wires are drawn dashed: none, those every terminal&apos;s route uses, or all</source>
-        <translation type="unfinished"></translation>
+        <translation>哪些导线画成虚线：不画、各终端的路由所用的导线，或全部导线</translation>
     </message>
     <message>
         <source>off</source>
-        <translation type="unfinished"></translation>
+        <translation>关</translation>
     </message>
     <message>
         <source>used</source>
-        <translation type="unfinished"></translation>
+        <translation>已用</translation>
     </message>
     <message>
         <source>all</source>
-        <translation type="unfinished"></translation>
+        <translation>全部</translation>
     </message>
     <message>
         <source>Switches</source>
-        <translation type="unfinished"></translation>
+        <translation>交换单元</translation>
     </message>
     <message>
         <source>How switches are drawn: filled, as frames, or only where highlighted</source>
-        <translation type="unfinished"></translation>
+        <translation>交换单元如何绘制：填充、线框，或只画高亮的交换单元</translation>
     </message>
     <message>
         <source>fill</source>
-        <translation type="unfinished"></translation>
+        <translation>填充</translation>
     </message>
     <message>
         <source>frame</source>
-        <translation type="unfinished"></translation>
+        <translation>线框</translation>
     </message>
     <message>
         <source>hilite</source>
-        <translation type="unfinished"></translation>
+        <translation>高亮</translation>
     </message>
     <message>
         <source>plane</source>
-        <translation type="unfinished"></translation>
+        <translation>平面</translation>
     </message>
     <message>
         <source>opaque</source>
-        <translation type="unfinished"></translation>
+        <translation>不透明</translation>
     </message>
 </context>
 <context>
@@ -510,158 +510,158 @@
     </message>
     <message>
         <source>Open Lesson</source>
-        <translation type="unfinished">打开课程</translation>
+        <translation>打开课程</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>文件(&amp;F)</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>关于</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>退出</translation>
     </message>
     <message>
         <source>Lan&amp;guage</source>
-        <translation type="unfinished"></translation>
+        <translation>语言(&amp;G)</translation>
     </message>
 </context>
 <context>
     <name>Lesson</name>
     <message>
         <source>&quot;%1&quot; must be a whole number</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; 必须是整数</translation>
     </message>
     <message>
         <source>&quot;%1&quot; must be an object</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; 必须是对象</translation>
     </message>
     <message>
         <source>&quot;%1&quot; must be a list</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; 必须是列表</translation>
     </message>
     <message>
         <source>&quot;%1&quot; must be a list of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; 必须是含 %2 项的列表</translation>
     </message>
     <message>
         <source>&quot;%1&quot; must be a text</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; 必须是文本</translation>
     </message>
     <message>
         <source>&quot;%1&quot; must be one of %2, not &quot;%3&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; 必须是 %2 之一，而不是 &quot;%3&quot;</translation>
     </message>
     <message>
         <source>&quot;%1&quot; must be from %2 to %3, not %4</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; 必须在 %2 到 %3 之间，而不是 %4</translation>
     </message>
     <message>
         <source>&quot;%1&quot; must be from %2 to %3 at size %3, not %4</source>
-        <translation type="unfinished"></translation>
+        <translation>规模为 %3 时，&quot;%1&quot; 必须在 %2 到 %3 之间，而不是 %4</translation>
     </message>
     <message>
         <source>&quot;%1&quot; must be true or false</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; 必须是 true 或 false</translation>
     </message>
     <message>
         <source>&quot;%1&quot; must name one &quot;terminal&quot; or one &quot;switch&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; 必须指定一个 &quot;terminal&quot; 或一个 &quot;switch&quot;</translation>
     </message>
     <message>
         <source>&quot;%1&quot; lies outside the network of size %2</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; 超出了规模为 %2 的网络</translation>
     </message>
     <message>
         <source>&quot;%1&quot; names no colour</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; 没有指定任何颜色</translation>
     </message>
     <message>
         <source>&quot;%1&quot; must be from 0 to %2, the legs of that route, not %3</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; 必须在 0 到 %2 之间（即该路由的段数），而不是 %3</translation>
     </message>
     <message>
         <source>&quot;%1[%2]&quot; must be a finite number</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1[%2]&quot; 必须是有限数</translation>
     </message>
     <message>
         <source>&quot;%1&quot; must be a number from %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; 必须是 %2 到 %3 之间的数</translation>
     </message>
     <message>
         <source>&quot;%1[%2]&quot; must be a number from %3 to %4</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1[%2]&quot; 必须是 %3 到 %4 之间的数</translation>
     </message>
     <message>
         <source>&quot;practice.seed&quot; must be from 0 to %1, not %2</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;practice.seed&quot; 必须在 0 到 %1 之间，而不是 %2</translation>
     </message>
     <message>
         <source>&quot;practice.questions&quot; must be from 1 to %1, not %2</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;practice.questions&quot; 必须在 1 到 %1 之间，而不是 %2</translation>
     </message>
     <message>
         <source>not a lesson: &quot;format&quot; must be &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>不是课程文件：&quot;format&quot; 必须是 &quot;%1&quot;</translation>
     </message>
     <message>
         <source>&quot;version&quot; is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>缺少 &quot;version&quot;</translation>
     </message>
     <message>
         <source>made by a newer version of the program (lesson version %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>由更新版本的程序创建（课程版本 %1）</translation>
     </message>
     <message>
         <source>&quot;version&quot; must be 1 or 2</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;version&quot; 必须是 1 或 2</translation>
     </message>
     <message>
         <source>&quot;scenes&quot; must be a list of at least one object</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;scenes&quot; 必须是至少包含一个对象的列表</translation>
     </message>
     <message>
         <source>line %1, column %2</source>
-        <translation type="unfinished"></translation>
+        <translation>第 %1 行，第 %2 列</translation>
     </message>
     <message>
         <source>not JSON: %1 at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>不是 JSON：%1（位置：%2）</translation>
     </message>
     <message>
         <source>not a lesson: the file holds no JSON object</source>
-        <translation type="unfinished"></translation>
+        <translation>不是课程文件：文件中没有 JSON 对象</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished">%1: %2</translation>
+        <translation>%1：%2</translation>
     </message>
     <message>
         <source>the file name is empty</source>
-        <translation type="unfinished">文件名为空</translation>
+        <translation>文件名为空</translation>
     </message>
     <message>
         <source>there is no such file</source>
-        <translation type="unfinished"></translation>
+        <translation>文件不存在</translation>
     </message>
     <message>
         <source>cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>无法读取：%1</translation>
     </message>
     <message>
         <source>is a folder, not a lesson</source>
-        <translation type="unfinished"></translation>
+        <translation>是文件夹，而不是课程文件</translation>
     </message>
     <message>
         <source>is not a regular file</source>
-        <translation type="unfinished">不是普通文件</translation>
+        <translation>不是普通文件</translation>
     </message>
     <message>
         <source>is larger than 1 MiB, too large for a lesson</source>
-        <translation type="unfinished"></translation>
+        <translation>大于 1 MiB，作为课程文件过大</translation>
     </message>
 </context>
 <context>
@@ -741,55 +741,55 @@ Save them first?</source>
     <name>LessonNotes</name>
     <message>
         <source>Lesson Notes</source>
-        <translation type="unfinished">课程备注</translation>
+        <translation>课程备注</translation>
     </message>
     <message>
         <source>&amp;Title:</source>
-        <translation type="unfinished">标题(&amp;T)：</translation>
+        <translation>标题(&amp;T)：</translation>
     </message>
     <message>
         <source>&amp;Notes:</source>
-        <translation type="unfinished">备注(&amp;N)：</translation>
+        <translation>备注(&amp;N)：</translation>
     </message>
     <message>
         <source>Scene %1 t&amp;itle:</source>
-        <translation type="unfinished">场景 %1 标题(&amp;I)：</translation>
+        <translation>场景 %1 标题(&amp;I)：</translation>
     </message>
     <message>
         <source>Scene %1 n&amp;otes:</source>
-        <translation type="unfinished">场景 %1 备注(&amp;O)：</translation>
+        <translation>场景 %1 备注(&amp;O)：</translation>
     </message>
     <message>
         <source>&amp;Practice set: the same questions for every student</source>
-        <translation type="unfinished">练习集(&amp;P)：每位学生的题目都相同</translation>
+        <translation>练习集(&amp;P)：每位学生的题目都相同</translation>
     </message>
     <message>
         <source>small</source>
-        <translation type="unfinished">小型</translation>
+        <translation>小型</translation>
     </message>
     <message>
         <source>medium</source>
-        <translation type="unfinished">中型</translation>
+        <translation>中型</translation>
     </message>
     <message>
         <source>large</source>
-        <translation type="unfinished">大型</translation>
+        <translation>大型</translation>
     </message>
     <message>
         <source>S&amp;eed:</source>
-        <translation type="unfinished">种子(&amp;E)：</translation>
+        <translation>种子(&amp;E)：</translation>
     </message>
     <message>
         <source>&amp;Level:</source>
-        <translation type="unfinished">难度(&amp;L)：</translation>
+        <translation>难度(&amp;L)：</translation>
     </message>
     <message>
         <source>&amp;Questions:</source>
-        <translation type="unfinished">题数(&amp;Q)：</translation>
+        <translation>题数(&amp;Q)：</translation>
     </message>
     <message>
         <source>Edit Lesson Notes</source>
-        <translation type="unfinished">编辑课程备注</translation>
+        <translation>编辑课程备注</translation>
     </message>
 </context>
 <context>
@@ -847,88 +847,88 @@ Save them first?</source>
     <name>Practice</name>
     <message>
         <source>Where does terminal %1 arrive?</source>
-        <translation type="unfinished"></translation>
+        <translation>终端 %1 到达何处？</translation>
     </message>
     <message>
         <source>At which level does the route of terminal %1 turn?</source>
-        <translation type="unfinished"></translation>
+        <translation>终端 %1 的路由在哪一层转向？</translation>
     </message>
     <message>
         <source>Which family ends the route of terminal %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>终端 %1 的路由在哪个平面族中断？</translation>
     </message>
     <message>
         <source>Which terminal arrives at %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>哪个终端到达 %1？</translation>
     </message>
     <message>
         <source>Set c1, c2 and c3 so that terminal %1 arrives at %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>设置 c1、c2 和 c3，使终端 %1 到达 %2。</translation>
     </message>
     <message>
         <source>Check each turn in order: one of the families has no switch for this route.</source>
-        <translation type="unfinished"></translation>
+        <translation>按顺序检查每次转向：其中一个平面族没有可供此路由转向的交换单元。</translation>
     </message>
     <message>
         <source>It does arrive: every family has a switch for it.</source>
-        <translation type="unfinished"></translation>
+        <translation>它确实能到达：每个平面族都有可供它转向的交换单元。</translation>
     </message>
     <message>
         <source>The column is not right: the run along x ends where j = i + c2 holds.</source>
-        <translation type="unfinished"></translation>
+        <translation>列不对：沿 x 的一段在 j = i + c2 成立处结束。</translation>
     </message>
     <message>
         <source>The row is not right: the run along z ends where k = j + c3 holds.</source>
-        <translation type="unfinished"></translation>
+        <translation>行不对：沿 z 的一段在 k = j + c3 成立处结束。</translation>
     </message>
     <message>
         <source>The route goes down until i = k + c1 holds, if some level k in the network does that.</source>
-        <translation type="unfinished"></translation>
+        <translation>路由一直向下，直到 i = k + c1 成立为止，前提是网络中有某一层 k 能使其成立。</translation>
     </message>
     <message>
         <source>Follow the turns in order: the i = k + c1 family first, then j = i + c2, then k2 = j + c3.</source>
-        <translation type="unfinished"></translation>
+        <translation>按顺序跟踪各次转向：先是 i = k + c1 平面族，然后是 j = i + c2，最后是 k2 = j + c3。</translation>
     </message>
     <message>
         <source>Work backwards: terminal (i, j) arrives at (j - c2, i - c1 - c3) when every turn is in the network.</source>
-        <translation type="unfinished"></translation>
+        <translation>倒推：当每次转向都在网络内时，终端 (i, j) 到达 (j - c2, i - c1 - c3)。</translation>
     </message>
     <message>
         <source>With these offsets the route dies: the %1 family has no switch for it.</source>
-        <translation type="unfinished"></translation>
+        <translation>使用这些偏移时路由中断：%1 平面族没有可供它转向的交换单元。</translation>
     </message>
     <message>
         <source>With these offsets it arrives at %1: the column follows from c2, the row from c1 and c3.</source>
-        <translation type="unfinished"></translation>
+        <translation>使用这些偏移时它到达 %1：列由 c2 决定，行由 c1 和 c3 决定。</translation>
     </message>
     <message>
         <source>for example %1: %2</source>
         <extracomment>%1 offsets &quot;c1 = 1, c2 = 0, c3 = 2&quot;, %2 the route&apos;s description</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>例如 %1：%2</translation>
     </message>
     <message>
         <source>no terminal arrives at %1: no (i, j) in the network has j - c2 = %2 and i - c1 - c3 = %3 with every turn inside it.</source>
-        <translation type="unfinished"></translation>
+        <translation>没有终端到达 %1：网络中没有满足 j - c2 = %2 且 i - c1 - c3 = %3、并且每次转向都在网络内的 (i, j)。</translation>
     </message>
     <message>
         <source>Where does it arrive</source>
-        <translation type="unfinished"></translation>
+        <translation>到达何处</translation>
     </message>
     <message>
         <source>Where does it turn</source>
-        <translation type="unfinished"></translation>
+        <translation>在何处转向</translation>
     </message>
     <message>
         <source>Which family ends it</source>
-        <translation type="unfinished"></translation>
+        <translation>哪个平面族使其中断</translation>
     </message>
     <message>
         <source>Which terminal arrives</source>
-        <translation type="unfinished"></translation>
+        <translation>哪个终端到达</translation>
     </message>
     <message>
         <source>Set the offsets</source>
-        <translation type="unfinished"></translation>
+        <translation>设置偏移</translation>
     </message>
 </context>
 <context>
@@ -1279,187 +1279,187 @@ Save them first?</source>
     <name>RouteText</name>
     <message>
         <source>unmarked</source>
-        <translation type="unfinished"></translation>
+        <translation>未标记</translation>
     </message>
     <message>
         <source>red</source>
-        <translation type="unfinished"></translation>
+        <translation>红</translation>
     </message>
     <message>
         <source>green</source>
-        <translation type="unfinished"></translation>
+        <translation>绿</translation>
     </message>
     <message>
         <source>red + green</source>
-        <translation type="unfinished"></translation>
+        <translation>红 + 绿</translation>
     </message>
     <message>
         <source>blue</source>
-        <translation type="unfinished"></translation>
+        <translation>蓝</translation>
     </message>
     <message>
         <source>red + blue</source>
-        <translation type="unfinished"></translation>
+        <translation>红 + 蓝</translation>
     </message>
     <message>
         <source>green + blue</source>
-        <translation type="unfinished"></translation>
+        <translation>绿 + 蓝</translation>
     </message>
     <message>
         <source>red + green + blue</source>
-        <translation type="unfinished"></translation>
+        <translation>红 + 绿 + 蓝</translation>
     </message>
     <message>
         <source>terminal %1: %2.</source>
         <extracomment>%1 the start terminal &quot;(1, 3)&quot;, then the route&apos;s legs in order</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>终端 %1：%2。</translation>
     </message>
     <message>
         <source>terminal %1: %2; %3.</source>
         <extracomment>%1 the start terminal &quot;(1, 3)&quot;, then the route&apos;s legs in order</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>终端 %1：%2；%3。</translation>
     </message>
     <message>
         <source>terminal %1: %2; %3; %4.</source>
         <extracomment>%1 the start terminal &quot;(1, 3)&quot;, then the route&apos;s legs in order</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>终端 %1：%2；%3；%4。</translation>
     </message>
     <message>
         <source>terminal %1: %2; %3; %4; %5.</source>
         <extracomment>%1 the start terminal &quot;(1, 3)&quot;, then the route&apos;s legs in order</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>终端 %1：%2；%3；%4；%5。</translation>
     </message>
     <message>
         <source>dies at once: no level k in 0..%1 with %2 = %3 %4</source>
-        <translation type="unfinished"></translation>
+        <translation>立即中断：0..%1 中没有层 k 使 %2 = %3 %4</translation>
     </message>
     <message>
         <source>then dies: no column i in 0..%1 with %2 = %3 %4</source>
-        <translation type="unfinished"></translation>
+        <translation>随后中断：0..%1 中没有列 i 使 %2 = %3 %4</translation>
     </message>
     <message>
         <source>then dies: no row j in 0..%1 with %2 = %3 %4</source>
-        <translation type="unfinished"></translation>
+        <translation>随后中断：0..%1 中没有行 j 使 %2 = %3 %4</translation>
     </message>
     <message>
         <source>down to level k = %1 at switch %2 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>向下到达层 k = %1 的交换单元 %2 %3</translation>
     </message>
     <message>
         <source>along x to i1 = %1 at switch %2 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>沿 x 到达 i1 = %1 的交换单元 %2 %3</translation>
     </message>
     <message>
         <source>along z to j1 = %1 at switch %2 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>沿 z 到达 j1 = %1 的交换单元 %2 %3</translation>
     </message>
     <message>
         <source>up to terminal %1, where it arrives</source>
-        <translation type="unfinished"></translation>
+        <translation>向上到达终端 %1，路由在此到达终点</translation>
     </message>
     <message numerus="yes">
         <source>step %1 of %n: at terminal %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>第 %1 步，共 %n 步：位于终端 %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>step %1 of %n: %2</source>
         <extracomment>%2 one leg of the route, as in &quot;down to level k = 1 at switch (1, 3, 1) [i = k + c1]&quot;</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>第 %1 步，共 %n 步：%2</numerusform>
         </translation>
     </message>
     <message>
         <source>terminal %1</source>
-        <translation type="unfinished"></translation>
+        <translation>终端 %1</translation>
     </message>
     <message>
         <source>terminal %1: its route arrives at terminal %2</source>
-        <translation type="unfinished"></translation>
+        <translation>终端 %1：其路由到达终端 %2</translation>
     </message>
     <message>
         <source>terminal %1: its route dies at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>终端 %1：其路由中断于 %2</translation>
     </message>
     <message>
         <source>%1; marked %2</source>
         <extracomment>%1 what is said of the box so far, %2 colours such as &quot;red + blue&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1；已标记为 %2</translation>
     </message>
     <message>
         <source>%1; reached by %2</source>
         <extracomment>%1 what is said of the terminal so far, %2 colours such as &quot;red + blue&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1；由 %2 路由到达</translation>
     </message>
     <message>
         <source>switch %1</source>
-        <translation type="unfinished"></translation>
+        <translation>交换单元 %1</translation>
     </message>
     <message>
         <source>switch %1: on no family</source>
-        <translation type="unfinished"></translation>
+        <translation>交换单元 %1：不在任何平面族上</translation>
     </message>
     <message>
         <source>switch %1: on %2</source>
-        <translation type="unfinished"></translation>
+        <translation>交换单元 %1：位于平面族 %2 上</translation>
     </message>
     <message>
         <source>%1; marked routes turn here: from %2</source>
         <extracomment>%1 what is said of the switch so far, %2 start terminals &quot;(1, 3), (0, 0)&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1；已标记的路由在此转向：起点为 %2</translation>
     </message>
     <message>
         <source>dies: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>中断：%1</translation>
     </message>
     <message numerus="yes">
         <source>%1 of %n terminals arrive; %2: %3</source>
         <extracomment>%1 how many arrive, %2 the offsets &quot;c1 = 1, c2 = -1, c3 = 2&quot;, %3 where (i, j) goes</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 个终端中有 %1 个到达；%2：%3</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n terminal marked</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>已标记 %n 个终端</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n terminals marked</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>已标记 %n 个终端</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n arrives</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 个到达</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n arrive</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 个到达</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n dies</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 个中断</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n die</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 个中断</numerusform>
         </translation>
     </message>
     <message>
         <source>%1; %2: %3, %4.</source>
         <extracomment>%1 &quot;N = 4, c1 = 0, ...&quot;, %2 &quot;2 terminals marked&quot;, %3 &quot;1 arrives&quot;, %4 &quot;1 dies&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1；%2：%3，%4。</translation>
     </message>
 </context>
 <context>
@@ -1578,7 +1578,7 @@ Save them first?</source>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished">%1: %2</translation>
+        <translation>%1：%2</translation>
     </message>
 </context>
 <context>
@@ -1751,11 +1751,11 @@ Save them first?</source>
     </message>
     <message>
         <source>The language for this run: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>本次运行使用的语言：%1。</translation>
     </message>
     <message>
         <source>--lang must be one of %1, not &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--lang 必须是 %1 之一，而不是“%2”</translation>
     </message>
 </context>
 </TS>
