@@ -124,6 +124,30 @@ bool hasOption(int argc, char **argv, std::initializer_list<const char *> option
     return false;
 }
 
+// The value --lang asks for, read before the command line is parsed, so
+// that --help and what is said about a bad option are in that language too.
+QString langArgument(int argc, char **argv)
+{
+    for (int a = 1; a < argc; ++a) {
+        if (std::strcmp(argv[a], "--lang") == 0 && a + 1 < argc)
+            return QString::fromLocal8Bit(argv[a + 1]);
+        if (std::strncmp(argv[a], "--lang=", 7) == 0)
+            return QString::fromLocal8Bit(argv[a] + 7);
+    }
+    return {};
+}
+
+// --lang, else View → Language's last choice, else the system's languages.
+// An unknown --lang is left to the parser to refuse.
+void startInLanguage(const QString &asked)
+{
+    const QStringList shipped = Languages::shippedCodes();
+    Languages::of(QCoreApplication::instance())
+        ->setLanguage(chooseLanguage(shipped.contains(asked) ? asked : QString(),
+                                     QSettings().value(QLatin1String(Languages::kSettingsKey)).toString(),
+                                     QLocale::system().uiLanguages(), shipped));
+}
+
 int printAndExit(const CommandLine &line)
 {
     printLine(line.exitCode == 0 ? stdout : stderr, line.message);
@@ -137,6 +161,7 @@ int main(int argc, char **argv)
     if (hasOption(argc, argv, {"-h", "--help", "-?", "--help-all", "-v", "--version"})) {
         QCoreApplication core(argc, argv);
         nameApplication();
+        startInLanguage(langArgument(argc, argv));
         return printAndExit(parseCommandLine(QCoreApplication::arguments()));
     }
     // A figure needs no display: without one, Qt's off-screen platform
@@ -144,13 +169,11 @@ int main(int argc, char **argv)
     if (hasOption(argc, argv, {"--export"}) && !hasDisplay())
         qputenv("QT_QPA_PLATFORM", "offscreen");
     ProgramApplication app(argc, argv);
+    startInLanguage(langArgument(argc, argv));
     // The toolkit has taken its own options (-style, -platform, ...).
     const CommandLine line = parseCommandLine(QCoreApplication::arguments());
     if (line.action == CommandLine::Exit)
         return printAndExit(line);
-    Languages::of(QCoreApplication::instance())
-        ->setLanguage(chooseLanguage(line.language, QSettings().value(QLatin1String(Languages::kSettingsKey)).toString(),
-                                     QLocale::system().uiLanguages(), Languages::shippedCodes()));
 
     // Only a picture as on screen is drawn by GL; without GL it is drawn
     // from the vectors too.

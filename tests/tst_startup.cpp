@@ -95,6 +95,10 @@ private slots:
                                                 << "--handout writes a .pdf file, or a folder" << QSize();
         QTest::newRow("a handout of GIFs") << QStringList{"--export", "@out", "--handout", "--format", "gif"} << 2
                                            << "--format must be pdf, svg or png, not \"gif\"" << QSize();
+        QTest::newRow("help in German") << QStringList{"--lang", "de", "--help"} << 0
+                                        << "Ein 3D-Modell des Transpose-Switch-Netzwerks drehen" << QSize();
+        QTest::newRow("a bad argument in German") << QStringList{"--lang=de", lesson, lesson} << 2
+                                                  << "nur eine Lektion auf einmal, nicht 2" << QSize();
         QTest::newRow("export to an empty name") << QStringList{"--export", ""} << 2
                                                  << "--export needs a file name, and the one given is empty" << QSize();
     }
