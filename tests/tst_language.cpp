@@ -6,6 +6,8 @@
 #include "app/globjectwindow.h"
 #include "app/languages.h"
 #include "core/networkdocument.h"
+#include "core/practice.h"
+#include "core/routetext.h"
 
 #include <QAbstractButton>
 #include <QLayout>
@@ -55,25 +57,42 @@ bool untranslatedByDesign(const QString &where, const QString &text)
     static const QRegularExpression wordless(QStringLiteral("^[\\d\\s\\p{P}\\p{S}]*$"));
     // Mathematical notation: "N:", "c1:", "i:", the families "i = k1 + c1".
     static const QRegularExpression notation(
-        QStringLiteral("^([NijkIJK]|c\\d):$|^[ijk]\\d? = [ijk]\\d? \\+ c\\d$"));
+        QStringLiteral("^([NijkIJK]|c\\d):$|^[ijk]\\d? = [ijk]\\d? \\+ c\\d$|^[ijk]\\d? = -?\\d+$"));
     // The view's angles in the status bar.
     static const QRegularExpression angle(QStringLiteral("^Angle\\("));
     if (wordless.match(text).hasMatch() || notation.match(text).hasMatch() || angle.match(text).hasMatch())
         return true;
-    // Worded by core/routetext.cpp and core/practice.cpp, whose own
-    // translation is tested with them: the routes, the stepping, the map
-    // and the view's description for screen readers.
-    static const QStringList fromCore{QStringLiteral("route_list/"), QStringLiteral("step_text"),
-                                      QStringLiteral("/map/"), QStringLiteral("map_rule"),
-                                      QStringLiteral("glbox#accessibleDescription")};
-    for (const QString &part : fromCore)
-        if (where.contains(part))
-            return true;
     // The example lessons' titles, written in the lesson files.
     if (where.contains(QStringLiteral("example_lessons/")))
         return true;
     // Each language's name in its own words, so that anyone finds theirs.
     return where.contains(QStringLiteral("language_menu/"));
+}
+
+// Words a language writes as English does.
+bool sameInBothLanguages(const QString &code, const QString &text)
+{
+    // The program's name is a name.
+    if (text == QLatin1String("Transpose Switch"))
+        return true;
+    static const QStringList french{QStringLiteral("opaque"), QStringLiteral("Transitions")};
+    static const QStringList german{QStringLiteral("&Name:")};
+    return (code == QLatin1String("fr") && french.contains(text)) || (code == QLatin1String("de") && german.contains(text));
+}
+
+// What the core says of seeded networks, routes and questions.
+QStringList coreSentences()
+{
+    QStringList said;
+    ts::PracticeGenerator questions(2718, ts::PracticeLevel::Medium);
+    for (int q = 0; q < 20; ++q) {
+        const ts::Question question = questions.next();
+        said << ts::questionText(question) << ts::explanation(question) << ts::hint(question, ts::Answer{});
+        const ts::SwitchNetwork net = question.network();
+        said << ts::describeRoute(net, question.a, question.b) << ts::describeTerminal(net, question.a, question.b)
+             << ts::mapRuleText(net) << ts::describeNetwork(net);
+    }
+    return said;
 }
 
 QString pathOf(const QObject *object)
@@ -372,7 +391,26 @@ private slots:
             return box.button(QDialogButtonBox::Cancel)->text();
         };
         const QString englishCancel = cancelText();
+        const auto englishTexts = textsOf(window.get());
+        const QStringList englishWords = coreSentences();
         choose(code);
+        // Nothing a user reads left as its English source, in the window
+        // and in what the core says of a seeded set of networks and questions.
+        QStringList same;
+        const auto translatedTexts = textsOf(window.get());
+        // By where each text is; a menu item known by its text has no
+        // place in common across languages and is looked at as a menu's item.
+        QHash<QString, QString> english;
+        for (const auto &[where, text] : englishTexts)
+            english.insert(where, text);
+        for (const auto &[where, text] : translatedTexts)
+            if (english.value(where) == text && !untranslatedByDesign(where, text) && !sameInBothLanguages(code, text))
+                same << where + QStringLiteral(": ") + text;
+        const QStringList words = coreSentences();
+        for (qsizetype w = 0; w < words.size(); ++w)
+            if (words[w] == englishWords[w] && !untranslatedByDesign(QString(), words[w]))
+                same << QStringLiteral("core: ") + words[w];
+        QVERIFY2(same.isEmpty(), qPrintable(same.join(QLatin1Char('\n'))));
         QTEST(viewTitle(), "view");
         QTEST(cancelText(), "cancel");
         // Longer words still fit: no button the user can see cut short, in
